@@ -1,0 +1,80 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "calc/hydraulics.h"
+
+// The catalogue of quantities: for each input and each displayed result its field name, the
+// caption of its row in the window, its unit and how it is shown. The window, the command-line
+// companion and the compute command all take these from here.
+namespace bithydraulics {
+
+struct InputQuantity {
+    std::string_view name;         // HydraulicsInputs field name
+    std::string_view caption;      // caption of its row in the window
+    std::string_view unit;         // unit the formulas assume
+    std::string_view defaultText;  // what the field holds when the window opens
+    double HydraulicsInputs::*member;
+};
+
+inline constexpr std::array<InputQuantity, 11> kInputQuantities{{
+    {"nozzleDiameter1", "1#喷嘴直径", "mm", "15", &HydraulicsInputs::nozzleDiameter1},
+    {"nozzleDiameter2", "2#喷嘴直径", "mm", "16", &HydraulicsInputs::nozzleDiameter2},
+    {"nozzleDiameter3", "3#喷嘴直径", "mm", "0", &HydraulicsInputs::nozzleDiameter3},
+    {"flowRate", "排量", "L/s", "30", &HydraulicsInputs::flowRate},
+    {"mudDensity", "泥浆密度", "g/cm³", "1.2", &HydraulicsInputs::mudDensity},
+    {"holeDiameter", "井径", "mm", "216", &HydraulicsInputs::holeDiameter},
+    {"pipeDiameter", "钻杆直径", "mm", "127", &HydraulicsInputs::pipeDiameter},
+    {"collarDiameter", "钻铤直径", "mm", "165", &HydraulicsInputs::collarDiameter},
+    {"pipeLength", "钻杆长度", "m", "1820", &HydraulicsInputs::pipeLength},
+    {"collarLength", "钻铤长度", "m", "180", &HydraulicsInputs::collarLength},
+    {"pumpPressure", "泵压", "MPa", "13", &HydraulicsInputs::pumpPressure},
+}};
+
+// How a result's stored value becomes its display text.
+enum class DisplayStyle {
+    Fixed2,            // "###0.00"
+    HundredfoldFixed2, // multiplied by 100, then "###0.00"
+    Percent2,          // "###0.00%"
+};
+
+struct ResultQuantity {
+    std::string_view name;         // HydraulicsResults field name
+    std::string_view caption;      // caption of its row in the window
+    std::string_view displayUnit;  // unit of the display text
+    std::string_view storedUnit;   // unit of the value in HydraulicsResults
+    DisplayStyle style;
+    double HydraulicsResults::*member;
+};
+
+// The nine displayed results, in the order of the result fields.
+inline constexpr std::array<ResultQuantity, 9> kDisplayedResults{{
+    {"bitPressureDrop", "钻头压降", "MPa", "MPa", DisplayStyle::Fixed2,
+     &HydraulicsResults::bitPressureDrop},
+    {"bitHydraulicPower", "钻头水功率", "kW", "kW", DisplayStyle::Fixed2,
+     &HydraulicsResults::bitHydraulicPower},
+    {"specificHydraulicPower", "比水功率", "W/mm²", "W/mm²", DisplayStyle::Fixed2,
+     &HydraulicsResults::specificHydraulicPower},
+    {"impactForce", "冲击力", "N", "N", DisplayStyle::Fixed2, &HydraulicsResults::impactForce},
+    {"jetVelocity", "喷射速度", "m/s", "m/s", DisplayStyle::Fixed2,
+     &HydraulicsResults::jetVelocity},
+    {"annularVelocityPipe", "上返速度1", "m/s", "m/s ÷ 100", DisplayStyle::HundredfoldFixed2,
+     &HydraulicsResults::annularVelocityPipe},
+    {"annularVelocityCollar", "上返速度2", "m/s", "m/s ÷ 100", DisplayStyle::HundredfoldFixed2,
+     &HydraulicsResults::annularVelocityCollar},
+    {"powerUtilization", "功率利用率", "%", "fraction", DisplayStyle::Percent2,
+     &HydraulicsResults::powerUtilization},
+    {"annularPressureLoss", "环空压耗", "MPa", "MPa", DisplayStyle::Fixed2,
+     &HydraulicsResults::annularPressureLoss},
+}};
+
+// The one result that is computed but not displayed.
+inline constexpr std::string_view kNozzleAreaName = "nozzleArea";
+inline constexpr std::string_view kNozzleAreaUnit = "mm²";
+
+// The input whose field name or caption is `nameOrCaption`, if any.
+std::optional<std::size_t> findInput(std::string_view nameOrCaption);
+
+}  // namespace bithydraulics

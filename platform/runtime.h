@@ -1,0 +1,8 @@
+#pragma once
+
+// Everything the calculation takes from its runtime, in one place: checked arithmetic, the
+// faults it raises, number reading and pattern formatting.
+#include "platform/calculation_fault.h"
+#include "platform/checked_arithmetic.h"
+#include "platform/number_format.h"
+#include "platform/number_reading.h"

@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+
+#include "calc/field_text.h"
+#include "platform/number_format.h"
+
+namespace bithydraulics {
+namespace {
+
+struct FormatCase {
+    std::string name;
+    double value;
+    std::string fixed;    // under "###0.00"
+    std::string percent;  // under "###0.00%"
+    // Test listings show the row name rather than its bytes.
+    friend void PrintTo(const FormatCase& row, std::ostream* out) { *out << row.name; }
+};
+
+class DisplayText : public testing::TestWithParam<FormatCase> {};
+
+TEST_P(DisplayText, MatchesBothPatterns) {
+    EXPECT_EQ(formatFixed2(GetParam().value), GetParam().fixed);
+    EXPECT_EQ(formatPercent2(GetParam().value), GetParam().percent);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, DisplayText,
+    testing::Values(
+        FormatCase{"Zero", 0.0, "0.00", "0.00%"},
+        FormatCase{"NegativeZero", -0.0, "0.00", "0.00%"},
+        FormatCase{"Hundred", 100.0, "100.00", "10000.00%"},
+        FormatCase{"One", 1.0, "1.00", "100.00%"},
+        FormatCase{"BelowHalfHundredth", 0.004, "0.00", "0.40%"},
+        FormatCase{"NegativeOneAndHalf", -1.5, "-1.50", "-150.00%"},
+        FormatCase{"BitPressureDrop", 4.195132, "4.20", "419.51%"},
+        FormatCase{"Hundredth", 0.0125, "0.01", "1.25%"},
+        FormatCase{"Power", 125.853972, "125.85", "12585.40%"},
+        FormatCase{"Thousands", 2856.198924, "2856.20", "285619.89%"},
+        FormatCase{"Utilisation", 0.322702, "0.32", "32.27%"},
+        // Halves go away from zero, judged on the 15-digit decimal
+        FormatCase{"HalfOfAnEighth", 0.125, "0.13", "12.50%"},
+        FormatCase{"TwoSixSevenFive", 2.675, "2.68", "267.50%"},
+        FormatCase{"OnePointZeroZeroFive", 1.005, "1.01", "100.50%"},
+        FormatCase{"NegativeHalf", -0.125, "-0.13", "-12.50%"},
+        FormatCase{"PercentHalf", 0.00125, "0.00", "0.13%"},
+        FormatCase{"HalfHundredthRoundsUp", 0.005, "0.01", "0.50%"},
+        FormatCase{"CarryIntoNewDigit", 999.995, "1000.00", "99999.50%"},
+        FormatCase{"CarryFromNines", 9.999, "10.00", "999.90%"},
+        // Minus sign kept when the figure rounds to zero
+        FormatCase{"TinyNegative", -0.001, "-0.00", "-0.10%"},
+        FormatCase{"VeryTinyNegative", -1e-300, "-0.00", "-0.00%"},
+        FormatCase{"VeryTinyPositive", 1e-300, "0.00", "0.00%"},
+        // Beyond 15 significant digits the figure keeps its magnitude with zeros
+        FormatCase{"HugeValue", 1.2345678901234567e20, "123456789012346000000.00",
+                   "12345678901234600000000.00%"},
+        FormatCase{"FifteenDigits", 1234567890123.45, "1234567890123.45",
+                   "123456789012345.00%"},
+        FormatCase{"SixteenDigits", 12345678901234.56, "12345678901234.60",
+                   "1234567890123460.00%"}),
+    [](const testing::TestParamInfo<FormatCase>& info) { return info.param.name; });
+
+TEST(DisplayTextRange, LargestDoubleShowsEveryIntegerDigit) {
+    const std::string text = formatFixed2(1.7976931348623157e308);
+    EXPECT_EQ(text.size(), 309u + 3u);
+    EXPECT_EQ(text.substr(0, 15), "179769313486232");
+    EXPECT_EQ(text.substr(15, 294), std::string(294, '0'));
+    EXPECT_EQ(text.substr(309), ".00");
+}
+
+TEST(NumberPatternShape, ReadsDigitsPointAndPercent) {
+    constexpr NumberPattern fixed = parseNumberPattern("###0.00");
+    EXPECT_EQ(fixed.minIntegerDigits, 1);
+    EXPECT_EQ(fixed.decimals, 2);
+    EXPECT_FALSE(fixed.percent);
+    EXPECT_EQ(formatNumber(3.14159, parseNumberPattern("000.000")), "003.142");
+    EXPECT_EQ(formatNumber(0.5, parseNumberPattern("#.0%")), "50.0%");
+}
+
+}  // namespace
+}  // namespace bithydraulics
