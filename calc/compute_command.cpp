@@ -65,7 +65,9 @@ InMemoryFieldArray::InMemoryFieldArray() {
     }
 }
 
-std::string InMemoryFieldArray::readText(int index) const { return text(index); }
+std::string InMemoryFieldArray::readText(int index) const {
+    return text(index);
+}
 
 void InMemoryFieldArray::replaceText(int index, std::string_view text) {
     texts_.at(static_cast<std::size_t>(index)) = text;

@@ -15,7 +15,7 @@ inline constexpr int kResultFieldCount = 9;  // fields 11..19
 
 // The twenty text fields the compute command works on, told apart by index; texts are UTF-8.
 class FieldArray {
-public:
+  public:
     virtual ~FieldArray() = default;
     virtual std::string readText(int index) const = 0;
     virtual void replaceText(int index, std::string_view text) = 0;
@@ -44,13 +44,13 @@ void runComputeCommand(FieldArray& fields, CalculationState& state);
 
 // Twenty texts held in memory: for tests, batch work and anything else without a window.
 class InMemoryFieldArray : public FieldArray {
-public:
+  public:
     InMemoryFieldArray();  // the window's initial texts: the defaults and "Text1"
     std::string readText(int index) const override;
     void replaceText(int index, std::string_view text) override;
     const std::string& text(int index) const { return texts_.at(static_cast<std::size_t>(index)); }
 
-private:
+  private:
     std::array<std::string, kFieldCount> texts_;
 };
 

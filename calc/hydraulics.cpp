@@ -5,8 +5,12 @@
 namespace bithydraulics {
 namespace {
 
-double square(double x) { return checkedPower(x, 2); }
-double cube(double x) { return checkedPower(x, 3); }
+double square(double x) {
+    return checkedPower(x, 2);
+}
+double cube(double x) {
+    return checkedPower(x, 3);
+}
 
 // (12.74 × Q) ÷ (Dh² − D²)
 double annularVelocity(double flowRate, double holeDiameter, double diameter) {

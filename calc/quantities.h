@@ -35,9 +35,9 @@ inline constexpr std::array<InputQuantity, 11> kInputQuantities{{
 
 // How a result's stored value becomes its display text.
 enum class DisplayStyle {
-    Fixed2,            // "###0.00"
-    HundredfoldFixed2, // multiplied by 100, then "###0.00"
-    Percent2,          // "###0.00%"
+    Fixed2,             // "###0.00"
+    HundredfoldFixed2,  // multiplied by 100, then "###0.00"
+    Percent2,           // "###0.00%"
 };
 
 struct ResultQuantity {

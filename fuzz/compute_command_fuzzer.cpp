@@ -4,8 +4,8 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <array>
-#include <cstdint>
 #include <cctype>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 

@@ -38,6 +38,8 @@ const char* CalculationFault::what() const noexcept {
     return "calculation fault";
 }
 
-void raiseFault(FaultKind kind) { throw CalculationFault(kind); }
+void raiseFault(FaultKind kind) {
+    throw CalculationFault(kind);
+}
 
 }  // namespace bithydraulics

@@ -31,7 +31,7 @@ std::string_view faultKindDescription(FaultKind kind);
 // step raised it, or the input field whose figure was too large to read. It always refers to
 // static text (a field name), so copying a fault never allocates.
 class CalculationFault : public std::exception {
-public:
+  public:
     explicit CalculationFault(FaultKind kind, std::string_view quantity = {}) noexcept
         : kind_(kind), quantity_(quantity) {}
 
@@ -46,7 +46,7 @@ public:
 
     const char* what() const noexcept override;
 
-private:
+  private:
     FaultKind kind_;
     std::string_view quantity_;
 };

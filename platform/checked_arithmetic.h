@@ -15,9 +15,15 @@ inline double finiteOrOverflow(double result) {
     return result;
 }
 
-inline double checkedAdd(double a, double b) { return finiteOrOverflow(a + b); }
-inline double checkedSubtract(double a, double b) { return finiteOrOverflow(a - b); }
-inline double checkedMultiply(double a, double b) { return finiteOrOverflow(a * b); }
+inline double checkedAdd(double a, double b) {
+    return finiteOrOverflow(a + b);
+}
+inline double checkedSubtract(double a, double b) {
+    return finiteOrOverflow(a - b);
+}
+inline double checkedMultiply(double a, double b) {
+    return finiteOrOverflow(a * b);
+}
 
 // A zero divisor is division by zero, except 0 / 0, which the runtime calls overflow.
 inline double checkedDivide(double dividend, double divisor) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -31,6 +32,18 @@ constexpr NumberPattern parseNumberPattern(std::string_view pattern) {
     }
     return result;
 }
+
+inline constexpr int kSignificantDigits = 15;
+
+// A magnitude as 15 significant decimal digits, correctly rounded, and the power of ten of the
+// first: 4.195132 is {"419513200000000", 0}. Zero is all zeros with exponent 0.
+struct DecimalFigure {
+    std::array<char, kSignificantDigits> digits{};
+    int exponent = 0;
+};
+
+// `magnitude` must be finite and not negative.
+DecimalFigure toDecimalFigure(double magnitude);
 
 // Formats `value` under `pattern`: |value| is first taken to 15 significant decimal digits
 // (correctly rounded), then brought to the pattern's decimals with a half rounded away from zero.

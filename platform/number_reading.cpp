@@ -1,5 +1,6 @@
 #include "platform/number_reading.h"
 
+#include <array>
 #include <charconv>
 #include <cstddef>
 #include <string>
@@ -17,7 +18,7 @@ constexpr char kEnd = '\0';
 // Walks UTF-8 text one character at a time, mapping each to the ASCII character it stands for
 // in a figure: blanks to kBlank, full-width forms to ASCII, everything unusable to kOther.
 class FigureScanner {
-public:
+  public:
     explicit FigureScanner(std::string_view text) : text_(text) {}
 
     // The next character that is not a blank, without consuming it.
@@ -37,7 +38,7 @@ public:
     std::size_t position() const { return pos_; }
     void rewind(std::size_t position) { pos_ = position; }
 
-private:
+  private:
     char decode(std::size_t at, std::size_t& length) const {
         if (at >= text_.size()) {
             length = 0;
@@ -90,22 +91,56 @@ private:
     std::size_t pendingLength_ = 0;
 };
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isExponentLetter(char c) { return c == 'E' || c == 'e' || c == 'D' || c == 'd'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool isExponentLetter(char c) {
+    return c == 'E' || c == 'e' || c == 'D' || c == 'd';
+}
+
+// The figure in ASCII as from_chars takes it. Figures are short, so it lives on the stack and
+// only a figure of absurd length spills to the heap.
+class FigureBuffer {
+  public:
+    void push(char c) {
+        if (size_ < small_.size()) {
+            small_[size_++] = c;
+            return;
+        }
+        if (large_.empty()) {
+            large_.assign(small_.data(), size_);
+        }
+        large_.push_back(c);
+        ++size_;
+    }
+    void append(std::string_view text) {
+        for (const char c : text) {
+            push(c);
+        }
+    }
+    std::string_view view() const {
+        return large_.empty() ? std::string_view(small_.data(), size_) : std::string_view(large_);
+    }
+
+  private:
+    std::array<char, 64> small_{};
+    std::size_t size_ = 0;
+    std::string large_;
+};
 
 // Decimal order of magnitude of a figure that from_chars found out of range: positive means too
 // large, negative too small. Only the sign matters, so the exponent is clamped.
-long long orderOfMagnitude(const std::string& mantissa, long long exponent) {
+long long orderOfMagnitude(std::string_view mantissa, long long exponent) {
     const std::size_t point = mantissa.find('.');
-    const std::size_t integerDigits = point == std::string::npos ? mantissa.size() : point;
+    const std::size_t integerDigits = point == std::string_view::npos ? mantissa.size() : point;
     std::size_t firstSignificant = 0;
     while (firstSignificant < mantissa.size() &&
            (mantissa[firstSignificant] == '0' || mantissa[firstSignificant] == '.')) {
         ++firstSignificant;
     }
-    long long position = static_cast<long long>(integerDigits) -
-                         static_cast<long long>(firstSignificant) - 1;
-    if (point != std::string::npos && firstSignificant > point) {
+    long long position =
+        static_cast<long long>(integerDigits) - static_cast<long long>(firstSignificant) - 1;
+    if (point != std::string_view::npos && firstSignificant > point) {
         ++position;  // the point itself was counted among the skipped characters
     }
     return position + exponent;
@@ -113,7 +148,34 @@ long long orderOfMagnitude(const std::string& mantissa, long long exponent) {
 
 }  // namespace
 
+namespace {
+
+// Most texts are a plain ASCII figure: from_chars reads them directly. The answer is final when
+// from_chars stops at the end or at a character that could not continue the figure in any form
+// (a blank, an exponent letter or a non-ASCII character send the text to the full reading).
+bool readPlainFigure(std::string_view text, double& value) {
+    const std::size_t start = !text.empty() && text.front() == '-' ? 1 : 0;
+    if (start >= text.size() || !(isDigit(text[start]) || text[start] == '.')) {
+        return false;
+    }
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc()) {
+        return false;
+    }
+    if (end == text.data() + text.size()) {
+        return true;
+    }
+    const auto next = static_cast<unsigned char>(*end);
+    return next < 0x80 && next != ' ' && next != '\t' && next != '\n' && next != '\r' &&
+           !isExponentLetter(static_cast<char>(next));
+}
+
+}  // namespace
+
 double readNumber(std::string_view text) {
+    if (double value = 0.0; readPlainFigure(text, value)) {
+        return value;
+    }
     FigureScanner scanner(text);
     bool negative = false;
     if (const char c = scanner.peek(); c == '+' || c == '-') {
@@ -121,7 +183,7 @@ double readNumber(std::string_view text) {
         scanner.advance();
     }
 
-    std::string mantissa;
+    FigureBuffer figure;
     bool sawDigit = false;
     bool sawPoint = false;
     for (char c = scanner.peek();; c = scanner.peek()) {
@@ -132,16 +194,18 @@ double readNumber(std::string_view text) {
         } else {
             break;
         }
-        mantissa.push_back(c);
+        figure.push(c);
         scanner.advance();
     }
     if (!sawDigit) {
         return 0.0;
     }
+    const std::size_t mantissaLength = figure.view().size();
 
     // The exponent counts only when at least one digit follows its letter and sign.
-    std::string exponentDigits;
+    std::size_t exponentDigits = 0;
     bool exponentNegative = false;
+    long long exponentValue = 0;
     if (isExponentLetter(scanner.peek())) {
         const std::size_t beforeExponent = scanner.position();
         scanner.advance();
@@ -149,29 +213,27 @@ double readNumber(std::string_view text) {
             exponentNegative = c == '-';
             scanner.advance();
         }
+        long long exponent = 0;
         while (isDigit(scanner.peek())) {
-            exponentDigits.push_back(scanner.peek());
+            if (exponentDigits++ == 0) {
+                figure.append(exponentNegative ? "e-" : "e");
+            }
+            const char c = scanner.peek();
+            figure.push(c);
+            exponent = exponent > 1'000'000'000 ? exponent : exponent * 10 + (c - '0');
             scanner.advance();
         }
-        if (exponentDigits.empty()) {
+        if (exponentDigits == 0) {
             scanner.rewind(beforeExponent);
         }
+        exponentValue = exponentNegative ? -exponent : exponent;
     }
 
-    std::string figure = mantissa;
-    if (!exponentDigits.empty()) {
-        figure += exponentNegative ? "e-" : "e";
-        figure += exponentDigits;
-    }
+    const std::string_view ascii = figure.view();
     double magnitude = 0.0;
-    const auto [end, error] =
-        std::from_chars(figure.data(), figure.data() + figure.size(), magnitude);
+    const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), magnitude);
     if (error == std::errc::result_out_of_range) {
-        long long exponent = 0;
-        for (const char c : exponentDigits) {
-            exponent = exponent > 1'000'000'000 ? exponent : exponent * 10 + (c - '0');
-        }
-        if (orderOfMagnitude(mantissa, exponentNegative ? -exponent : exponent) > 0) {
+        if (orderOfMagnitude(ascii.substr(0, mantissaLength), exponentValue) > 0) {
             raiseFault(FaultKind::Overflow);
         }
         magnitude = 0.0;

@@ -22,7 +22,7 @@ std::array<std::string, kFieldCount> snapshot(const InMemoryFieldArray& fields) 
 
 // Records every write, so a test can see that nothing is written on a fault.
 class RecordingFieldArray : public InMemoryFieldArray {
-public:
+  public:
     void replaceText(int index, std::string_view text) override {
         writes.push_back(index);
         InMemoryFieldArray::replaceText(index, text);
@@ -34,8 +34,8 @@ TEST(ComputeCommand, DefaultsWriteTheNineTextsInOrder) {
     RecordingFieldArray fields;
     CalculationState state;
     runComputeCommand(fields, state);
-    const std::array<std::string, 9> expected{"4.20", "125.85", "3.43", "2856.20", "79.45",
-                                              "1.25", "1.97", "32.27%", "1.45"};
+    const std::array<std::string, 9> expected{"4.20", "125.85", "3.43",   "2856.20", "79.45",
+                                              "1.25", "1.97",   "32.27%", "1.45"};
     for (int i = 0; i < kResultFieldCount; ++i) {
         EXPECT_EQ(fields.text(kFirstResultField + i), expected[static_cast<std::size_t>(i)]);
     }
@@ -118,24 +118,26 @@ TEST_P(ComputeCommandFault, LeavesEveryFieldAsItWas) {
 INSTANTIATE_TEST_SUITE_P(
     Faults, ComputeCommandFault,
     testing::Values(
-        CommandFault{"AllNozzlesZero", {{0, "0"}, {1, "0"}, {2, "0"}}, FaultKind::DivisionByZero,
+        CommandFault{"AllNozzlesZero",
+                     {{0, "0"}, {1, "0"}, {2, "0"}},
+                     FaultKind::DivisionByZero,
                      "bitPressureDrop"},
         CommandFault{"AllNozzlesAndFlowZero",
                      {{0, "0"}, {1, ""}, {2, "0"}, {3, "0"}},
                      FaultKind::Overflow,
                      "bitPressureDrop"},
         CommandFault{"HoleZero", {{5, "0"}}, FaultKind::DivisionByZero, "specificHydraulicPower"},
-        CommandFault{"HoleEqualsPipe", {{5, "127"}}, FaultKind::DivisionByZero,
-                     "annularVelocityPipe"},
-        CommandFault{"HoleEqualsCollar", {{5, "165"}}, FaultKind::DivisionByZero,
-                     "annularVelocityCollar"},
-        CommandFault{"PumpPressureZero", {{10, "0"}}, FaultKind::DivisionByZero,
-                     "powerUtilization"},
-        CommandFault{"FlowNegative", {{3, "-30"}}, FaultKind::InvalidArgument,
-                     "annularPressureLoss"},
+        CommandFault{
+            "HoleEqualsPipe", {{5, "127"}}, FaultKind::DivisionByZero, "annularVelocityPipe"},
+        CommandFault{
+            "HoleEqualsCollar", {{5, "165"}}, FaultKind::DivisionByZero, "annularVelocityCollar"},
+        CommandFault{
+            "PumpPressureZero", {{10, "0"}}, FaultKind::DivisionByZero, "powerUtilization"},
+        CommandFault{
+            "FlowNegative", {{3, "-30"}}, FaultKind::InvalidArgument, "annularPressureLoss"},
         CommandFault{"HugeNozzle", {{0, "1e200"}}, FaultKind::Overflow, "nozzleArea"},
-        CommandFault{"FigureTooLargeToRead", {{7, "1e400"}}, FaultKind::Overflow,
-                     "collarDiameter"}),
+        CommandFault{
+            "FigureTooLargeToRead", {{7, "1e400"}}, FaultKind::Overflow, "collarDiameter"}),
     [](const testing::TestParamInfo<CommandFault>& info) { return info.param.name; });
 
 TEST(ComputeCommandFaultHandling, HundredfoldVelocityThatOverflowsIsAFault) {
@@ -155,7 +157,7 @@ TEST(ComputeCommandFaultHandling, HundredfoldVelocityThatOverflowsIsAFault) {
 TEST(ComputeCommandFaultHandling, FaultingReadLeavesLaterFieldsUnread) {
     // A figure too large to read in field 3 stops the reading there: field 4 is never read.
     class CountingFields : public InMemoryFieldArray {
-    public:
+      public:
         std::string readText(int index) const override {
             ++reads[static_cast<std::size_t>(index)];
             return InMemoryFieldArray::readText(index);

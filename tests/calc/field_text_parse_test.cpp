@@ -30,25 +30,29 @@ INSTANTIATE_TEST_SUITE_P(
     Texts, ParseFieldNumber,
     testing::Values(
         // Plain figures
-        ParseCase{"Decimal", "1.2", 1.2}, ParseCase{"Zero", "0", 0.0},
-        ParseCase{"Empty", "", 0.0}, ParseCase{"Integer", "1820", 1820.0},
-        ParseCase{"Negative", "-1.5", -1.5}, ParseCase{"PlusSign", "+7", 7.0},
-        ParseCase{"LeadingPoint", ".5", 0.5}, ParseCase{"TrailingPoint", "5.", 5.0},
-        ParseCase{"NegativeZero", "-0", -0.0},
+        ParseCase{"Decimal", "1.2", 1.2}, ParseCase{"Zero", "0", 0.0}, ParseCase{"Empty", "", 0.0},
+        ParseCase{"Integer", "1820", 1820.0}, ParseCase{"Negative", "-1.5", -1.5},
+        ParseCase{"PlusSign", "+7", 7.0}, ParseCase{"LeadingPoint", ".5", 0.5},
+        ParseCase{"TrailingPoint", "5.", 5.0}, ParseCase{"NegativeZero", "-0", -0.0},
         ParseCase{"CorrectlyRounded", "0.1", 0.1},
         ParseCase{"ManyDigits", "3.14159265358979323846264338327950288", 3.141592653589793},
         // Blanks wherever they stand
         ParseCase{"LeadingBlanks", "  30", 30.0}, ParseCase{"InnerBlank", "1 820", 1820.0},
-        ParseCase{"TabsAndNewlines", "\t1\r\n2", 12.0},
-        ParseCase{"BlankAfterSign", "- 3", -3.0},
-        ParseCase{"IdeographicSpace", "\u3000" "42", 42.0},
+        ParseCase{"TabsAndNewlines", "\t1\r\n2", 12.0}, ParseCase{"BlankAfterSign", "- 3", -3.0},
+        ParseCase{"IdeographicSpace",
+                  "\u3000"
+                  "42",
+                  42.0},
         ParseCase{"TrailingBlanks", "13   ", 13.0},
         // Full-width forms
         ParseCase{"FullWidthDigits", "\uFF11\uFF15", 15.0},
         ParseCase{"FullWidthPointAndMinus", "\uFF0D\uFF11\uFF0E\uFF15", -1.5},
         ParseCase{"FullWidthPlus", "\uFF0B\uFF12", 2.0},
         ParseCase{"FullWidthExponent", "\uFF11\uFF25\uFF13", 1000.0},
-        ParseCase{"FullWidthSmallExponent", "2\uFF45" "2", 200.0},
+        ParseCase{"FullWidthSmallExponent",
+                  "2\uFF45"
+                  "2",
+                  200.0},
         // Exponents
         ParseCase{"UpperE", "1E3", 1000.0}, ParseCase{"LowerE", "1.5e-2", 0.015},
         ParseCase{"LetterD", "2D2", 200.0}, ParseCase{"LetterSmallD", "2d+2", 200.0},
@@ -58,13 +62,16 @@ INSTANTIATE_TEST_SUITE_P(
         // Stops at the first character that cannot continue the figure
         ParseCase{"Unit", "15mm", 15.0}, ParseCase{"UnitAfterBlank", "216 mm", 216.0},
         ParseCase{"Comma", "1,5", 1.0}, ParseCase{"SecondPoint", "1.2.3", 1.2},
-        ParseCase{"SecondSign", "3-2", 3.0},
-        ParseCase{"FullWidthComma", "7\uFF0C5", 7.0},
+        ParseCase{"SecondSign", "3-2", 3.0}, ParseCase{"FullWidthComma", "7\uFF0C5", 7.0},
         // No figure at the start
         ParseCase{"Letters", "abc", 0.0}, ParseCase{"SignOnly", "-", 0.0},
         ParseCase{"PointOnly", ".", 0.0}, ParseCase{"HexPrefix", "&H10", 0.0},
         ParseCase{"ChineseText", "十五", 0.0}, ParseCase{"ExponentOnly", "e5", 0.0},
-        ParseCase{"NulByte", std::string("\0" "5", 2), 0.0},
+        ParseCase{"NulByte",
+                  std::string("\0"
+                              "5",
+                              2),
+                  0.0},
         ParseCase{"TruncatedUtf8", "\xEF\xBC", 0.0},
         // Range
         ParseCase{"Underflow", "1e-400", 0.0}, ParseCase{"NegativeUnderflow", "-1e-400", -0.0},
@@ -75,8 +82,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<ParseCase>& info) { return info.param.name; });
 
 TEST(ParseFieldNumberRange, FigureBeyondDoubleIsOverflow) {
-    for (const char* text : {"1e400", "-1e400", "1e99999999999999999999", "2e308",
-                             "100000000000000000000e300"}) {
+    for (const char* text :
+         {"1e400", "-1e400", "1e99999999999999999999", "2e308", "100000000000000000000e300"}) {
         try {
             parseFieldNumber(text);
             ADD_FAILURE() << "no fault for " << text;

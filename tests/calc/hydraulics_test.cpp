@@ -43,8 +43,8 @@ TEST(ComputeHydraulics, ZeroFlowMakesEveryResultButAreaZero) {
     const HydraulicsResults r = computeHydraulics(in);
     EXPECT_NE(r.nozzleArea, 0);
     for (double v : {r.bitPressureDrop, r.bitHydraulicPower, r.specificHydraulicPower,
-                     r.impactForce, r.jetVelocity, r.annularVelocityPipe,
-                     r.annularVelocityCollar, r.powerUtilization, r.annularPressureLoss}) {
+                     r.impactForce, r.jetVelocity, r.annularVelocityPipe, r.annularVelocityCollar,
+                     r.powerUtilization, r.annularPressureLoss}) {
         EXPECT_EQ(v, 0.0);
     }
 }
