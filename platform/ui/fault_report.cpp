@@ -1,6 +1,7 @@
 #include "platform/ui/fault_report.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 #include <QWidget>
 
 namespace bithydraulics {
@@ -27,6 +28,8 @@ void MessageBoxFaultReporter::report(QWidget& window, const CalculationFault& fa
     QMessageBox box(QMessageBox::Critical, window.windowTitle(),
                     faultReportText(fault, whereCaption), QMessageBox::Ok, &window);
     box.setInformativeText(QStringLiteral("各栏内容保持不变，请修改后重新运算。"));
+    box.setFont(window.font());
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
     box.exec();
 }
 

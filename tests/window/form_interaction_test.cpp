@@ -16,12 +16,18 @@
 namespace bithydraulics::testing {
 namespace {
 
+constexpr int kStillRunning = 42;
+constexpr int kHung = 99;
+
 // Runs the application's event loop with `action` queued in it, and returns the loop's exit
-// code: 0 when the program ended itself, 42 when it was still running after `action`.
+// code: 0 when the program ended itself, kStillRunning when it was still running after `action`.
 int runEventLoopWith(const std::function<void()>& action) {
-    const QObject scope;  // cancels both timers on return
-    QTimer::singleShot(0, &scope, action);
-    QTimer::singleShot(300, &scope, [] { QCoreApplication::exit(42); });
+    const QObject scope;  // cancels the timers on return
+    QTimer::singleShot(0, &scope, [&scope, &action] {
+        action();
+        QTimer::singleShot(50, &scope, [] { QCoreApplication::exit(kStillRunning); });
+    });
+    QTimer::singleShot(10000, &scope, [] { QCoreApplication::exit(kHung); });
     return QCoreApplication::exec();
 }
 
@@ -132,7 +138,7 @@ void FormInteractionTest::enterAndEscapeInAFieldPressNothing() {
     const QStringList before = fieldTexts(form);
     const int code =
         runEventLoopWith([&] { QTest::keyClick(form.field(field), static_cast<Qt::Key>(key)); });
-    QCOMPARE(code, 42);
+    QCOMPARE(code, kStillRunning);
     QVERIFY(form.isVisible());
     QCOMPARE(fieldTexts(form), before);
     QVERIFY(faults.faults.empty());
@@ -229,7 +235,7 @@ void FormInteractionTest::faultsAreReportedAndLeaveEveryField() {
     const int code =
         runEventLoopWith([&] { QTest::mouseClick(form.computeButton(), Qt::LeftButton); });
 
-    QCOMPARE(code, 42);  // still running
+    QCOMPARE(code, kStillRunning);
     QVERIFY(form.isVisible());
     QCOMPARE(faults.faults.size(), std::size_t{1});
     const RecordedFault& fault = faults.faults.front();
@@ -251,7 +257,7 @@ void FormInteractionTest::faultReportIsOneModalMessageAndTheWindowStaysOpen() {
     const int code =
         runEventLoopWith([&] { QTest::mouseClick(form.computeButton(), Qt::LeftButton); });
 
-    QCOMPARE(code, 42);
+    QCOMPARE(code, kStillRunning);
     QCOMPARE(watcher.shown.size(), 1);
     const ShownMessage& message = watcher.shown.front();
     QCOMPARE(message.title, QStringLiteral("水利参数"));
@@ -275,7 +281,7 @@ void FormInteractionTest::afterAFaultACorrectedFigureComputes() {
 
     MessageBoxWatcher watcher;
     QCOMPARE(runEventLoopWith([&] { QTest::mouseClick(form.computeButton(), Qt::LeftButton); }),
-             42);
+             kStillRunning);
     QCOMPARE(watcher.shown.size(), 1);
     QCOMPARE(form.field(10)->text(), QStringLiteral("0"));
     QCOMPARE(form.field(7)->text(), QStringLiteral("170"));
