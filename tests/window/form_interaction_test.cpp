@@ -7,11 +7,14 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <array>
 #include <functional>
+#include <string>
 
 #include "form_test_support.h"
 #include "platform/ui/fault_report.h"
 #include "window/hydraulics_form.h"
+#include "window/line_edit_field_array.h"
 
 namespace bithydraulics::testing {
 namespace {
@@ -75,6 +78,7 @@ class FormInteractionTest : public QObject {
     void clickingComputeWritesTheDefaultsResults();
     void computingOverwritesTypedResults();
     void clearingNozzle3ChangesNothing();
+    void fieldArrayPassesTextAsUtf8();
     void faultsAreReportedAndLeaveEveryField_data();
     void faultsAreReportedAndLeaveEveryField();
     void faultReportIsOneModalMessageAndTheWindowStaysOpen();
@@ -184,6 +188,22 @@ void FormInteractionTest::clearingNozzle3ChangesNothing() {
     QTest::mouseClick(form.computeButton(), Qt::LeftButton);
     QCOMPARE(resultTexts(form), kDefaultResults);
     QCOMPARE(form.field(2)->text(), QString());
+}
+
+void FormInteractionTest::fieldArrayPassesTextAsUtf8() {
+    RecordingFaultReporter faults;
+    HydraulicsForm form(faults);
+    std::array<QLineEdit*, kFieldCount> fields{};
+    for (int i = 0; i < kFieldCount; ++i) {
+        fields[static_cast<std::size_t>(i)] = form.field(i);
+    }
+    LineEditFieldArray array(fields);
+    typeInto(form.field(4), QStringLiteral("1,2 g/cm³"));
+    QCOMPARE(array.readText(4), std::string("1,2 g/cm\u00b3"));
+    array.replaceText(17, "上返 1.97");
+    QCOMPARE(form.field(17)->text(), QStringLiteral("上返 1.97"));
+    QCOMPARE(array.readText(17), std::string("上返 1.97"));
+    QCOMPARE(array.readText(0), std::string("15"));
 }
 
 void FormInteractionTest::faultsAreReportedAndLeaveEveryField_data() {
