@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <string_view>
+
+#include "platform/calculation_fault.h"
+
+class QWidget;
+
+// The report of a calculation fault that no command handles: one modal message that names the
+// fault's number, its kind in Chinese and the quantity where it arose.
+namespace bithydraulics {
+
+// The body of the report, e.g. "错误 11：除数为零" and where it arose.
+QString faultReportText(const CalculationFault& fault, std::string_view whereCaption);
+
+class FaultReporter {
+  public:
+    virtual ~FaultReporter() = default;
+    // Tells the user about `fault`, which arose in the quantity captioned `whereCaption`.
+    // Returns when the user has dismissed the report.
+    virtual void report(QWidget& window, const CalculationFault& fault,
+                        std::string_view whereCaption) = 0;
+};
+
+// A modal message box over `window`, titled with the window's title.
+class MessageBoxFaultReporter final : public FaultReporter {
+  public:
+    void report(QWidget& window, const CalculationFault& fault,
+                std::string_view whereCaption) override;
+};
+
+}  // namespace bithydraulics

@@ -1,0 +1,338 @@
+// The window in use: the focus order, the keys that press and do not press the buttons, the
+// compute command on the fields, the fault report, and the two ways the program ends.
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <array>
+#include <functional>
+#include <string>
+
+#include "form_test_support.h"
+#include "platform/ui/fault_report.h"
+#include "window/hydraulics_form.h"
+#include "window/line_edit_field_array.h"
+
+namespace bithydraulics::testing {
+namespace {
+
+constexpr int kStillRunning = 42;
+constexpr int kHung = 99;
+
+// Runs the application's event loop with `action` queued in it, and returns the loop's exit
+// code: 0 when the program ended itself, kStillRunning when it was still running after `action`.
+int runEventLoopWith(const std::function<void()>& action) {
+    const QObject scope;  // cancels the timers on return
+    QTimer::singleShot(0, &scope, [&scope, &action] {
+        action();
+        QTimer::singleShot(50, &scope, [] { QCoreApplication::exit(kStillRunning); });
+    });
+    QTimer::singleShot(10000, &scope, [] { QCoreApplication::exit(kHung); });
+    return QCoreApplication::exec();
+}
+
+// What a message box showed before it was dismissed.
+struct ShownMessage {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    bool modal = false;
+};
+
+// Watches for modal message boxes while the test runs, records each and presses its OK.
+class MessageBoxWatcher {
+  public:
+    MessageBoxWatcher() {
+        timer_.setInterval(10);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { dismissOpenBox(); });
+        timer_.start();
+    }
+    QList<ShownMessage> shown;
+
+  private:
+    void dismissOpenBox() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible()) {
+            return;
+        }
+        shown << ShownMessage{box->windowTitle(), box->text() + '\n' + box->informativeText(),
+                              box->icon(), box->isModal()};
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    }
+    QTimer timer_;
+};
+
+}  // namespace
+
+class FormInteractionTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void focusStartsOnComputeAndTabGoesRoundTheCycle();
+    void spaceOnComputeComputesTheDefaults();
+    void enterAndEscapeInAFieldPressNothing_data();
+    void enterAndEscapeInAFieldPressNothing();
+    void clickingComputeWritesTheDefaultsResults();
+    void computingOverwritesTypedResults();
+    void clearingNozzle3ChangesNothing();
+    void fieldArrayPassesTextAsUtf8();
+    void faultsAreReportedAndLeaveEveryField_data();
+    void faultsAreReportedAndLeaveEveryField();
+    void faultReportIsOneModalMessageAndTheWindowStaysOpen();
+    void afterAFaultACorrectedFigureComputes();
+    void exitButtonEndsTheEventLoop();
+    void closingTheWindowEndsTheEventLoop();
+};
+
+void FormInteractionTest::focusStartsOnComputeAndTabGoesRoundTheCycle() {
+    RecordingFaultReporter faults;
+    HydraulicsForm form(faults);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QCOMPARE(QApplication::focusWidget(), form.computeButton());
+
+    QList<QWidget*> cycle;
+    for (int i = 0; i <= 18; ++i) {
+        cycle << form.field(i);
+    }
+    cycle << form.exitButton() << form.field(19) << form.computeButton();
+    for (QWidget* expected : cycle) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), expected->objectName());
+    }
+    // And backwards from Command1: Text1(19), then Command2.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), form.field(19));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), form.exitButton());
+}
+
+void FormInteractionTest::spaceOnComputeComputesTheDefaults() {
+    RecordingFaultReporter faults;
+    HydraulicsForm form(faults);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(resultTexts(form), kDefaultResults);
+}
+
+void FormInteractionTest::enterAndEscapeInAFieldPressNothing_data() {
+    QTest::addColumn<int>("field");
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter in an input") << 3 << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter in an input") << 10 << int(Qt::Key_Enter);
+    QTest::newRow("Enter in a result") << 19 << int(Qt::Key_Return);
+    QTest::newRow("Esc in an input") << 0 << int(Qt::Key_Escape);
+    QTest::newRow("Esc in a result") << 12 << int(Qt::Key_Escape);
+}
+
+void FormInteractionTest::enterAndEscapeInAFieldPressNothing() {
+    QFETCH(int, field);
+    QFETCH(int, key);
+    RecordingFaultReporter faults;
+    HydraulicsForm form(faults);
+    // A pump pressure of 0 would make a press of 运算 show; nothing may be pressed at all.
+    form.field(10)->setText(QStringLiteral("0"));
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.field(field)->setFocus();
+    const QStringList before = fieldTexts(form);
+    const int code =
+        runEventLoopWith([&] { QTest::keyClick(form.field(field), static_cast<Qt::Key>(key)); });
+    QCOMPARE(code, kStillRunning);
+    QVERIFY(form.isVisible());
+    QCOMPARE(fieldTexts(form), before);
+    QVERIFY(faults.faults.empty());
+}
+
+void FormInteractionTest::clickingComputeWritesTheDefaultsResults() {
+    RecordingFaultReporter faults;
+    HydraulicsForm form(faults);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(resultTexts(form), untouchedResults());
+    QTest::mouseClick(form.computeButton(), Qt::LeftButton);
+    QCOMPARE(resultTexts(form), kDefaultResults);
+    QCOMPARE(fieldTexts(form).mid(0, kInputFieldCount),
+             QStringList({"15", "16", "0", "30", "1.2", "216", "127", "165", "1820", "180", "13"}));
+    QCOMPARE(form.state().inputs.flowRate, 30.0);
+    QVERIFY(faults.faults.empty());
+}
+
+void FormInteractionTest::computingOverwritesTypedResults() {
+    RecordingFaultReporter faults;
+    HydraulicsForm form(faults);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    typeInto(form.field(14), QStringLiteral("typed by hand"));
+    QCOMPARE(form.field(14)->text(), QStringLiteral("typed by hand"));
+    QTest::mouseClick(form.computeButton(), Qt::LeftButton);
+    QCOMPARE(resultTexts(form), kDefaultResults);
+
+    // A changed input shows in the next result: twice the flow, twice the jet velocity.
+    typeInto(form.field(3), QStringLiteral("60"));
+    QTest::mouseClick(form.computeButton(), Qt::LeftButton);
+    QCOMPARE(form.field(15)->text(), QStringLiteral("158.90"));
+}
+
+void FormInteractionTest::clearingNozzle3ChangesNothing() {
+    RecordingFaultReporter faults;
+    HydraulicsForm form(faults);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    typeInto(form.field(2), QString());
+    QCOMPARE(form.field(2)->text(), QString());
+    QTest::mouseClick(form.computeButton(), Qt::LeftButton);
+    QCOMPARE(resultTexts(form), kDefaultResults);
+    QCOMPARE(form.field(2)->text(), QString());
+}
+
+void FormInteractionTest::fieldArrayPassesTextAsUtf8() {
+    RecordingFaultReporter faults;
+    HydraulicsForm form(faults);
+    std::array<QLineEdit*, kFieldCount> fields{};
+    for (int i = 0; i < kFieldCount; ++i) {
+        fields[static_cast<std::size_t>(i)] = form.field(i);
+    }
+    LineEditFieldArray array(fields);
+    typeInto(form.field(4), QStringLiteral("1,2 g/cm³"));
+    QCOMPARE(array.readText(4), std::string("1,2 g/cm\u00b3"));
+    array.replaceText(17, "上返 1.97");
+    QCOMPARE(form.field(17)->text(), QStringLiteral("上返 1.97"));
+    QCOMPARE(array.readText(17), std::string("上返 1.97"));
+    QCOMPARE(array.readText(0), std::string("15"));
+}
+
+void FormInteractionTest::faultsAreReportedAndLeaveEveryField_data() {
+    QTest::addColumn<QList<int>>("fields");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<int>("errorNumber");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("where");
+
+    QTest::newRow("pump pressure 0")
+        << QList<int>{10} << QStringList{"0"} << 11 << int(FaultKind::DivisionByZero)
+        << QStringLiteral("功率利用率");
+    QTest::newRow("all nozzles and flow rate 0")
+        << QList<int>{0, 1, 2, 3} << QStringList{"0", "0", "0", "0"} << 6
+        << int(FaultKind::Overflow) << QStringLiteral("钻头压降");
+    QTest::newRow("flow rate negative")
+        << QList<int>{3} << QStringList{"-30"} << 5 << int(FaultKind::InvalidArgument)
+        << QStringLiteral("环空压耗");
+    QTest::newRow("hole equals pipe")
+        << QList<int>{5} << QStringList{"127"} << 11 << int(FaultKind::DivisionByZero)
+        << QStringLiteral("上返速度1");
+    QTest::newRow("flow rate too large to read")
+        << QList<int>{3} << QStringList{"1e400"} << 6 << int(FaultKind::Overflow)
+        << QStringLiteral("排量");
+    QTest::newRow("nozzle area too large")
+        << QList<int>{0} << QStringList{"1e200"} << 6 << int(FaultKind::Overflow)
+        << QStringLiteral("喷嘴面积");
+}
+
+void FormInteractionTest::faultsAreReportedAndLeaveEveryField() {
+    QFETCH(QList<int>, fields);
+    QFETCH(QStringList, texts);
+    QFETCH(int, errorNumber);
+    QFETCH(int, kind);
+    QFETCH(QString, where);
+
+    RecordingFaultReporter faults;
+    HydraulicsForm form(faults);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    // Results from an earlier run stand in the fields and must stay.
+    QTest::mouseClick(form.computeButton(), Qt::LeftButton);
+    QCOMPARE(resultTexts(form), kDefaultResults);
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        typeInto(form.field(fields[i]), texts[i]);
+    }
+    const QStringList before = fieldTexts(form);
+
+    const int code =
+        runEventLoopWith([&] { QTest::mouseClick(form.computeButton(), Qt::LeftButton); });
+
+    QCOMPARE(code, kStillRunning);
+    QVERIFY(form.isVisible());
+    QCOMPARE(faults.faults.size(), std::size_t{1});
+    const RecordedFault& fault = faults.faults.front();
+    QCOMPARE(fault.errorNumber, errorNumber);
+    QCOMPARE(int(fault.kind), kind);
+    QCOMPARE(QString::fromStdString(fault.where), where);
+    QCOMPARE(fault.fieldsWhenReported, before);
+    QCOMPARE(fieldTexts(form), before);
+}
+
+void FormInteractionTest::faultReportIsOneModalMessageAndTheWindowStaysOpen() {
+    MessageBoxFaultReporter reporter;
+    HydraulicsForm form(reporter);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    typeInto(form.field(10), QStringLiteral("0"));
+
+    MessageBoxWatcher watcher;
+    const int code =
+        runEventLoopWith([&] { QTest::mouseClick(form.computeButton(), Qt::LeftButton); });
+
+    QCOMPARE(code, kStillRunning);
+    QCOMPARE(watcher.shown.size(), 1);
+    const ShownMessage& message = watcher.shown.front();
+    QCOMPARE(message.title, QStringLiteral("水利参数"));
+    QVERIFY(message.modal);
+    QCOMPARE(message.icon, QMessageBox::Critical);
+    QVERIFY2(message.text.contains(QStringLiteral("11")), qPrintable(message.text));
+    QVERIFY2(message.text.contains(QStringLiteral("除数为零")), qPrintable(message.text));
+    QVERIFY2(message.text.contains(QStringLiteral("功率利用率")), qPrintable(message.text));
+    QVERIFY(form.isVisible());
+    QCOMPARE(resultTexts(form), untouchedResults());
+    QCOMPARE(form.field(10)->text(), QStringLiteral("0"));
+}
+
+void FormInteractionTest::afterAFaultACorrectedFigureComputes() {
+    MessageBoxFaultReporter reporter;
+    HydraulicsForm form(reporter);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    typeInto(form.field(10), QStringLiteral("0"));
+    typeInto(form.field(7), QStringLiteral("170"));
+
+    MessageBoxWatcher watcher;
+    QCOMPARE(runEventLoopWith([&] { QTest::mouseClick(form.computeButton(), Qt::LeftButton); }),
+             kStillRunning);
+    QCOMPARE(watcher.shown.size(), 1);
+    QCOMPARE(form.field(10)->text(), QStringLiteral("0"));
+    QCOMPARE(form.field(7)->text(), QStringLiteral("170"));
+    QCOMPARE(resultTexts(form), untouchedResults());
+
+    typeInto(form.field(10), QStringLiteral("13"));
+    typeInto(form.field(7), QStringLiteral("165"));
+    QTest::mouseClick(form.computeButton(), Qt::LeftButton);
+    QCOMPARE(watcher.shown.size(), 1);
+    QCOMPARE(resultTexts(form), kDefaultResults);
+}
+
+void FormInteractionTest::exitButtonEndsTheEventLoop() {
+    RecordingFaultReporter faults;
+    HydraulicsForm form(faults);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTest::mouseClick(form.computeButton(), Qt::LeftButton);  // unsaved figures do not matter
+    QCOMPARE(runEventLoopWith([&] { QTest::mouseClick(form.exitButton(), Qt::LeftButton); }), 0);
+}
+
+void FormInteractionTest::closingTheWindowEndsTheEventLoop() {
+    RecordingFaultReporter faults;
+    HydraulicsForm form(faults);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(runEventLoopWith([&] { form.close(); }), 0);
+    QVERIFY(!form.isVisible());
+}
+
+}  // namespace bithydraulics::testing
+
+QTEST_MAIN(bithydraulics::testing::FormInteractionTest)
+#include "form_interaction_test.moc"

@@ -1,0 +1,138 @@
+#include "window/form_builder.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+#include <algorithm>
+#include <vector>
+
+#include "window/quantity_captions.h"
+
+namespace bithydraulics {
+namespace {
+
+constexpr const char* kFontFamily = "WenQuanYi Micro Hei";
+constexpr const char* kFontFile = "/usr/share/fonts/truetype/wqy/wqy-microhei.ttc";
+constexpr int kFontPoints = 9;
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QLineEdit* makeField(QWidget& window, const ControlDescription& control) {
+    auto* field = new QLineEdit(fromUtf8(control.text), &window);
+    field->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    field->setAccessibleName(fromUtf8(fieldCaption(control.index)));
+    field->setToolTip(QString::fromStdString(fieldToolTip(control.index)));
+    return field;
+}
+
+QLabel* makeCaption(QWidget& window, const ControlDescription& control) {
+    // Plain text: a caption has no access key and no markup.
+    auto* caption = new QLabel(&window);
+    caption->setTextFormat(Qt::PlainText);
+    caption->setText(fromUtf8(control.text));
+    caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    caption->setFrameShape(QFrame::NoFrame);
+    caption->setFocusPolicy(Qt::NoFocus);
+    return caption;
+}
+
+QPushButton* makeButton(QWidget& window, const ControlDescription& control) {
+    auto* button = new QPushButton(fromUtf8(control.text), &window);
+    // Enter and Esc press no button.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+void placeInArray(auto& array, int index, auto* widget) {
+    if (index >= 0 && static_cast<std::size_t>(index) < array.size()) {
+        array[static_cast<std::size_t>(index)] = widget;
+    }
+}
+
+}  // namespace
+
+QRect toPixels(const TwipsRect& bounds) {
+    return {twipsToPixels(bounds.left), twipsToPixels(bounds.top), twipsToPixels(bounds.width),
+            twipsToPixels(bounds.height)};
+}
+
+QFont windowFont() {
+    QFont font(QString::fromLatin1(kFontFamily), kFontPoints);
+    font.setStyleHint(QFont::SansSerif);
+    // The font's own outlines, without FreeType's automatic hinter: for Chinese text that
+    // hinter first reads a few dozen sample glyphs from all over the 5 MB font file, which
+    // costs more memory at start-up than the rest of the window's text together.
+    font.setHintingPreference(QFont::PreferNoHinting);
+    if (!QFontInfo(font).family().startsWith(QString::fromLatin1(kFontFamily))) {
+        // Not known to the system's font configuration: load the installed file directly.
+        QFontDatabase::addApplicationFont(QString::fromLatin1(kFontFile));
+    }
+    return font;
+}
+
+QString controlObjectName(const ControlDescription& control) {
+    QString name = fromUtf8(control.name);
+    if (control.index != kNoIndex) {
+        name += QStringLiteral("(%1)").arg(control.index);
+    }
+    return name;
+}
+
+FormControls buildForm(QWidget& window, const FormDescription& form) {
+    window.setWindowTitle(fromUtf8(form.caption));
+    window.setFont(windowFont());
+    window.resize(twipsToPixels(form.clientWidth), twipsToPixels(form.clientHeight));
+
+    FormControls controls;
+    std::vector<std::pair<int, QWidget*>> focusChain;
+    for (const ControlDescription& control : form.controls) {
+        QWidget* widget = nullptr;
+        switch (control.kind) {
+            case ControlKind::TextField: {
+                QLineEdit* field = makeField(window, control);
+                placeInArray(controls.fields, control.index, field);
+                widget = field;
+                break;
+            }
+            case ControlKind::Caption: {
+                QLabel* caption = makeCaption(window, control);
+                placeInArray(controls.captions, control.index, caption);
+                widget = caption;
+                break;
+            }
+            case ControlKind::Button: {
+                QPushButton* button = makeButton(window, control);
+                if (control.role == ControlRole::Compute) {
+                    controls.compute = button;
+                } else if (control.role == ControlRole::Exit) {
+                    controls.exit = button;
+                }
+                widget = button;
+                break;
+            }
+        }
+        widget->setObjectName(controlObjectName(control));
+        widget->setGeometry(toPixels(control.bounds));
+        if (control.focusOrder != kNoFocus) {
+            focusChain.emplace_back(control.focusOrder, widget);
+        }
+    }
+
+    std::sort(focusChain.begin(), focusChain.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < focusChain.size(); ++i) {
+        QWidget::setTabOrder(focusChain[i - 1].second, focusChain[i].second);
+    }
+    if (!focusChain.empty()) {
+        focusChain.front().second->setFocus();
+    }
+    return controls;
+}
+
+}  // namespace bithydraulics

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <array>
+
+#include "calc/compute_command.h"
+#include "window/form_description.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+// Turns a window description into Qt widgets at fixed places; nothing is laid out again later.
+namespace bithydraulics {
+
+// The controls of a built window, by index and by role. The widgets belong to the window.
+struct FormControls {
+    std::array<QLineEdit*, kFieldCount> fields{};  // Text1(0..19)
+    std::array<QLabel*, kFieldCount> captions{};   // Label1(0..19)
+    QPushButton* compute = nullptr;                // the button whose role is Compute
+    QPushButton* exit = nullptr;                   // the button whose role is Exit
+};
+
+// A rectangle in twips as device-independent pixels.
+QRect toPixels(const TwipsRect& bounds);
+
+// The window's font: WenQuanYi Micro Hei at 9 points, the same on every machine.
+QFont windowFont();
+
+// Gives `window` the description's title, client size and font, creates every control as its
+// child and chains the focus order. Each field's accessible name is its caption and its tooltip
+// names its quantity and unit.
+FormControls buildForm(QWidget& window, const FormDescription& form);
+
+// The widget name of a control: "Text1(3)", "Command1".
+QString controlObjectName(const ControlDescription& control);
+
+}  // namespace bithydraulics

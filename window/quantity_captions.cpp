@@ -1,0 +1,55 @@
+#include "window/quantity_captions.h"
+
+#include "calc/compute_command.h"
+#include "calc/quantities.h"
+
+namespace bithydraulics {
+namespace {
+
+constexpr std::string_view kNozzleAreaCaption = "喷嘴面积";
+
+std::string withUnit(std::string_view caption, std::string_view unit) {
+    std::string text(caption);
+    text += " (";
+    text += unit;
+    text += ')';
+    return text;
+}
+
+}  // namespace
+
+std::string_view fieldCaption(int index) {
+    if (index < kFirstResultField) {
+        return kInputQuantities.at(static_cast<std::size_t>(index)).caption;
+    }
+    return kDisplayedResults.at(static_cast<std::size_t>(index - kFirstResultField)).caption;
+}
+
+std::string fieldToolTip(int index) {
+    if (index < kFirstResultField) {
+        const InputQuantity& input = kInputQuantities.at(static_cast<std::size_t>(index));
+        return withUnit(input.caption, input.unit);
+    }
+    const ResultQuantity& result =
+        kDisplayedResults.at(static_cast<std::size_t>(index - kFirstResultField));
+    return withUnit(result.caption, result.displayUnit);
+}
+
+std::string_view quantityCaption(std::string_view name) {
+    for (const InputQuantity& input : kInputQuantities) {
+        if (input.name == name) {
+            return input.caption;
+        }
+    }
+    for (const ResultQuantity& result : kDisplayedResults) {
+        if (result.name == name) {
+            return result.caption;
+        }
+    }
+    if (name == kNozzleAreaName) {
+        return kNozzleAreaCaption;
+    }
+    return name;
+}
+
+}  // namespace bithydraulics
