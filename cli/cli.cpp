@@ -71,7 +71,7 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         const std::variant<CommandLine, int> parsed = parseCommandLine(argc, argv, out);
         if (const int* status = std::get_if<int>(&parsed)) {
             out.flush();
-            return *status;
+            return out ? *status : reportError("cannot write the output");
         }
         buffer.emplace(out);
         const int status = run(std::get<CommandLine>(parsed), in, *buffer);

@@ -27,7 +27,7 @@ OutputLayout trickyLayout(bool full) {
     layout.full = full;
     layout.inputColumns.push_back({"flowRate", 3});
     for (std::size_t i = 1; i < kTrickyCells.size(); ++i) {
-        layout.inputColumns.push_back({"p" + std::to_string(i), std::nullopt});
+        layout.inputColumns.push_back({std::string("p").append(std::to_string(i)), std::nullopt});
     }
     return layout;
 }
