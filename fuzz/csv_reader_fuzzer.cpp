@@ -1,0 +1,131 @@
+// Arbitrary bytes as CSV batch input. The first byte picks the chunk size and whether the bytes
+// bring their own header or follow a fixed one. It must never crash; every input row read must
+// come out as one output row whose input cells are exactly the row's, whose results are display
+// texts or empty with a fault; and what cannot be read must end in one clear error.
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/batch.h"
+#include "cli/cli_errors.h"
+#include "cli/csv_reader.h"
+#include "cli/output_buffer.h"
+
+namespace {
+
+using namespace bithydraulics::cli;
+
+// Stops the run, naming the line whose expectation failed.
+void checkAt(bool condition, int line) {
+    if (!condition) {
+        std::fprintf(stderr, "check failed at line %d\n", line);
+        std::abort();
+    }
+}
+#define check(condition) checkAt((condition), __LINE__)
+
+using Rows = std::vector<std::vector<std::string>>;
+
+// Every row the reader gives before the end or an error.
+Rows readRows(const std::string& text, std::size_t chunkSize, bool& failed) {
+    std::istringstream in(text);
+    CsvReader reader(in, chunkSize);
+    Rows rows;
+    failed = false;
+    try {
+        while (reader.next()) {
+            rows.emplace_back(reader.cells().begin(), reader.cells().end());
+        }
+    } catch (const InputError& error) {
+        check(std::string(error.what()).rfind("line ", 0) == 0);
+        failed = true;
+    }
+    return rows;
+}
+
+// "-?digits.dd%?", the only shape a displayed result takes.
+bool isDisplayText(const std::string& text) {
+    std::size_t i = text.starts_with('-') ? 1 : 0;
+    const std::size_t digits = i;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+        ++i;
+    }
+    if (i == digits || i + 3 > text.size() || text[i] != '.') {
+        return false;
+    }
+    const std::string rest = text.substr(i + 1);
+    return (rest.size() == 2 || rest == rest.substr(0, 2) + "%") && rest[0] >= '0' &&
+           rest[0] <= '9' && rest[1] >= '0' && rest[1] <= '9';
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) {
+        return 0;
+    }
+    const std::uint8_t control = data[0];
+    const std::size_t chunkSize = 4 + (control >> 2) % 29;
+    std::string input(reinterpret_cast<const char*>(data + 1), size - 1);
+    BatchSettings settings;
+    settings.strict = (control & 2) != 0;
+    if ((control & 1) == 0) {
+        input = "flowRate,p,泥浆密度\n" + input;
+        settings.passColumns = {"p"};
+    }
+
+    // The rows as a reader with a different chunk size sees them.
+    bool readFailed = false;
+    const Rows expected = readRows(input, chunkSize, readFailed);
+
+    std::istringstream in(input);
+    std::ostringstream out;
+    bool batchFailed = false;
+    {
+        OutputBuffer buffer(out, 64);
+        try {
+            runBatch(in, buffer, settings);
+        } catch (const InputError& error) {
+            check(std::string(error.what()).rfind("line ", 0) == 0);
+            batchFailed = true;
+        } catch (const UsageError&) {
+            batchFailed = true;  // a --pass column missing from the header
+        }
+    }
+    bool outputFailed = false;
+    const Rows output = readRows(out.str(), 64 * 1024, outputFailed);
+    check(!outputFailed);
+    if (output.empty()) {
+        check(batchFailed);  // no header, or the header itself was refused
+        return 0;
+    }
+    check(!readFailed || batchFailed);
+    const std::size_t inputColumns = expected[0].size();
+    check(output[0].size() == inputColumns + 9 + 2);
+    for (std::size_t c = 0; c < inputColumns; ++c) {
+        check(output[0][c] == expected[0][c]);
+    }
+    check(output.size() <= expected.size());
+    for (std::size_t r = 1; r < output.size(); ++r) {
+        const std::vector<std::string>& row = output[r];
+        check(row.size() == inputColumns + 9 + 2);
+        for (std::size_t c = 0; c < inputColumns; ++c) {
+            check(row[c] == expected[r][c]);
+        }
+        const bool faulted = !row[inputColumns + 9].empty();
+        check(faulted != row[inputColumns + 10].empty());
+        for (std::size_t c = 0; c < 9; ++c) {
+            const std::string& text = row[inputColumns + c];
+            check(faulted ? text.empty() : isDisplayText(text));
+        }
+    }
+    // Without an error every row came through.
+    if (!batchFailed) {
+        check(output.size() == expected.size());
+    }
+    return 0;
+}

@@ -1,0 +1,136 @@
+// Arbitrary bytes as JSON Lines batch input. It must never crash; each object the reader gives
+// must hold what a JSON parser finds on its line; every object read must come out as one output
+// row carrying its texts; and what cannot be read must end in one clear error.
+#include <nlohmann/json.hpp>
+
+#include <charconv>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/batch.h"
+#include "cli/cli_errors.h"
+#include "cli/jsonl_reader.h"
+#include "cli/names.h"
+#include "cli/output_buffer.h"
+
+namespace {
+
+using namespace bithydraulics::cli;
+using Json = nlohmann::json;
+
+// Stops the run, naming the line whose expectation failed.
+void checkAt(bool condition, int line) {
+    if (!condition) {
+        std::fprintf(stderr, "check failed at line %d\n", line);
+        std::abort();
+    }
+}
+#define check(condition) checkAt((condition), __LINE__)
+
+// The input's lines as the reader numbers them: split at LF, a CR before it dropped, a
+// byte-order mark at the start skipped.
+std::vector<std::string> linesOf(std::string text) {
+    if (text.starts_with("\xEF\xBB\xBF")) {
+        text.erase(0, 3);
+    }
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// Whether `text` is what the reader should give for `value`.
+bool sameValue(const std::string& text, const Json& value) {
+    if (value.is_string()) {
+        return text == value.get<std::string>();
+    }
+    if (value.is_number_float()) {
+        double figure = 0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), figure);
+        return error == std::errc() && figure == value.get<double>();
+    }
+    if (value.is_number_unsigned()) {
+        return text == std::to_string(value.get<std::uint64_t>());
+    }
+    return value.is_number_integer() && text == std::to_string(value.get<std::int64_t>());
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) {
+        return 0;
+    }
+    const std::size_t chunkSize = 4 + data[0] % 29;
+    const std::string input(reinterpret_cast<const char*>(data + 1), size - 1);
+    const std::vector<std::string> lines = linesOf(input);
+
+    // Each object against the parser's reading of its line.
+    std::vector<std::vector<std::pair<std::string, std::string>>> objects;
+    {
+        std::istringstream in(input);
+        JsonLinesReader reader(in, chunkSize);
+        try {
+            while (reader.next()) {
+                check(reader.line() >= 1 && reader.line() <= lines.size());
+                const Json parsed = Json::parse(lines[reader.line() - 1]);
+                check(parsed.is_object());
+                std::vector<std::pair<std::string, std::string>> members;
+                for (const JsonMember& member : reader.members()) {
+                    const std::string key(member.key);
+                    check(parsed.contains(key));
+                    // With a key given twice the parser keeps only the last value.
+                    check(sameValue(std::string(member.text), parsed[key]) ||
+                          parsed.size() < reader.members().size());
+                    members.emplace_back(key, member.text);
+                }
+                objects.push_back(members);
+            }
+        } catch (const InputError& error) {
+            check(std::string(error.what()).rfind("line ", 0) == 0);
+        }
+    }
+
+    // Through the batch: one JSON Lines row per object, its texts in their columns.
+    BatchSettings settings;
+    settings.input = InputFormat::JsonLines;
+    settings.format = RowFormat::JsonLines;
+    settings.passColumns = {"p"};
+    std::istringstream in(input);
+    std::ostringstream out;
+    bool batchFailed = false;
+    {
+        OutputBuffer buffer(out, 64);
+        try {
+            runBatch(in, buffer, settings);
+        } catch (const InputError& error) {
+            check(std::string(error.what()).rfind("line ", 0) == 0);
+            batchFailed = true;
+        }
+    }
+    const std::vector<std::string> rows = linesOf(out.str());
+    check(batchFailed ? rows.size() <= objects.size() : rows.size() == objects.size());
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const Json row = Json::parse(rows[r]);
+        check(row.size() == kInputCount + 1 + 9 + 2);
+        for (const auto& [key, text] : objects[r]) {
+            const std::optional<std::size_t> input = bithydraulics::findInput(key);
+            const std::string column =
+                input ? std::string(bithydraulics::kInputQuantities[*input].name) : key;
+            check(row[column] == text);
+        }
+        check(row["fault"].get<std::string>().empty() ==
+              row["faultQuantity"].get<std::string>().empty());
+    }
+    return 0;
+}

@@ -1,0 +1,142 @@
+// The JSON Lines reader: the members it hands out, and the line it names for what it refuses.
+#include "cli/jsonl_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "cli/cli_errors.h"
+
+namespace bithydraulics::cli {
+namespace {
+
+using Members = std::vector<std::pair<std::string, std::string>>;
+
+struct GoodCase {
+    const char* name;
+    std::string input;
+    std::vector<Members> objects;
+    std::vector<std::uint64_t> lines;
+};
+
+// Test names and failure messages show the case by its name.
+void PrintTo(const GoodCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+const std::vector<GoodCase>& goodCases() {
+    static const std::vector<GoodCase> cases{
+        {"Strings",
+         "{\"flowRate\":\"32L/s\",\"well\":\"A-1\"}\n",
+         {{{"flowRate", "32L/s"}, {"well", "A-1"}}},
+         {1}},
+        {"NumbersAsWritten",
+         "{\"a\":1.50,\"b\":1E5,\"c\":-2.5e-3,\"d\":0.0}",
+         {{{"a", "1.50"}, {"b", "1E5"}, {"c", "-2.5e-3"}, {"d", "0.0"}}},
+         {1}},
+        {"Integers",
+         "{\"a\":32,\"b\":-7,\"c\":18446744073709551615,\"d\":-0}",
+         {{{"a", "32"}, {"b", "-7"}, {"c", "18446744073709551615"}, {"d", "0"}}},
+         {1}},
+        {"IntegerBeyond64Bits",
+         "{\"a\":123456789012345678901234567890}",
+         {{{"a", "123456789012345678901234567890"}}},
+         {1}},
+        {"Escapes", "{\"\\u6392\\u91cf\":\"a\\\"b\\\\c\\n\"}", {{{"排量", "a\"b\\c\n"}}}, {1}},
+        {"EmptyObject", "{}\n", {{}}, {1}},
+        {"OrderKept", "{\"z\":\"1\",\"a\":\"2\"}", {{{"z", "1"}, {"a", "2"}}}, {1}},
+        {"BlankLinesAndCrLf",
+         "\r\n{\"a\":1}\r\n  \t\n\n{\"b\":2}\r\n",
+         {{{"a", "1"}}, {{"b", "2"}}},
+         {2, 5}},
+        {"ByteOrderMark", "\xEF\xBB\xBF{\"a\":\"x\"}\n", {{{"a", "x"}}}, {1}},
+        {"BlanksAroundObject", "  {\"a\" : \"x\" }  \n", {{{"a", "x"}}}, {1}},
+        {"Empty", "", {}, {}},
+    };
+    return cases;
+}
+
+class JsonLinesReaderGoodTest : public ::testing::TestWithParam<std::tuple<GoodCase, std::size_t>> {
+};
+
+TEST_P(JsonLinesReaderGoodTest, ReadsMembersAndLines) {
+    const auto& [testCase, chunkSize] = GetParam();
+    std::istringstream in(testCase.input);
+    JsonLinesReader reader(in, chunkSize);
+    std::vector<Members> objects;
+    std::vector<std::uint64_t> lines;
+    while (reader.next()) {
+        Members members;
+        for (const JsonMember& member : reader.members()) {
+            members.emplace_back(member.key, member.text);
+        }
+        objects.push_back(members);
+        lines.push_back(reader.line());
+    }
+    EXPECT_EQ(objects, testCase.objects);
+    EXPECT_EQ(lines, testCase.lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, JsonLinesReaderGoodTest,
+                         ::testing::Combine(::testing::ValuesIn(goodCases()),
+                                            ::testing::Values(4, 9, 64 * 1024)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) + "_chunk" +
+                                    std::to_string(std::get<1>(info.param));
+                         });
+
+struct BadCase {
+    const char* name;
+    std::string input;
+    std::uint64_t line;
+    std::string message;
+};
+
+void PrintTo(const BadCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class JsonLinesReaderBadTest : public ::testing::TestWithParam<BadCase> {};
+
+TEST_P(JsonLinesReaderBadTest, NamesTheLine) {
+    const BadCase& testCase = GetParam();
+    std::istringstream in("{\"a\":1}\n\n" + testCase.input);
+    JsonLinesReader reader(in, 7);
+    ASSERT_TRUE(reader.next());
+    try {
+        while (reader.next()) {
+        }
+        FAIL() << "no error";
+    } catch (const InputError& error) {
+        EXPECT_EQ(error.line(), testCase.line);
+        EXPECT_NE(std::string(error.what()).find(testCase.message), std::string::npos)
+            << error.what();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, JsonLinesReaderBadTest,
+    ::testing::Values(BadCase{"InvalidJson", "{\"a\":}\n", 3, "invalid JSON: column 6"},
+                      BadCase{"Truncated", "{\"a\":\"x\"\n", 3, "invalid JSON"},
+                      BadCase{"TwoObjectsOnALine", "{\"a\":1} {\"b\":2}\n", 3, "invalid JSON"},
+                      BadCase{"NotAnObject", "[1,2]\n", 3, "expected a JSON object"},
+                      BadCase{"BareNumber", "42\n", 3, "expected a JSON object"},
+                      BadCase{"BareString", "\"x\"\n", 3, "expected a JSON object"},
+                      BadCase{"NullValue", "{\"a\":null}\n", 3, "the value of 'a' is null"},
+                      BadCase{"BooleanValue", "{\"a\":true}\n", 3, "'a' is true or false"},
+                      BadCase{"ArrayValue", "{\"b\":[1]}\n", 3, "'b' is an array"},
+                      BadCase{"ObjectValue", "{\"c\":{\"d\":1}}\n", 3, "'c' is an object"},
+                      BadCase{"NumberBeyondDouble", "{\"a\":1e999}\n", 3, "invalid JSON"},
+                      BadCase{"InvalidUtf8", "{\"a\":\"\xC3\x28\"}\n", 3, "invalid UTF-8"},
+                      BadCase{"LaterLine", "{\"a\":1}\n{\"a\":2}\n{oops}\n", 5, "invalid JSON"},
+                      BadCase{
+                          "LineTooLong",
+                          "{\"a\":\"" + std::string(JsonLinesReader::kMaxLineBytes, 'x') + "\"}\n",
+                          3, "longer than"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace bithydraulics::cli
