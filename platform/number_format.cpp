@@ -65,9 +65,15 @@ void writeFifteenDigits(std::uint64_t number, char* out) {
     out[0] = static_cast<char>('0' + high);
 }
 
+// 15 significant digits as a whole number in [10^14, 10^15) and the power of ten of the first.
+struct FifteenDigits {
+    std::uint64_t number = 0;
+    int exponent = 0;
+};
+
 // The quick road for ordinary magnitudes, exact integer arithmetic on the double's bits; it
-// gives the same digits as the general road below, which stays for everything else.
-bool toDecimalFigureExactly(double magnitude, DecimalFigure& figure) {
+// gives the same digits as the library's fixed-precision conversion, which stays for the rest.
+bool fifteenDigitsExactly(double magnitude, FifteenDigits& digits) {
     if (!(magnitude >= 1e-5 && magnitude < 1e15)) {
         return false;
     }
@@ -103,11 +109,59 @@ bool toDecimalFigureExactly(double magnitude, DecimalFigure& figure) {
             rounded = kLowest;
             ++exponent;
         }
-        writeFifteenDigits(rounded, figure.digits.data());
-        figure.exponent = exponent;
+        digits = {rounded, exponent};
         return true;
     }
     return false;
+}
+
+// The display text straight from the 15-digit whole number, when every shown digit lies among
+// the 15: drop the digits past the last decimal, rounding a half away from zero, and print the
+// rest. False where the general road must be taken.
+bool formatShortly(double value, const NumberPattern& pattern, std::string& text) {
+    FifteenDigits digits;
+    if (pattern.decimals > 15 || pattern.minIntegerDigits > 15 ||
+        !fifteenDigitsExactly(std::fabs(value), digits)) {
+        return false;
+    }
+    const int shownExponent = digits.exponent + (pattern.percent ? 2 : 0);
+    const int dropped = kSignificantDigits - 1 - shownExponent - pattern.decimals;
+    if (dropped < 0 || dropped > kSignificantDigits) {
+        return false;
+    }
+    std::uint64_t shown = digits.number;
+    if (dropped > 0) {
+        const std::uint64_t unit = kPowersOfTen[static_cast<std::size_t>(dropped)];
+        shown = (shown + unit / 2) / unit;
+    }
+    std::array<char, 24> number{};
+    const char* end = std::to_chars(number.data(), number.data() + number.size(), shown).ptr;
+    auto length = static_cast<std::size_t>(end - number.data());
+    if (shown == 0) {
+        length = 0;  // no significant digit survives: all of it is padding
+    }
+
+    const auto decimals = static_cast<std::size_t>(pattern.decimals);
+    const std::size_t wanted = static_cast<std::size_t>(pattern.minIntegerDigits) + decimals;
+    const std::size_t padding = length < wanted ? wanted - length : 0;
+    const std::size_t integerLength = padding + length - decimals;
+    std::array<char, 48> out{};
+    char* o = out.data();
+    if (value < 0.0) {
+        *o++ = '-';
+    }
+    // Padding zeros, then the digits, with the point before the last `decimals` of them.
+    for (std::size_t i = 0; i < padding + length; ++i) {
+        if (i == integerLength) {
+            *o++ = '.';
+        }
+        *o++ = i < padding ? '0' : number[i - padding];
+    }
+    if (pattern.percent) {
+        *o++ = '%';
+    }
+    text.assign(out.data(), o);
+    return true;
 }
 
 }  // namespace
@@ -118,7 +172,9 @@ DecimalFigure toDecimalFigure(double magnitude) {
         figure.digits.fill('0');
         return figure;
     }
-    if (toDecimalFigureExactly(magnitude, figure)) {
+    if (FifteenDigits digits; fifteenDigitsExactly(magnitude, digits)) {
+        writeFifteenDigits(digits.number, figure.digits.data());
+        figure.exponent = digits.exponent;
         return figure;
     }
     // d.dddddddddddddde±XX
@@ -140,6 +196,9 @@ DecimalFigure toDecimalFigure(double magnitude) {
 }
 
 std::string formatNumber(double value, const NumberPattern& pattern) {
+    if (std::string text; value != 0.0 && formatShortly(value, pattern, text)) {
+        return text;
+    }
     DecimalFigure figure = toDecimalFigure(std::fabs(value));
     if (pattern.percent) {
         figure.exponent += 2;

@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <system_error>
 
@@ -150,24 +151,62 @@ long long orderOfMagnitude(std::string_view mantissa, long long exponent) {
 
 namespace {
 
-// Most texts are a plain ASCII figure: from_chars reads them directly. The answer is final when
-// from_chars stops at the end or at a character that could not continue the figure in any form
-// (a blank, an exponent letter or a non-ASCII character send the text to the full reading).
+// A character after which a figure read so far is complete: not a blank, digit, exponent letter
+// or non-ASCII character, any of which might continue it.
+bool endsFigure(std::string_view text, std::size_t at) {
+    if (at == text.size()) {
+        return true;
+    }
+    const auto next = static_cast<unsigned char>(text[at]);
+    return next < 0x80 && next != ' ' && next != '\t' && next != '\n' && next != '\r' &&
+           !isDigit(static_cast<char>(next)) && !isExponentLetter(static_cast<char>(next));
+}
+
+// Short decimals ("1.2", "1820"): at most 15 digits and no exponent are a whole number and a
+// power of ten, both exact doubles, so one division rounds correctly.
+bool readShortDecimal(std::string_view text, std::size_t start, double& value) {
+    static constexpr std::array<double, 16> kPowers{1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                    1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    std::uint64_t whole = 0;
+    int digits = 0;
+    int decimals = 0;
+    bool point = false;
+    std::size_t i = start;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (isDigit(c)) {
+            whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
+            decimals += point ? 1 : 0;
+            if (++digits > 15) {
+                return false;
+            }
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (digits == 0 || !endsFigure(text, i)) {
+        return false;
+    }
+    value = static_cast<double>(whole) / kPowers[static_cast<std::size_t>(decimals)];
+    return true;
+}
+
+// Most texts are a plain ASCII figure: read it directly when no blank, exponent letter or
+// non-ASCII character could make the full reading see more of it.
 bool readPlainFigure(std::string_view text, double& value) {
-    const std::size_t start = !text.empty() && text.front() == '-' ? 1 : 0;
+    const bool negative = !text.empty() && text.front() == '-';
+    const std::size_t start = negative ? 1 : 0;
     if (start >= text.size() || !(isDigit(text[start]) || text[start] == '.')) {
         return false;
     }
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc()) {
-        return false;
-    }
-    if (end == text.data() + text.size()) {
+    if (readShortDecimal(text, start, value)) {
+        value = negative ? -value : value;
         return true;
     }
-    const auto next = static_cast<unsigned char>(*end);
-    return next < 0x80 && next != ' ' && next != '\t' && next != '\n' && next != '\r' &&
-           !isExponentLetter(static_cast<char>(next));
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && endsFigure(text, static_cast<std::size_t>(end - text.data()));
 }
 
 }  // namespace

@@ -129,5 +129,60 @@ TEST(SignificantDigits, AgreeWithLibraryForRandomMagnitudes) {
     }
 }
 
+// An independent road to the display text: the library's 15-digit conversion, then decimal
+// rounding of the digit string by hand.
+std::string referenceDisplay(double value, bool percent) {
+    int exponent = 0;
+    std::string digits =
+        value == 0.0 ? std::string(15, '0') : libraryDigits(std::fabs(value), exponent);
+    exponent += percent && value != 0.0 ? 2 : 0;
+    const int integerDigits = exponent + 1;
+    std::string integerPart = "0";
+    std::string fraction;
+    if (integerDigits <= 0) {
+        fraction = std::string(static_cast<std::size_t>(-integerDigits), '0') + digits;
+    } else if (integerDigits >= 15) {
+        integerPart = digits + std::string(static_cast<std::size_t>(integerDigits - 15), '0');
+    } else {
+        integerPart = digits.substr(0, static_cast<std::size_t>(integerDigits));
+        fraction = digits.substr(static_cast<std::size_t>(integerDigits));
+    }
+    fraction += "000";
+    std::string hundredths = integerPart + fraction.substr(0, 2);
+    if (fraction[2] >= '5') {
+        std::size_t i = hundredths.size();
+        while (i > 0 && hundredths[i - 1] == '9') {
+            hundredths[--i] = '0';
+        }
+        if (i == 0) {
+            hundredths.insert(hundredths.begin(), '1');
+        } else {
+            ++hundredths[i - 1];
+        }
+    }
+    while (hundredths.size() > 3 && hundredths.front() == '0') {
+        hundredths.erase(hundredths.begin());
+    }
+    const std::size_t point = hundredths.size() - 2;
+    std::string text = value < 0.0 ? "-" : "";
+    text.append(hundredths, 0, point).append(".").append(hundredths, point);
+    return percent ? text + "%" : text;
+}
+
+TEST(DisplayTextReference, AgreesForRandomValuesAndTies) {
+    std::mt19937_64 random(11);
+    std::uniform_real_distribution<double> exponent(-8.0, 19.0);
+    std::uniform_int_distribution<std::int64_t> thousandths(-100'000'000, 100'000'000);
+    for (int i = 0; i < 100000; ++i) {
+        const double sign = (i % 3 == 0) ? -1.0 : 1.0;
+        const double wide = sign * std::pow(10.0, exponent(random));
+        const double nearTie = static_cast<double>(thousandths(random)) / 1000.0;
+        for (double value : {wide, nearTie, nearTie / 100.0}) {
+            ASSERT_EQ(formatFixed2(value), referenceDisplay(value, false)) << value;
+            ASSERT_EQ(formatPercent2(value), referenceDisplay(value, true)) << value;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace bithydraulics

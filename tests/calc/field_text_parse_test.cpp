@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <clocale>
 #include <cmath>
 #include <ostream>
+#include <random>
 #include <string>
 
 #include "calc/field_text.h"
@@ -97,6 +100,28 @@ TEST(ParseFieldNumberRange, LocaleDoesNotChangeThePoint) {
     std::setlocale(LC_ALL, "de_DE.UTF-8");  // may not exist; harmless then
     EXPECT_EQ(parseFieldNumber("1.25"), 1.25);
     std::setlocale(LC_ALL, "C");
+}
+
+// Plain decimals of every length and point position read exactly as the standard library's
+// correctly rounded conversion reads them.
+TEST(ParseFieldNumberRange, PlainDecimalsMatchLibraryConversion) {
+    std::mt19937_64 random(3);
+    std::uniform_int_distribution<int> digit(0, 9);
+    std::uniform_int_distribution<int> length(1, 20);
+    for (int i = 0; i < 100000; ++i) {
+        std::string text = i % 2 == 0 ? "" : "-";
+        const int digits = length(random);
+        const int point = std::uniform_int_distribution<int>(0, digits)(random);
+        for (int d = 0; d < digits; ++d) {
+            if (d == point) {
+                text += '.';
+            }
+            text += static_cast<char>('0' + digit(random));
+        }
+        double expected = 0;
+        std::from_chars(text.data(), text.data() + text.size(), expected);
+        ASSERT_EQ(parseFieldNumber(text), expected) << text;
+    }
 }
 
 }  // namespace
