@@ -1,7 +1,7 @@
 #include "window/form_builder.h"
 
+#include <QApplication>
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,8 +14,11 @@
 namespace bithydraulics {
 namespace {
 
-constexpr const char* kFontFamily = "WenQuanYi Micro Hei";
-constexpr const char* kFontFile = "/usr/share/fonts/truetype/wqy/wqy-microhei.ttc";
+// WenQuanYi Micro Hei cut down to the characters the program shows, compiled in from
+// packaging/fonts/ and renamed, so that the installed full font stays the fallback for any
+// other character a user types.
+constexpr const char* kFontFamily = "WenQuanYi Micro Hei Subset";
+constexpr const char* kFontResource = ":/fonts/wqy-microhei-subset.ttf";
 constexpr int kFontPoints = 9;
 
 QString fromUtf8(std::string_view text) {
@@ -63,16 +66,14 @@ QRect toPixels(const TwipsRect& bounds) {
 }
 
 QFont windowFont() {
+    // Registered once, on the first call.
+    [[maybe_unused]] static const int fontId =
+        QFontDatabase::addApplicationFont(QString::fromLatin1(kFontResource));
     QFont font(QString::fromLatin1(kFontFamily), kFontPoints);
     font.setStyleHint(QFont::SansSerif);
-    // The font's own outlines, without FreeType's automatic hinter: for Chinese text that
-    // hinter first reads a few dozen sample glyphs from all over the 5 MB font file, which
-    // costs more memory at start-up than the rest of the window's text together.
+    // The font's own outlines, without FreeType's automatic hinter, which would measure the
+    // strokes of Chinese text on sample characters that the cut-down font does not hold.
     font.setHintingPreference(QFont::PreferNoHinting);
-    if (!QFontInfo(font).family().startsWith(QString::fromLatin1(kFontFamily))) {
-        // Not known to the system's font configuration: load the installed file directly.
-        QFontDatabase::addApplicationFont(QString::fromLatin1(kFontFile));
-    }
     return font;
 }
 
@@ -86,7 +87,11 @@ QString controlObjectName(const ControlDescription& control) {
 
 FormControls buildForm(QWidget& window, const FormDescription& form) {
     window.setWindowTitle(fromUtf8(form.caption));
-    window.setFont(windowFont());
+    // The application's font too: tooltips take it, and a text field lays out its first text in
+    // it before it takes the window's.
+    const QFont font = windowFont();
+    QApplication::setFont(font);
+    window.setFont(font);
     window.resize(twipsToPixels(form.clientWidth), twipsToPixels(form.clientHeight));
 
     FormControls controls;

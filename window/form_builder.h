@@ -26,12 +26,13 @@ struct FormControls {
 // A rectangle in twips as device-independent pixels.
 QRect toPixels(const TwipsRect& bounds);
 
-// The window's font: WenQuanYi Micro Hei at 9 points, the same on every machine.
+// The window's font: WenQuanYi Micro Hei at 9 points, the same on every machine, from the
+// cut-down copy compiled into the program (registered on the first call).
 QFont windowFont();
 
-// Gives `window` the description's title, client size and font, creates every control as its
-// child and chains the focus order. Each field's accessible name is its caption and its tooltip
-// names its quantity and unit.
+// Gives `window` the description's title, client size and font (the application's font as well,
+// for tooltips), creates every control as its child and chains the focus order. Each field's
+// accessible name is its caption and its tooltip names its quantity and unit.
 FormControls buildForm(QWidget& window, const FormDescription& form);
 
 // The widget name of a control: "Text1(3)", "Command1".

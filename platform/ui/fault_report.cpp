@@ -23,14 +23,20 @@ QString faultReportText(const CalculationFault& fault, std::string_view whereCap
     return text;
 }
 
+std::unique_ptr<QMessageBox> makeFaultReportBox(QWidget& window, const CalculationFault& fault,
+                                                std::string_view whereCaption) {
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Critical, window.windowTitle(),
+                                             faultReportText(fault, whereCaption), QMessageBox::Ok,
+                                             &window);
+    box->setInformativeText(QStringLiteral("各栏内容保持不变，请修改后重新运算。"));
+    box->setFont(window.font());
+    box->button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    return box;
+}
+
 void MessageBoxFaultReporter::report(QWidget& window, const CalculationFault& fault,
                                      std::string_view whereCaption) {
-    QMessageBox box(QMessageBox::Critical, window.windowTitle(),
-                    faultReportText(fault, whereCaption), QMessageBox::Ok, &window);
-    box.setInformativeText(QStringLiteral("各栏内容保持不变，请修改后重新运算。"));
-    box.setFont(window.font());
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
-    box.exec();
+    makeFaultReportBox(window, fault, whereCaption)->exec();
 }
 
 }  // namespace bithydraulics

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# `cmake --install` puts the program, its launcher and its icons where a Linux desktop finds them.
+# `cmake --install` puts the program, its launcher and its icons where a Linux desktop finds them,
+# and the notice and licence of the font compiled into it beside its documentation.
 set -euo pipefail
 build=$1
 prefix=$(mktemp -d)
@@ -10,7 +11,9 @@ for file in bin/bit-hydraulics \
             share/applications/bit-hydraulics.desktop \
             share/icons/hicolor/16x16/apps/bit-hydraulics.png \
             share/icons/hicolor/32x32/apps/bit-hydraulics.png \
-            share/icons/hicolor/scalable/apps/bit-hydraulics.svg; do
+            share/icons/hicolor/scalable/apps/bit-hydraulics.svg \
+            share/doc/bit-hydraulics/fonts/NOTICE \
+            share/doc/bit-hydraulics/fonts/LICENSE-Apache-2.0; do
     if [ ! -s "$prefix/$file" ]; then
         echo "FAIL: not installed: $file"
         failed=1
@@ -31,4 +34,4 @@ for size in 16 32; do
         { echo "FAIL: the ${size}x${size} icon is not a ${size}x${size} PNG"; failed=1; }
 done
 [ "$failed" -eq 0 ] || exit 1
-echo "PASS: program, desktop file and icons installed"
+echo "PASS: program, desktop file, icons and font notice installed"

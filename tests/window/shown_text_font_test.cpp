@@ -1,0 +1,212 @@
+// The font the program shows its texts in: the cut-down WenQuanYi Micro Hei compiled into it.
+// Every text the window and its fault report can show must be in that font itself, so that a
+// changed caption cannot quietly borrow its characters from another font; any other character a
+// user types still comes from the system's fonts.
+#include <QAbstractButton>
+#include <QFile>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRawFont>
+#include <QTest>
+#include <QTextLayout>
+#include <QToolTip>
+#include <string_view>
+#include <vector>
+
+#include "calc/quantities.h"
+#include "form_test_support.h"
+#include "platform/ui/fault_report.h"
+#include "window/form_builder.h"
+#include "window/hydraulics_form.h"
+#include "window/quantity_captions.h"
+
+namespace bithydraulics::testing {
+namespace {
+
+const QString kFamily = QStringLiteral("WenQuanYi Micro Hei Subset");
+
+// The font file compiled into the program.
+QRawFont compiledInFont() {
+    QFile file(QStringLiteral(":/fonts/wqy-microhei-subset.ttf"));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return QRawFont(file.readAll(), 12);
+}
+
+// The characters of `text` that the first font `font` resolves to does not hold itself.
+QString charactersNotInFont(const QFont& font, const QString& text) {
+    const QRawFont raw = QRawFont::fromFont(font);
+    QString missing;
+    for (const char32_t character : text.toUcs4()) {
+        if (QChar::isPrint(character) && !raw.supportsCharacter(character)) {
+            missing += QString::fromUcs4(&character, 1);
+        }
+    }
+    return missing;
+}
+
+// A text on screen and the font it is drawn in.
+struct ShownText {
+    QString where;
+    QString text;
+    QFont font;
+};
+
+// Every text `root` and its children show: title, captions, field texts, button texts, tooltips.
+std::vector<ShownText> shownTexts(QWidget& root) {
+    std::vector<ShownText> shown{{QStringLiteral("title"), root.windowTitle(), root.font()}};
+    for (QWidget* widget : root.findChildren<QWidget*>()) {
+        const QString name = widget->metaObject()->className() + (' ' + widget->objectName());
+        if (const auto* label = qobject_cast<QLabel*>(widget)) {
+            shown.push_back({name, label->text(), label->font()});
+        } else if (const auto* field = qobject_cast<QLineEdit*>(widget)) {
+            shown.push_back({name, field->text(), field->font()});
+        } else if (const auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            shown.push_back({name, button->text(), button->font()});
+        }
+        if (!widget->toolTip().isEmpty()) {
+            shown.push_back({name + " tooltip", widget->toolTip(), QToolTip::font()});
+        }
+    }
+    return shown;
+}
+
+// Checks that each text is drawn in the compiled-in font and that the font holds all of it.
+void verifyInCompiledInFont(const std::vector<ShownText>& shown) {
+    for (const ShownText& text : shown) {
+        QCOMPARE(QRawFont::fromFont(text.font).familyName(), kFamily);
+        const QString missing = charactersNotInFont(text.font, text.text);
+        QVERIFY2(missing.isEmpty(),
+                 qPrintable(QStringLiteral("%1 shows \"%2\": the font lacks \"%3\"; run "
+                                           "packaging/fonts/make-font-subset")
+                                .arg(text.where, text.text, missing)));
+    }
+}
+
+}  // namespace
+
+class ShownTextFontTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void theWindowUsesTheCompiledInFont();
+    void everyTextOfTheWindowIsInTheFont();
+    void everyFaultReportIsInTheFont();
+    void otherCharactersComeFromTheSystemFonts_data();
+    void otherCharactersComeFromTheSystemFonts();
+};
+
+void ShownTextFontTest::theWindowUsesTheCompiledInFont() {
+    RecordingFaultReporter faults;
+    HydraulicsForm form(faults);
+    const QRawFont shipped = compiledInFont();
+    QVERIFY(shipped.isValid());
+    QCOMPARE(shipped.familyName(), kFamily);
+
+    // The same file, not merely the same name: the same character map.
+    const QRawFont used = QRawFont::fromFont(form.font());
+    QCOMPARE(used.familyName(), kFamily);
+    QCOMPARE(used.fontTable("cmap"), shipped.fontTable("cmap"));
+    QCOMPARE(QFontInfo(form.font()).family(), kFamily);
+    QCOMPARE(QFontInfo(form.font()).pointSize(), 9);
+
+    // Tooltips and whatever else takes the application's font get it too.
+    QCOMPARE(QFontInfo(QApplication::font()).family(), kFamily);
+    QCOMPARE(QFontInfo(QToolTip::font()).family(), kFamily);
+}
+
+void ShownTextFontTest::everyTextOfTheWindowIsInTheFont() {
+    RecordingFaultReporter faults;
+    HydraulicsForm form(faults);
+    std::vector<ShownText> shown = shownTexts(form);
+    QCOMPARE(shown.size(),
+             std::size_t{1 + 20 + 20 + 2 + 20});  // title, fields, captions, buttons, tips
+
+    // What figures are typed and results are written with.
+    QString ascii;
+    for (char16_t c = 0x20; c < 0x7F; ++c) {
+        ascii += QChar(c);
+    }
+    shown.push_back({QStringLiteral("typed figures"), ascii, form.field(0)->font()});
+    QTest::mouseClick(form.computeButton(), Qt::LeftButton);
+    for (int i = kFirstResultField; i < kFieldCount; ++i) {
+        shown.push_back(
+            {QStringLiteral("result %1").arg(i), form.field(i)->text(), form.field(i)->font()});
+    }
+    verifyInCompiledInFont(shown);
+}
+
+void ShownTextFontTest::everyFaultReportIsInTheFont() {
+    RecordingFaultReporter faults;
+    HydraulicsForm form(faults);
+    std::vector<std::string_view> places{{}, kNozzleAreaName};
+    for (const InputQuantity& input : kInputQuantities) {
+        places.push_back(input.name);
+    }
+    for (const ResultQuantity& result : kDisplayedResults) {
+        places.push_back(result.name);
+    }
+    for (const FaultKind kind :
+         {FaultKind::DivisionByZero, FaultKind::Overflow, FaultKind::InvalidArgument}) {
+        for (const std::string_view place : places) {
+            const std::string_view caption = quantityCaption(place);
+            const auto box = makeFaultReportBox(form, CalculationFault(kind, place), caption);
+            const std::vector<ShownText> shown = shownTexts(*box);
+            QString all;
+            for (const ShownText& text : shown) {
+                all += text.text + '\n';
+            }
+            // The walk saw the report itself: its kind, where it arose and its button.
+            QVERIFY2(all.contains(QString::fromUtf8(faultKindDescription(kind))), qPrintable(all));
+            QVERIFY2(all.contains(QString::fromUtf8(caption)), qPrintable(all));
+            QVERIFY2(all.contains(QStringLiteral("确定")), qPrintable(all));
+            verifyInCompiledInFont(shown);
+            if (QTest::currentTestFailed()) {
+                return;
+            }
+        }
+    }
+}
+
+// Characters no shown text uses, typed into a field.
+void ShownTextFontTest::otherCharactersComeFromTheSystemFonts_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Chinese") << QStringLiteral("好");
+    QTest::newRow("degree sign") << QStringLiteral("°");
+    QTest::newRow("euro sign") << QStringLiteral("€");
+}
+
+void ShownTextFontTest::otherCharactersComeFromTheSystemFonts() {
+    QFETCH(QString, text);
+    RecordingFaultReporter faults;
+    HydraulicsForm form(faults);
+    const QFont font = form.field(0)->font();
+    QCOMPARE(charactersNotInFont(font, text), text);
+
+    // Laid out after a figure the font holds: the figure in it, the character in another font.
+    QTextLayout layout(QStringLiteral("15") + text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    // One run for each font, in no particular order.
+    QList<QGlyphRun> runs = layout.glyphRuns();
+    QCOMPARE(runs.size(), 2);
+    if (runs[0].rawFont().familyName() != kFamily) {
+        runs.swapItemsAt(0, 1);
+    }
+    QCOMPARE(runs[0].rawFont().familyName(), kFamily);
+    QCOMPARE(runs[0].glyphIndexes().size(), 2);
+    QVERIFY(runs[1].rawFont().familyName() != kFamily);
+    QVERIFY(runs[1].rawFont().supportsCharacter(text.toUcs4().front()));
+    QCOMPARE(runs[1].glyphIndexes().size(), 1);
+    QVERIFY(runs[1].glyphIndexes().front() != 0);
+}
+
+}  // namespace bithydraulics::testing
+
+QTEST_MAIN(bithydraulics::testing::ShownTextFontTest)
+#include "shown_text_font_test.moc"
