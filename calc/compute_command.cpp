@@ -2,7 +2,7 @@
 
 #include "calc/field_text.h"
 #include "calc/quantities.h"
-#include "platform/checked_arithmetic.h"
+#include "platform/runtime.h"
 
 namespace bithydraulics {
 namespace {

@@ -1,7 +1,6 @@
 #include "calc/field_text.h"
 
-#include "platform/number_format.h"
-#include "platform/number_reading.h"
+#include "platform/runtime.h"
 
 namespace bithydraulics {
 namespace {

@@ -1,6 +1,6 @@
 #include "calc/hydraulics.h"
 
-#include "platform/checked_arithmetic.h"
+#include "platform/runtime.h"
 
 namespace bithydraulics {
 namespace {
