@@ -4,6 +4,7 @@
 
 #include "platform/ui/display_check.h"
 #include "platform/ui/fault_report.h"
+#include "platform/version.h"
 #include "window/hydraulics_form.h"
 
 int main(int argc, char* argv[]) {
@@ -15,7 +16,8 @@ int main(int argc, char* argv[]) {
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("bit-hydraulics"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(
+        QString::fromUtf8(kDisplayVersion.data(), static_cast<qsizetype>(kDisplayVersion.size())));
     QApplication::setDesktopFileName(QStringLiteral("bit-hydraulics"));
 
     MessageBoxFaultReporter faults;

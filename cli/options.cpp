@@ -102,7 +102,8 @@ std::variant<CommandLine, int> parseCommandLine(int argc, const char* const* arg
                       "Print this help, every option included, and exit; e.g. "
                       "bit-hydraulics-cli --help, bit-hydraulics-cli batch --help");
     app.set_version_flag("--version", std::string(kVersion),
-                         "Print the version (1.00) and exit; e.g. bit-hydraulics-cli --version");
+                         "Print the version (" + std::string(kVersion) +
+                             ") and exit; e.g. bit-hydraulics-cli --version");
     app.footer(footer());
     app.require_subcommand(0, 1);
 

@@ -9,11 +9,12 @@
 #include "cli/batch.h"
 #include "cli/row_writer.h"
 #include "cli/single_case.h"
+#include "platform/version.h"
 
 namespace bithydraulics::cli {
 
 inline constexpr std::string_view kProgramName = "bit-hydraulics-cli";
-inline constexpr std::string_view kVersion = "1.00";
+inline constexpr std::string_view kVersion = kDisplayVersion;
 
 enum class Mode { SingleCase, Batch, Sweep };
 

@@ -3,12 +3,15 @@
 
 #include "first_paint_probe.h"
 #include "platform/ui/fault_report.h"
+#include "platform/version.h"
 #include "window/hydraulics_form.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("bit-hydraulics"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(
+        QString::fromUtf8(bithydraulics::kDisplayVersion.data(),
+                          static_cast<qsizetype>(bithydraulics::kDisplayVersion.size())));
     QApplication::setDesktopFileName(QStringLiteral("bit-hydraulics"));
 
     bithydraulics::MessageBoxFaultReporter faults;
