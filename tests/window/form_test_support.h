@@ -19,6 +19,7 @@ struct RecordedFault {
     FaultKind kind;
     int errorNumber;
     std::string where;
+    FaultLocation location;
     QStringList fieldsWhenReported;
 };
 
@@ -37,10 +38,10 @@ inline QStringList resultTexts(const HydraulicsForm& form) {
 class RecordingFaultReporter final : public FaultReporter {
   public:
     void report(QWidget& window, const CalculationFault& fault,
-                std::string_view whereCaption) override {
+                const FaultLocation& location) override {
         const auto& form = static_cast<const HydraulicsForm&>(window);
-        faults.push_back(
-            {fault.kind(), fault.errorNumber(), std::string(whereCaption), fieldTexts(form)});
+        faults.push_back({fault.kind(), fault.errorNumber(), location.quantity.toStdString(),
+                          location, fieldTexts(form)});
     }
     std::vector<RecordedFault> faults;
 };
