@@ -20,63 +20,6 @@
 #include "window/quantity_captions.h"
 
 namespace bithydraulics::testing {
-namespace {
-
-constexpr int kStillRunning = 42;
-constexpr int kHung = 99;
-
-// Runs the application's event loop with `action` queued in it, and returns the loop's exit
-// code: 0 when the program ended itself, kStillRunning when it was still running after `action`.
-int runEventLoopWith(const std::function<void()>& action) {
-    const QObject scope;  // cancels the timers on return
-    QTimer::singleShot(0, &scope, [&scope, &action] {
-        action();
-        QTimer::singleShot(50, &scope, [] { QCoreApplication::exit(kStillRunning); });
-    });
-    QTimer::singleShot(10000, &scope, [] { QCoreApplication::exit(kHung); });
-    return QCoreApplication::exec();
-}
-
-// What a message box's text reads, markup aside.
-QString plainText(const QString& text) {
-    QTextDocument document;
-    document.setHtml(text);
-    return document.toPlainText();
-}
-
-// What a message box showed before it was dismissed.
-struct ShownMessage {
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    bool modal = false;
-};
-
-// Watches for modal message boxes while the test runs, records each and presses its OK.
-class MessageBoxWatcher {
-  public:
-    MessageBoxWatcher() {
-        timer_.setInterval(10);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { dismissOpenBox(); });
-        timer_.start();
-    }
-    QList<ShownMessage> shown;
-
-  private:
-    void dismissOpenBox() {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr || !box->isVisible()) {
-            return;
-        }
-        shown << ShownMessage{box->windowTitle(),
-                              plainText(box->text()) + '\n' + plainText(box->informativeText()),
-                              box->icon(), box->isModal()};
-        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-    }
-    QTimer timer_;
-};
-
-}  // namespace
 
 class FormInteractionTest : public QObject {
     Q_OBJECT
