@@ -13,7 +13,10 @@ namespace {
 constexpr std::string_view kHint = "; run it under xvfb-run (xvfb-run -a bit-hydraulics)";
 
 std::string quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    std::string quoted(1, '"');
+    quoted += text;
+    quoted += '"';
+    return quoted;
 }
 
 // A message of the GUI library held back while its start is watched.
