@@ -9,6 +9,7 @@
 #include "platform/ui/fault_report.h"
 #include "platform/ui/program_end.h"
 #include "window/form_description.h"
+#include "window/lazy_standard_icons.h"
 #include "window/program_icon.h"
 #include "window/quantity_captions.h"
 #include "window/standard_texts.h"
@@ -25,6 +26,7 @@ QString fromUtf8(std::string_view text) {
 // The client area, made before the controls are built into it, in the window's font, so that
 // they lay out their first text in it.
 QWidget* newClientArea(QMainWindow& window) {
+    useLazyStandardIcons();
     useWindowFont(window);
     auto* area = new QWidget(&window);
     area->setObjectName(QStringLiteral("clientArea"));
@@ -55,7 +57,9 @@ HydraulicsForm::HydraulicsForm(const WindowServices& services, QWidget* parent)
     useChineseStandardTexts();
     const FormDescription& description = hydraulicsFormDescription();
     setWindowTitle(fromUtf8(description.caption));
-    setWindowIcon(programIcon());
+    // The program's icon, which the application has already when the program starts it.
+    setWindowIcon(QGuiApplication::windowIcon().isNull() ? programIcon()
+                                                         : QGuiApplication::windowIcon());
     addMenus(*menuBar(), menus_->menus());
     // The window grows by the menu bar; the client area keeps the description's size.
     const QSize client = clientSize(description);

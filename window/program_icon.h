@@ -4,7 +4,7 @@
 
 namespace bithydraulics {
 
-// The program's icon at 16 and 32 pixels, compiled in from packaging/icons/.
+// The program's icon at 16 and 32 pixels, compiled in from packaging/icons/ (made by make-icons).
 QIcon programIcon();
 
 }  // namespace bithydraulics

@@ -8,6 +8,7 @@
 #include "platform/ui/display_check.h"
 #include "platform/ui/fault_report.h"
 #include "platform/version.h"
+#include "window/font_configuration_warmup.h"
 #include "window/hydraulics_form.h"
 #include "window/program_icon.h"
 
@@ -20,9 +21,11 @@ int runProgram(int& argc, char* argv[], const std::function<void(HydraulicsForm&
         return 1;
     }
 
+    FontConfigurationWarmUp fonts;
     std::optional<DisplayStartWatch> watch(display);
     QApplication application(argc, argv);
     watch.reset();
+    fonts.finish();
     // The settings' place: ~/.config/bit-hydraulics/bit-hydraulics.conf on Linux.
     QApplication::setOrganizationName(QStringLiteral("bit-hydraulics"));
     QApplication::setApplicationName(QStringLiteral("bit-hydraulics"));
