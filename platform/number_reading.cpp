@@ -193,7 +193,7 @@ bool onlyBlanksFrom(std::string_view text, std::size_t at) {
 
 // Short decimals ("1.2", "1820"): at most 15 digits and no exponent are a whole number and a
 // power of ten, both exact doubles, so one division rounds correctly.
-bool readShortDecimal(std::string_view text, std::size_t start, double& value, std::size_t& end) {
+bool readShortDecimal(std::string_view text, std::size_t start, double& value) {
     static constexpr std::array<double, 16> kPowers{1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                                     1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     std::uint64_t whole = 0;
@@ -219,32 +219,29 @@ bool readShortDecimal(std::string_view text, std::size_t start, double& value, s
         return false;
     }
     value = static_cast<double>(whole) / kPowers[static_cast<std::size_t>(decimals)];
-    end = i;
     return true;
 }
 
 // Most texts are a plain ASCII figure: read it directly when no blank, exponent letter or
 // non-ASCII character could make the full reading see more of it.
-bool readPlainFigure(std::string_view text, double& value, std::size_t& end) {
+bool readPlainFigure(std::string_view text, double& value) {
     const bool negative = !text.empty() && text.front() == '-';
     const std::size_t start = negative ? 1 : 0;
     if (start >= text.size() || !(isDigit(text[start]) || text[start] == '.')) {
         return false;
     }
-    if (readShortDecimal(text, start, value, end)) {
+    if (readShortDecimal(text, start, value)) {
         value = negative ? -value : value;
         return true;
     }
-    const auto [last, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    end = static_cast<std::size_t>(last - text.data());
-    return error == std::errc() && endsFigure(text, end);
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && endsFigure(text, static_cast<std::size_t>(end - text.data()));
 }
 
-// The figure `text` begins with; `end` is where it ends (0 when there is none).
-double readLeadingFigure(std::string_view text, std::size_t& end) {
-    if (double value = 0.0; readPlainFigure(text, value, end)) {
-        return value;
-    }
+// The figure `text` begins with, read character by character: what readPlainFigure leaves, and
+// everything for readFigure.
+// `end` is where the figure ends (0 when there is none).
+double readScannedFigure(std::string_view text, std::size_t& end) {
     end = 0;
     FigureScanner scanner(text);
     bool negative = false;
@@ -316,13 +313,18 @@ double readLeadingFigure(std::string_view text, std::size_t& end) {
 }  // namespace
 
 double readNumber(std::string_view text) {
+    if (double value = 0.0; readPlainFigure(text, value)) {
+        return value;
+    }
     std::size_t end = 0;
-    return readLeadingFigure(text, end);
+    return readScannedFigure(text, end);
 }
 
+// Rarely called (after a compute, once a field), so it takes the general reading alone and
+// leaves readNumber's shortcut to readNumber.
 FigureReading readFigure(std::string_view text) {
     std::size_t end = 0;
-    const double value = readLeadingFigure(text, end);
+    const double value = readScannedFigure(text, end);
     return {value, onlyBlanksFrom(text, end)};
 }
 
