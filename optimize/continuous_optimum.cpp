@@ -1,6 +1,7 @@
 #include "optimize/continuous_optimum.h"
 
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "optimize/boundary_search.h"

@@ -154,7 +154,7 @@ TEST(OperatingWindow, EachEndSetByItsLimit) {
     }
 }
 
-// The criterion names its unit and the set its sizes, in the series' own terms.
+// A set is named by its sizes in the series' own terms.
 TEST(Texts, NozzleSetLabels) {
     NozzleSet inches;
     inches.count = 3;
