@@ -25,12 +25,22 @@ cliSubcommands() {
         return 1
     fi
     for name in $names; do
-        "$program" "$name" --help | grep -E "^Usage: [^ ]+ $name( |\$)" >/dev/null || {
+        "$program" "$name" --help | grep -E "^Usage: (.* )?$name( |\$)" >/dev/null || {
             echo "cli-help: '$program $name --help' shows no usage of '$name'" >&2
             return 1
         }
         echo "$name"
     done
+}
+
+# The usage of one subcommand, from "Usage:" on its help, as "NAME SUBCOMMAND ...", whether or
+# not that line names the program (NAME as the top-level usage line names it).
+cliSubcommandUsage() {
+    local program=$1 subcommand=$2 name usage
+    name=$(grep -m1 '^Usage:' <<<"$("$program" --help)" | awk '{ print $2 }')
+    usage=$(grep -m1 '^Usage:' <<<"$("$program" "$subcommand" --help)")
+    usage=${usage#Usage: }
+    echo "$name $subcommand ${usage#*"$subcommand" }"
 }
 
 # The top-level help without its list of subcommands.

@@ -28,15 +28,12 @@ _bit_hydraulics_cli() {
         mapfile -t COMPREPLY < <(compgen -W "${_bit_hydraulics_cli_options[$command]}" -- "$cur")
         return
     fi
-    case ${_bit_hydraulics_cli_positionals[$command]} in
-        fields)
-            # NAME=TEXT: the name and its "=", then the text is the user's.
-            if [[ $cur != *=* ]]; then
-                mapfile -t COMPREPLY < <(compgen -S = -W "$_bit_hydraulics_cli_fields" -- "$cur")
-            fi
-            ;;
-        files) _filedir ;;
-    esac
+    local positionals=" ${_bit_hydraulics_cli_positionals[$command]} "
+    [[ $positionals == *" files "* ]] && _filedir
+    # NAME=TEXT: the name and its "=", then the text is the user's.
+    if [[ $positionals == *" fields "* && $cur != *=* ]]; then
+        mapfile -t -O "${#COMPREPLY[@]}" COMPREPLY < <(compgen -S = -W "$_bit_hydraulics_cli_fields" -- "$cur")
+    fi
     if [[ $command == @ ]]; then
         mapfile -t -O "${#COMPREPLY[@]}" COMPREPLY < <(compgen -W "$_bit_hydraulics_cli_subcommands" -- "$cur")
     fi
