@@ -32,10 +32,12 @@ _bit_hydraulics_cli() {
     [[ $positionals == *" files "* ]] && _filedir
     # NAME=TEXT: the name and its "=", then the text is the user's.
     if [[ $positionals == *" fields "* && $cur != *=* ]]; then
-        mapfile -t -O "${#COMPREPLY[@]}" COMPREPLY < <(compgen -S = -W "$_bit_hydraulics_cli_fields" -- "$cur")
+        mapfile -t -O "${#COMPREPLY[@]}" COMPREPLY \
+            < <(compgen -S = -W "$_bit_hydraulics_cli_fields" -- "$cur")
     fi
     if [[ $command == @ ]]; then
-        mapfile -t -O "${#COMPREPLY[@]}" COMPREPLY < <(compgen -W "$_bit_hydraulics_cli_subcommands" -- "$cur")
+        mapfile -t -O "${#COMPREPLY[@]}" COMPREPLY \
+            < <(compgen -W "$_bit_hydraulics_cli_subcommands" -- "$cur")
     fi
     # No blank after a completed "NAME=", so that its text follows at once.
     if ((${#COMPREPLY[@]} > 0)) && [[ -z $(printf '%s\n' "${COMPREPLY[@]}" | grep -v '=$') ]]; then
