@@ -17,7 +17,7 @@ void addMenus(QMenuBar& bar, const std::vector<Menu>& menus) {
     for (const Menu& description : menus) {
         QMenu* menu = bar.addMenu(fromUtf8(description.title));
         for (const MenuCommand& command : description.commands) {
-            if (command.caption.empty()) {
+            if (command.separator) {
                 menu->addSeparator();
                 continue;
             }

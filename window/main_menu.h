@@ -10,11 +10,12 @@ class QMenuBar;
 namespace bithydraulics {
 
 // A command of a menu: its caption with its access key ("打开算例(&O)…"), its shortcut, if any,
-// and what it does. A command without a caption stands for a separator.
+// and what it does; or a separator between commands.
 struct MenuCommand {
     std::string_view caption;
     QKeySequence shortcut;
     std::function<void()> run;
+    bool separator = false;
 };
 
 // A menu of the menu bar: its title with its access key ("文件(&F)") and its commands.
@@ -24,7 +25,7 @@ struct Menu {
 };
 
 inline MenuCommand menuSeparator() {
-    return {};
+    return {{}, {}, {}, true};
 }
 
 // Adds `menus` to `bar` from left to right. Each command becomes an action of its menu whose
