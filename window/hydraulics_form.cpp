@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -61,6 +62,9 @@ HydraulicsForm::HydraulicsForm(const WindowServices& services, QWidget* parent)
     setWindowIcon(QGuiApplication::windowIcon().isNull() ? programIcon()
                                                          : QGuiApplication::windowIcon());
     addMenus(*menuBar(), menus_->menus());
+    // Nothing inside the window limits its size, as before it had a menu bar: resizing moves no
+    // control.
+    layout()->setSizeConstraint(QLayout::SetNoConstraint);
     // The window grows by the menu bar; the client area keeps the description's size.
     const QSize client = clientSize(description);
     resize(client.width(), client.height() + menuBar()->sizeHint().height());
