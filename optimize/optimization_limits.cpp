@@ -8,7 +8,9 @@ NozzleSeries NozzleSeries::thirtySecondsOfInch(int first, int last) {
     NozzleSeries series;
     for (int k = first; k <= last; ++k) {
         series.thirtySecondsInch.push_back(k);
-        series.diametersMm.push_back(k * 25.4 / 32);
+        // The double nearest k·25.4/32 mm, which reads and writes as that decimal ("9.525"):
+        // the whole numerator divided once. k·25.4 would round first, to 9.524999999999999.
+        series.diametersMm.push_back(k * 254 / 320.0);
     }
     return series;
 }

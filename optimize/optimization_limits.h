@@ -18,7 +18,8 @@ struct NozzleSeries {
     // For a series in 1/32 inch, the numerator k of each size k/32 in; empty for a list in mm.
     std::vector<int> thirtySecondsInch;
 
-    // The sizes k/32 in for k = first..last; k/32 in is k·25.4/32 mm.
+    // The sizes k/32 in for k = first..last; k/32 in is k·25.4/32 mm, held as the double
+    // nearest that decimal.
     static NozzleSeries thirtySecondsOfInch(int first = 7, int last = 32);
     // Diameters in mm, sorted, each once.
     static NozzleSeries millimetres(std::vector<double> diameters);

@@ -54,6 +54,7 @@ HydraulicsForm::HydraulicsForm(const WindowServices& services, QWidget* parent)
       fields_(controls_.fields),
       marks_(inputFields()),
       pasteCells_(inputFields()),
+      chartLibraryFolder_(services.chartLibraryFolder),
       menus_(std::make_unique<WindowMenus>(*this, dialogs_, memory_)) {
     useChineseStandardTexts();
     const FormDescription& description = hydraulicsFormDescription();
@@ -84,8 +85,18 @@ void HydraulicsForm::compute() {
         runComputeCommand(fields_, state_);
     } catch (const CalculationFault& fault) {
         // The command wrote nothing; the user's figures stay for correcting.
-        faults_.report(*this, fault, faultLocation(fault.quantity(), fields_));
+        reportFault(fault);
+        return;
     }
+    emit computed();
+}
+
+void HydraulicsForm::reportFault(const CalculationFault& fault) {
+    faults_.report(*this, fault, faultLocation(fault.quantity(), fields_));
+}
+
+QString HydraulicsForm::faultText(const CalculationFault& fault) const {
+    return faultReportText(fault, faultLocation(fault.quantity(), fields_));
 }
 
 void HydraulicsForm::pasteCase() {

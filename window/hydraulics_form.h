@@ -26,6 +26,8 @@ struct WindowServices {
     FaultReporter& faults;
     UserDialogs* dialogs = nullptr;
     QSettings* settings = nullptr;
+    // Where the chart window's library lies; empty for where the program finds it beside itself.
+    QString chartLibraryFolder = {};
 };
 
 // The program's one window: the form built from hydraulicsFormDescription() as its client area,
@@ -60,13 +62,23 @@ class HydraulicsForm final : public QMainWindow {
     const CalculationState& state() const { return state_; }
     const InputMarks& inputMarks() const { return marks_; }
     WindowMenus& menus() { return *menus_; }
+    const QString& chartLibraryFolder() const { return chartLibraryFolder_; }
 
     // The compute button's Click.
     void compute();
+    // Reports a fault of the compute command's reading or arithmetic as 运算 does, naming the
+    // figures to check.
+    void reportFault(const CalculationFault& fault);
+    // The report's text, for showing it elsewhere than in the report's message box.
+    QString faultText(const CalculationFault& fault) const;
     // Fills the input fields from the first on with the cells on the clipboard (编辑 → 粘贴算例).
     void pasteCase();
     // Remembers where the window stands and ends the program at once (退出).
     void exitProgram();
+
+  signals:
+    // 运算 has computed and written the results; state() holds what it read.
+    void computed();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -81,6 +93,7 @@ class HydraulicsForm final : public QMainWindow {
     CalculationState state_;
     InputMarks marks_;
     PasteCells pasteCells_;
+    QString chartLibraryFolder_;
     std::unique_ptr<WindowMenus> menus_;
 };
 

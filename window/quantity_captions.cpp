@@ -3,10 +3,20 @@
 #include "calc/compute_command.h"
 #include "calc/quantities.h"
 
+#include <utility>
+
 namespace bithydraulics {
 namespace {
 
 constexpr std::string_view kNozzleAreaCaption = "喷嘴面积";
+
+// The optimiser's own figures, where its arithmetic may fault.
+constexpr std::pair<std::string_view, std::string_view> kOptimizerCaptions[] = {
+    {"parasiticLoss", "循环压耗"},
+    {"pumpPower", "泵功率"},
+    {"equivalentDensity", "当量循环密度"},
+    {"verticalDepth", "垂深"},
+};
 
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -70,6 +80,11 @@ std::string_view quantityCaption(std::string_view name) {
     }
     if (name == kNozzleAreaName) {
         return kNozzleAreaCaption;
+    }
+    for (const auto& [figure, caption] : kOptimizerCaptions) {
+        if (figure == name) {
+            return caption;
+        }
     }
     return name;
 }

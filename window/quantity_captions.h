@@ -20,7 +20,8 @@ std::string fieldToolTip(int index);
 
 // The caption of the quantity named `name` (an input or result field name, as a fault names
 // where it arose), e.g. "功率利用率" for "powerUtilization". The nozzle area, which has no
-// field, is "喷嘴面积"; an unknown name is returned as it is.
+// field, is "喷嘴面积", and the optimiser's own figures have theirs ("equivalentDensity" is
+// "当量循环密度"); an unknown name is returned as it is.
 std::string_view quantityCaption(std::string_view name);
 
 // Where a fault located at the quantity named `name` arose, for the fault report: its caption

@@ -6,12 +6,22 @@
 #include <QScreen>
 #include <QSettings>
 #include <QWidget>
+#include <algorithm>
 
 namespace bithydraulics {
 namespace {
 
 const QString kFolderKey = QStringLiteral("files/lastFolder");
 const QString kPositionKey = QStringLiteral("window/position");
+
+// The limits under optimization/, the texts by their field.
+constexpr const char* kLimitFieldKeys[kLimitFieldCount] = {
+    "maxPressure",          "maxPower",      "maxFlow",      "minAnnularVelocity",
+    "maxEquivalentDensity", "verticalDepth", "lossExponent", "nozzleSizes"};
+
+QString limitKey(const char* name) {
+    return QStringLiteral("optimization/") + QLatin1String(name);
+}
 
 }  // namespace
 
@@ -46,6 +56,37 @@ void WindowMemory::rememberPosition(const QWidget& window) {
         settings_->setValue(kPositionKey, window.pos());
         settings_->sync();
     }
+}
+
+LimitTexts WindowMemory::limitTexts() const {
+    LimitTexts texts;
+    if (settings_ == nullptr) {
+        return texts;
+    }
+    for (std::size_t i = 0; i < kLimitFieldCount; ++i) {
+        texts.fields[i] = settings_->value(limitKey(kLimitFieldKeys[i])).toString();
+    }
+    const int criterion = settings_->value(limitKey("criterion"), 0).toInt();
+    texts.criterion = static_cast<optimize::Criterion>(std::clamp(criterion, 0, 2));
+    texts.nozzleCount = std::clamp(settings_->value(limitKey("nozzleCount"), 3).toInt(), 1,
+                                   optimize::kMaxNozzleCount);
+    texts.sizesInMillimetres = settings_->value(limitKey("sizesInMillimetres"), false).toBool();
+    const int spread = settings_->value(limitKey("spread"), 1).toInt();
+    texts.spread = spread < 0 ? std::nullopt : std::optional<int>(spread);
+    return texts;
+}
+
+void WindowMemory::rememberLimitTexts(const LimitTexts& texts) {
+    if (settings_ == nullptr) {
+        return;
+    }
+    for (std::size_t i = 0; i < kLimitFieldCount; ++i) {
+        settings_->setValue(limitKey(kLimitFieldKeys[i]), texts.fields[i]);
+    }
+    settings_->setValue(limitKey("criterion"), static_cast<int>(texts.criterion));
+    settings_->setValue(limitKey("nozzleCount"), texts.nozzleCount);
+    settings_->setValue(limitKey("sizesInMillimetres"), texts.sizesInMillimetres);
+    settings_->setValue(limitKey("spread"), texts.spread.value_or(-1));
 }
 
 }  // namespace bithydraulics

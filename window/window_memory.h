@@ -2,14 +2,16 @@
 
 #include <QString>
 
+#include "window/limit_texts.h"
+
 class QSettings;
 class QWidget;
 
 namespace bithydraulics {
 
 // What the window keeps between runs in the user's settings: the folder of the last case file
-// or export, and where the window stood. The figures are not kept: every run opens with the
-// defaults.
+// or export, where the window stood, and the limits of the optimisation window. The figures are
+// not kept: every run opens with the defaults.
 class WindowMemory {
   public:
     // Without settings nothing is kept.
@@ -22,6 +24,10 @@ class WindowMemory {
     // Moves `window` to where it last stood, if that is still on a screen.
     void restorePosition(QWidget& window) const;
     void rememberPosition(const QWidget& window);
+
+    // The optimisation window's limits as last typed; the defaults the first time.
+    LimitTexts limitTexts() const;
+    void rememberLimitTexts(const LimitTexts& texts);
 
   private:
     QSettings* settings_;

@@ -8,7 +8,11 @@
 namespace bithydraulics {
 
 WindowMenus::WindowMenus(HydraulicsForm& form, UserDialogs& dialogs, WindowMemory& memory)
-    : form_(form), cases_(form, dialogs, memory), results_(form, dialogs, memory), guide_(form) {}
+    : form_(form),
+      cases_(form, dialogs, memory),
+      results_(form, dialogs, memory),
+      guide_(form),
+      tools_(form, dialogs, memory) {}
 
 std::vector<Menu> WindowMenus::menus() {
     using Keys = QKeySequence;
@@ -27,6 +31,12 @@ std::vector<Menu> WindowMenus::menus() {
               [this] { results_.copyToClipboard(); }},
              {"粘贴算例(&P)", Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_V),
               [this] { form_.pasteCase(); }},
+         }},
+        {"工具(&T)",
+         {
+             {"水力参数优选(&O)…", Keys(Qt::CTRL | Qt::Key_T),
+              [this] { tools_.showOptimization(); }},
+             {"排量曲线(&G)…", Keys(Qt::CTRL | Qt::Key_G), [this] { tools_.showFlowChart(); }},
          }},
         {"帮助(&H)",
          {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -9,16 +10,18 @@
 #include <QTextDocument>
 #include <QTimer>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "calc/compute_command.h"
 #include "platform/ui/fault_report.h"
 #include "window/hydraulics_form.h"
+#include "window/user_dialogs.h"
 
 // What the window's tests share: a fault reporter that records instead of showing a message
-// box, typing into a field as a user does, the texts the fields hold, running the event loop
-// around an action, and answering message boxes.
+// box, dialogs a test answers, typing into a field as a user does, the texts the fields hold,
+// running the event loop around an action, and answering message boxes.
 namespace bithydraulics::testing {
 
 struct RecordedFault {
@@ -115,6 +118,32 @@ class MessageBoxWatcher {
         QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
     }
     QTimer timer_;
+};
+
+// Answers the window's questions as a test sets them, and records its error messages.
+class ScriptedDialogs final : public UserDialogs {
+  public:
+    QString fileToOpen(QWidget&, const QString&, const QString& folder, const QString&) override {
+        offeredFolders << folder;
+        return openPath;
+    }
+    QString fileToSave(QWidget&, const QString&, const QString& path, const QString&) override {
+        offeredFolders << QFileInfo(path).absolutePath();
+        return savePath;
+    }
+    std::optional<int> choice(QWidget&, const QString&, const QString&,
+                              const QStringList& choices) override {
+        offeredChoices = choices;
+        return chosen;
+    }
+    void error(QWidget&, const QString& text) override { errors << text; }
+
+    QString openPath;
+    QString savePath;
+    std::optional<int> chosen;
+    QStringList offeredFolders;
+    QStringList offeredChoices;
+    QStringList errors;
 };
 
 // The nine result texts the default inputs give.

@@ -1,0 +1,559 @@
+// The 工具 menu's windows, driven as a user drives them: the optimisation window on the worked
+// example, 应用 into the main window and back with Ctrl+Z, limits and figures it cannot use; the
+// flow-rate chart against the optimiser's own flow-range table, following the main window and
+// the limits, its hover read-out and its exports.
+#include <QApplication>
+#include <QAreaSeries>
+#include <QChart>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGraphicsSimpleTextItem>
+#include <QGraphicsView>
+#include <QHeaderView>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QSvgRenderer>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+#include <map>
+
+#include "calc/field_text.h"
+#include "calc/quantities.h"
+#include "form_test_support.h"
+#include "optimize/optimizer.h"
+#include "window/flow_chart_figures.h"
+#include "window/limits_form.h"
+#include "window/nozzle_set_table.h"
+#include "window/optimization_answer_view.h"
+#include "window/optimization_window.h"
+#include "window/tool_windows.h"
+#include "window/window_menus.h"
+
+namespace bithydraulics::testing {
+namespace {
+
+using optimize::OperatingPoint;
+
+// A main window with scripted dialogs, settings if given, and the chart library of this build.
+struct ToolsTestWindow {
+    explicit ToolsTestWindow(QSettings* settings = nullptr,
+                             const QString& chartFolder = QStringLiteral(BH_TEST_CHART_FOLDER))
+        : form({faults, &dialogs, settings, chartFolder}) {
+        form.show();
+        activate();
+    }
+    void activate() {
+        form.activateWindow();
+        if (!QTest::qWaitForWindowActive(&form)) {
+            qWarning("the window did not become active");
+        }
+    }
+    ToolWindows& tools() { return form.menus().tools(); }
+    // Ctrl+T or Ctrl+G in the main window.
+    void press(Qt::Key key) {
+        activate();
+        QTest::keyClick(form.field(0), key, Qt::ControlModifier);
+    }
+    OptimizationWindow& optimization() {
+        if (tools().optimizationWindow() == nullptr) {
+            press(Qt::Key_T);
+        }
+        return *tools().optimizationWindow();
+    }
+    void typeLimit(LimitField field, const QString& text) {
+        typeInto(optimization().limits().field(field), text);
+    }
+    // The worked example: 18 MPa, 720 kW, 0.6 m/s, 1.30 g/cm³ over 2000 m.
+    void typeWorkedExampleLimits() {
+        typeLimit(LimitField::MaxPressure, QStringLiteral("18"));
+        typeLimit(LimitField::MaxPower, QStringLiteral("720"));
+        typeLimit(LimitField::MinAnnularVelocity, QStringLiteral("0.6"));
+        typeLimit(LimitField::MaxEquivalentDensity, QStringLiteral("1.30"));
+        typeLimit(LimitField::VerticalDepth, QStringLiteral("2000"));
+    }
+    QTableView& table() { return *optimization().answer().table(); }
+    QString cell(int row, int column) {
+        return table().model()->index(row, column).data().toString();
+    }
+
+    RecordingFaultReporter faults;
+    ScriptedDialogs dialogs;
+    HydraulicsForm form;
+};
+
+// The chart's panels, top to bottom.
+QList<QChart*> chartPanels(QWidget& chartWindow) {
+    QList<QChart*> charts;
+    auto* view = chartWindow.findChild<QGraphicsView*>();
+    if (view == nullptr) {
+        return charts;
+    }
+    for (QGraphicsItem* item : view->scene()->items()) {
+        if (auto* chart = qobject_cast<QChart*>(item->toGraphicsObject())) {
+            charts << chart;
+        }
+    }
+    std::sort(charts.begin(), charts.end(),
+              [](QChart* a, QChart* b) { return a->scenePos().y() < b->scenePos().y(); });
+    return charts;
+}
+
+// The chart's line whose name starts with `name`, and the panel it is in.
+std::pair<QChart*, QLineSeries*> chartLine(QWidget& chartWindow, const QString& name) {
+    for (QChart* chart : chartPanels(chartWindow)) {
+        for (QAbstractSeries* series : chart->series()) {
+            auto* line = qobject_cast<QLineSeries*>(series);
+            if (line != nullptr && line->name().startsWith(name)) {
+                return {chart, line};
+            }
+        }
+    }
+    return {nullptr, nullptr};
+}
+
+QStringList chartLabels(QWidget& chartWindow) {
+    QStringList labels;
+    for (QGraphicsItem* item : chartWindow.findChild<QGraphicsView*>()->scene()->items()) {
+        if (const auto* text = dynamic_cast<QGraphicsSimpleTextItem*>(item)) {
+            labels << text->text();
+        }
+    }
+    return labels;
+}
+
+// What each quantity of the chart is in the optimiser's flow-range table, in the panel's unit.
+const std::map<QString, std::function<double(const OperatingPoint&)>> kChartQuantities{
+    {QStringLiteral("泵压"), [](const OperatingPoint& p) { return p.pumpPressure(); }},
+    {QStringLiteral("钻头压降"), [](const OperatingPoint& p) { return p.results.bitPressureDrop; }},
+    {QStringLiteral("循环压耗"), [](const OperatingPoint& p) { return p.parasiticLoss; }},
+    {QStringLiteral("允许泵压"), [](const OperatingPoint& p) { return p.availablePressure; }},
+    {QStringLiteral("钻头水功率"),
+     [](const OperatingPoint& p) { return p.results.bitHydraulicPower; }},
+    {QStringLiteral("泵功率"), [](const OperatingPoint& p) { return p.pumpPower; }},
+    {QStringLiteral("冲击力"),
+     [](const OperatingPoint& p) { return p.results.impactForce / 1000; }},
+    {QStringLiteral("当量循环密度"), [](const OperatingPoint& p) { return p.equivalentDensity; }},
+    {QStringLiteral("上返速度1"),
+     [](const OperatingPoint& p) { return p.results.annularVelocityPipe * 100; }},
+    {QStringLiteral("上返速度2"),
+     [](const OperatingPoint& p) { return p.results.annularVelocityCollar * 100; }},
+};
+
+// Every quantity the chart draws holds the optimiser's figure at each of its flow rates, and a
+// point at every flow rate the program computes.
+void verifyChartHoldsTheTable(QWidget& chartWindow, const optimize::FlowRange& range) {
+    std::map<double, const optimize::FlowRangeRow*> rows;
+    for (const optimize::FlowRangeRow& row : range.rows) {
+        if (!row.fault) {
+            rows[row.point.flowRate()] = &row;
+        }
+    }
+    for (const auto& [name, figure] : kChartQuantities) {
+        const QLineSeries* line = nullptr;
+        for (QChart* chart : chartPanels(chartWindow)) {
+            for (QAbstractSeries* series : chart->series()) {
+                if (series->name() == name) {
+                    line = qobject_cast<QLineSeries*>(series);
+                }
+            }
+        }
+        QVERIFY2(line != nullptr, qPrintable(name));
+        const QList<QPointF> points = line->points();
+        QCOMPARE(static_cast<std::size_t>(points.size()), rows.size());
+        for (const QPointF& point : points) {
+            const auto row = rows.find(point.x());
+            QVERIFY2(row != rows.end(), qPrintable(name));
+            QCOMPARE(point.y(), figure(row->second->point));
+        }
+    }
+}
+
+QString shown(double value) {
+    return QString::fromStdString(formatFixed2(value));
+}
+
+}  // namespace
+
+class ToolWindowsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase();
+    void eachWindowOpensFromItsMenuAndShortcut();
+    void workedExampleIsAnsweredAndRemembered();
+    void tableSortsAndCopies();
+    void applyShowsTheChosenRowInTheMainWindowAndUndoes();
+    void unusableLimitsAndFiguresAreSaidNeverComputed();
+    void chartDrawsTheOptimizersFiguresAndFollows();
+    void hoverReadsOutTheFiguresThere();
+    void exportsAreImagesOfTheChartsSize();
+
+  private:
+    QTemporaryDir dir_;
+};
+
+void ToolWindowsTest::initTestCase() {
+    QVERIFY(dir_.isValid());
+}
+
+void ToolWindowsTest::eachWindowOpensFromItsMenuAndShortcut() {
+    ToolsTestWindow window;
+    // 工具 between 编辑 and 帮助: Alt+T, then each command's access key.
+    const QList<QAction*> menus = window.form.menuBar()->actions();
+    QCOMPARE(menus[2]->text(), QStringLiteral("工具(&T)"));
+    for (const Qt::Key command : {Qt::Key_O, Qt::Key_G}) {
+        window.activate();
+        QTest::keyClick(&window.form, Qt::Key_T, Qt::AltModifier);
+        QTRY_COMPARE(QApplication::activePopupWidget(), menus[2]->menu());
+        QTest::keyClick(QApplication::activePopupWidget(), command);
+    }
+    QPointer<OptimizationWindow> optimization = window.tools().optimizationWindow();
+    QPointer<QWidget> chart = window.tools().flowChartWindow();
+    QVERIFY(optimization != nullptr && optimization->isVisible());
+    QVERIFY(chart != nullptr && chart->isVisible());
+    // The shortcuts bring the same windows forward; closed, they open anew.
+    window.press(Qt::Key_T);
+    window.press(Qt::Key_G);
+    QCOMPARE(window.tools().optimizationWindow(), optimization);
+    QCOMPARE(window.tools().flowChartWindow(), chart);
+    QCOMPARE(window.form.findChildren<OptimizationWindow*>().size(), 1);
+    optimization->close();
+    chart->close();
+    QTRY_VERIFY(optimization == nullptr && chart == nullptr);
+    window.press(Qt::Key_T);
+    window.press(Qt::Key_G);
+    QVERIFY(window.tools().optimizationWindow() != nullptr);
+    QVERIFY(window.tools().flowChartWindow()->isVisible());
+
+    // Without its library the chart says why, naming the file, and nothing else happens.
+    ToolsTestWindow without(nullptr, dir_.path());
+    without.press(Qt::Key_G);
+    QCOMPARE(without.dialogs.errors.size(), 1);
+    QVERIFY2(without.dialogs.errors.front().contains(dir_.path()),
+             qPrintable(without.dialogs.errors.front()));
+    QVERIFY(without.tools().flowChartWindow() == nullptr);
+}
+
+// The worked example's figures as the example gives them.
+void ToolWindowsTest::workedExampleIsAnsweredAndRemembered() {
+    QSettings settings(dir_.filePath(QStringLiteral("limits.ini")), QSettings::IniFormat);
+    {
+        ToolsTestWindow window(&settings);
+        window.typeWorkedExampleLimits();
+        const QString summary = window.optimization().answer().summaryText();
+        for (const char* figure :
+             {"K = 0.0157499", "14.38 – 35.32 L/s", "上限：当量循环密度", "排量 25.05 L/s",
+              "钻头压降 11.71 MPa", "65.0%", "293.19 kW", "11-11-12/32 in：占最优的 97.7%"}) {
+            QVERIFY2(summary.contains(QString::fromUtf8(figure)), qPrintable(summary));
+        }
+        QCOMPARE(window.cell(0, NozzleSetTable::SizesInch), QStringLiteral("11-11-12"));
+        QCOMPARE(window.cell(0, NozzleSetTable::FlowRate), QStringLiteral("25.23"));
+        QCOMPARE(window.cell(0, NozzleSetTable::PumpPressure), QStringLiteral("17.99"));
+        QCOMPARE(window.cell(0, NozzleSetTable::BitHydraulicPower).left(5),
+                 QStringLiteral("292.8"));
+        QCOMPARE(window.cell(0, NozzleSetTable::ShareOfOptimum), QStringLiteral("99.9%"));
+
+        // For impact force: 30.943 L/s, the bit taking 48.2 %.
+        window.optimization().limits().criterionBox()->setCurrentIndex(1);
+        const QString impact = window.optimization().answer().summaryText();
+        QVERIFY2(impact.contains(QStringLiteral("排量 30.94 L/s，钻头压降 8.67 MPa")) &&
+                     impact.contains(QStringLiteral("48.2%")),
+                 qPrintable(impact));
+    }
+    // The next run opens with the same limits.
+    ToolsTestWindow again(&settings);
+    const LimitsForm& limits = again.optimization().limits();
+    QCOMPARE(limits.field(LimitField::MaxPressure)->text(), QStringLiteral("18"));
+    QCOMPARE(limits.field(LimitField::MaxEquivalentDensity)->text(), QStringLiteral("1.30"));
+    QCOMPARE(limits.criterionBox()->currentIndex(), 1);
+    QVERIFY(again.table().model()->rowCount() > 0);
+}
+
+void ToolWindowsTest::tableSortsAndCopies() {
+    ToolsTestWindow window;
+    window.typeWorkedExampleLimits();
+    QTableView& table = window.table();
+    const int rows = table.model()->rowCount();
+    QCOMPARE(rows, 10);
+    // A click on a column's header sorts by its figures, not its texts (10.70 after 9.77).
+    for (const int column : {int(NozzleSetTable::BitPressureDrop), int(NozzleSetTable::SizesMm)}) {
+        const int x = table.horizontalHeader()->sectionViewportPosition(column) + 5;
+        QTest::mouseClick(table.horizontalHeader()->viewport(), Qt::LeftButton, {}, QPoint(x, 5));
+        for (int row = 1; row < rows; ++row) {
+            QVERIFY(
+                table.model()->index(row - 1, column).data(NozzleSetTable::kSortRole).toDouble() <=
+                table.model()->index(row, column).data(NozzleSetTable::kSortRole).toDouble());
+        }
+    }
+    // Copied as shown: the header, then the rows in their order, a cell for each column.
+    table.setFocus();
+    QTest::keyClick(&table, Qt::Key_C, Qt::ControlModifier);
+    const QStringList lines = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), rows + 1);
+    QCOMPARE(lines[0].split('\t').mid(0, 3),
+             (QStringList{"喷嘴 (1/32 in)", "喷嘴 (mm)", "排量 (L/s)"}));
+    for (int row = 0; row < rows; ++row) {
+        const QStringList cells = lines[row + 1].split('\t');
+        QCOMPARE(cells.size(), int(NozzleSetTable::ColumnCount));
+        QCOMPARE(cells[NozzleSetTable::SizesMm], window.cell(row, NozzleSetTable::SizesMm));
+        QCOMPARE(cells[NozzleSetTable::FlowRate], window.cell(row, NozzleSetTable::FlowRate));
+    }
+}
+
+void ToolWindowsTest::applyShowsTheChosenRowInTheMainWindowAndUndoes() {
+    ToolsTestWindow window;
+    const QStringList before = fieldTexts(window.form).mid(0, kInputFieldCount);
+    window.typeWorkedExampleLimits();
+    // The best set, 11-11-12/32 in: 11·25.4/32 mm and 12·25.4/32 mm exactly.
+    QCOMPARE(window.cell(0, NozzleSetTable::SizesInch), QStringLiteral("11-11-12"));
+    window.table().selectRow(0);
+    QTest::mouseClick(window.optimization().applyButton(), Qt::LeftButton);
+    QCOMPARE(fieldTexts(window.form).mid(0, 3), (QStringList{"8.73125", "8.73125", "9.525"}));
+
+    // Another row, after sorting: its own figures go in, exactly.
+    window.table().sortByColumn(NozzleSetTable::PumpPower, Qt::DescendingOrder);
+    window.table().selectRow(3);
+    const optimize::RankedSet chosen = *window.optimization().answer().selectedSet();
+    const QString shownPressure = window.cell(3, NozzleSetTable::PumpPressure);
+    const QString shownFlow = window.cell(3, NozzleSetTable::FlowRate);
+    QTest::mouseClick(window.optimization().applyButton(), Qt::LeftButton);
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(parseFieldNumber(window.form.field(i)->text().toStdString()),
+                 chosen.nozzles.diametersMm[static_cast<std::size_t>(i)]);
+    }
+    QCOMPARE(window.form.field(3)->text(), shownFlow);
+    QCOMPARE(parseFieldNumber(shownFlow.toStdString()), chosen.point.flowRate());
+    QCOMPARE(window.form.field(10)->text(), shownPressure);
+    // The main window's nine figures are the row's; the power utilisation, the one that takes
+    // the pump pressure, is taken at its figure as shown.
+    const ResultTexts rowFigures = formResultTexts(chosen.point.results);
+    const QStringList results = resultTexts(window.form);
+    for (int i = 0; i < kResultFieldCount; ++i) {
+        if (kDisplayedResults[static_cast<std::size_t>(i)].name == "powerUtilization") {
+            const double share = chosen.point.results.powerUtilization * 100;
+            const double pressure = chosen.point.pumpPressure();
+            const double shownShare = results[i].chopped(1).toDouble();
+            QVERIFY(std::abs(shownShare - share) <= share * 0.005 / pressure + 0.005 + 1e-9);
+        } else {
+            QCOMPARE(results[i], QString::fromStdString(rowFigures[static_cast<std::size_t>(i)]));
+        }
+    }
+    QVERIFY(window.faults.faults.empty());
+    // The optimiser now works from the figures just computed.
+    QVERIFY(window.optimization().answer().summaryText().contains(
+        QStringLiteral("排量 %1 L/s，泵压 %2 MPa")
+            .arg(shown(chosen.point.flowRate()), shownPressure)));
+
+    // Ctrl+Z in each field takes both 应用 back to the texts before.
+    for (const int i : {0, 1, 2, 3, 10}) {
+        QTest::keyClick(window.form.field(i), Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(window.form.field(i), Qt::Key_Z, Qt::ControlModifier);
+    }
+    QCOMPARE(fieldTexts(window.form).mid(0, kInputFieldCount), before);
+}
+
+void ToolWindowsTest::unusableLimitsAndFiguresAreSaidNeverComputed() {
+    ToolsTestWindow window;
+    window.typeWorkedExampleLimits();
+    OptimizationWindow& optimization = window.optimization();
+    const LimitsForm& limits = optimization.limits();
+
+    // A text that is not a figure: marked at its field with the reason, nothing computed.
+    window.typeLimit(LimitField::MaxPower, QStringLiteral("72O"));
+    QVERIFY(limits.isMarked(LimitField::MaxPower));
+    QVERIFY2(limits.reasonAt(LimitField::MaxPower).contains(QStringLiteral("“72O”")),
+             qPrintable(limits.reasonAt(LimitField::MaxPower)));
+    QVERIFY(limits.field(LimitField::MaxPower)->toolTip().contains(QStringLiteral("“72O”")));
+    QCOMPARE(window.table().model()->rowCount(), 0);
+    QVERIFY(!optimization.applyButton()->isEnabled());
+    window.typeLimit(LimitField::MaxPower, QStringLiteral("720"));
+    QVERIFY(!limits.isMarked(LimitField::MaxPower));
+    QCOMPARE(window.table().model()->rowCount(), 10);
+
+    // Limits that contradict each other: both named in words, both fields marked.
+    window.typeLimit(LimitField::MaxEquivalentDensity, QStringLiteral("1.21"));
+    QString message = optimization.answer().message();
+    QVERIFY2(message.contains(QStringLiteral("携岩与当量循环密度相互矛盾")), qPrintable(message));
+    QVERIFY(limits.isMarked(LimitField::MinAnnularVelocity));
+    QVERIFY(limits.isMarked(LimitField::MaxEquivalentDensity));
+    QCOMPARE(window.table().model()->rowCount(), 0);
+    window.typeLimit(LimitField::MaxEquivalentDensity, QStringLiteral("1.30"));
+
+    // A set-up the optimiser cannot calibrate on, after 运算.
+    typeInto(window.form.field(10), QStringLiteral("4"));
+    QTest::mouseClick(window.form.computeButton(), Qt::LeftButton);
+    message = optimization.answer().message();
+    QVERIFY2(message.contains(QStringLiteral("泵压 4.00 MPa 不大于钻头压降 4.20 MPa")),
+             qPrintable(message));
+
+    // A figure the compute command cannot read: reported as 运算 reports it, when a tool reads
+    // it, and said in the window until 运算 reads the figures again.
+    QPointer<OptimizationWindow> closing = &optimization;
+    optimization.close();
+    QTRY_VERIFY(closing == nullptr);
+    typeInto(window.form.field(3), QStringLiteral("1e999"));
+    window.press(Qt::Key_T);
+    QCOMPARE(window.faults.faults.size(), std::size_t{1});
+    QCOMPARE(window.faults.faults.front().kind, FaultKind::Overflow);
+    QCOMPARE(window.faults.faults.front().where, std::string("排量"));
+    QVERIFY(window.optimization().answer().message().contains(QStringLiteral("无法读取")));
+    QCOMPARE(window.table().model()->rowCount(), 0);
+    typeInto(window.form.field(3), QStringLiteral("30"));
+    typeInto(window.form.field(10), QStringLiteral("13"));
+    QTest::mouseClick(window.form.computeButton(), Qt::LeftButton);
+    QCOMPARE(window.table().model()->rowCount(), 10);
+    QVERIFY(window.optimization().answer().message().isEmpty());
+}
+
+void ToolWindowsTest::chartDrawsTheOptimizersFiguresAndFollows() {
+    ToolsTestWindow window;
+    window.typeWorkedExampleLimits();
+    window.typeLimit(LimitField::MaxFlow, QStringLiteral("40"));
+    window.press(Qt::Key_G);
+    QWidget& chart = *window.tools().flowChartWindow();
+    const optimize::OptimizationLimits limits =
+        readLimits(window.optimization().limits().texts()).limits;
+    const auto rangeNow = [&] {
+        return optimize::computeFlowRange(readInputs(window.form.fieldArray()), limits,
+                                          kFlowChartSamples);
+    };
+    optimize::FlowRange range = rangeNow();
+    QCOMPARE(chartPanels(chart).size(), 5);
+    verifyChartHoldsTheTable(chart, range);
+
+    // Each limit a labelled line at its setting; the window shaded; the current flow rate, the
+    // optimum and the liner's limit marked.
+    for (const auto& [name, setting] : {std::pair{QStringLiteral("泵功率上限"), 720.0},
+                                        {QStringLiteral("当量密度上限"), 1.30},
+                                        {QStringLiteral("最小环空返速"), 0.6}}) {
+        const QLineSeries* line = chartLine(chart, name).second;
+        QVERIFY2(line != nullptr, qPrintable(name));
+        for (const QPointF& point : line->points()) {
+            QCOMPARE(point.y(), setting);
+        }
+    }
+    const QStringList labels = chartLabels(chart);
+    QVERIFY2(labels.contains(QStringLiteral("泵功率上限 720.00 kW")), qPrintable(labels.join('|')));
+    QVERIFY(labels.contains(QStringLiteral("当量密度上限 1.30 g/cm³")));
+    QVERIFY(labels.contains(QStringLiteral("泵压上限 18.00 MPa，泵功率 720.00 kW")));
+    const optimize::OptimizationResult answer =
+        optimize::optimizeHydraulics(readInputs(window.form.fieldArray()), limits);
+    for (const auto& [mark, flowRate] :
+         {std::pair{QStringLiteral("当前排量"), 30.0},
+          {QStringLiteral("最优排量"), answer.optimum.point.flowRate()},
+          {QStringLiteral("缸套最大排量"), 40.0}}) {
+        const QLineSeries* line = chartLine(chart, mark).second;
+        QVERIFY2(line != nullptr, qPrintable(mark));
+        QCOMPARE(line->points().front().x(), flowRate);
+    }
+    const QAreaSeries* shaded = nullptr;
+    for (QAbstractSeries* series : chartPanels(chart).front()->series()) {
+        shaded = shaded != nullptr ? shaded : qobject_cast<QAreaSeries*>(series);
+    }
+    QVERIFY(shaded != nullptr);
+    QCOMPARE(shaded->upperSeries()->points().front().x(), range.window.lower.flowRate);
+    QCOMPARE(shaded->upperSeries()->points().back().x(), range.window.upper.flowRate);
+
+    // After 运算 with another flow rate, the chart is that of the new reading.
+    typeInto(window.form.field(3), QStringLiteral("34"));
+    QTest::mouseClick(window.form.computeButton(), Qt::LeftButton);
+    QCOMPARE(chartLine(chart, QStringLiteral("当前排量")).second->points().front().x(), 34.0);
+    range = rangeNow();
+    verifyChartHoldsTheTable(chart, range);
+    // A limit typed in the optimisation window moves its line.
+    window.typeLimit(LimitField::MaxPower, QStringLiteral("800"));
+    QCOMPARE(chartLine(chart, QStringLiteral("泵功率上限")).second->points().front().y(), 800.0);
+    // A limit that is not a figure leaves nothing drawn and says so.
+    window.typeLimit(LimitField::MaxPressure, QStringLiteral("abc"));
+    QVERIFY(chartPanels(chart).isEmpty());
+    auto* problem = chart.findChild<QLabel*>(QStringLiteral("chartProblem"));
+    QVERIFY(problem->isVisible() && problem->text().contains(QStringLiteral("“abc”")));
+}
+
+void ToolWindowsTest::hoverReadsOutTheFiguresThere() {
+    ToolsTestWindow window;
+    window.typeWorkedExampleLimits();
+    window.press(Qt::Key_G);
+    QWidget& chart = *window.tools().flowChartWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&chart));
+    QTest::qWait(100);  // the panels laid out and lined up
+    auto* view = chart.findChild<QGraphicsView*>();
+    auto* readOut = chart.findChild<QLabel*>(QStringLiteral("chartReadOut"));
+    const optimize::FlowRange range = optimize::computeFlowRange(
+        readInputs(window.form.fieldArray()),
+        readLimits(window.optimization().limits().texts()).limits, kFlowChartSamples);
+    const auto [panel, line] = chartLine(chart, QStringLiteral("泵压"));
+    for (const std::size_t sample : {std::size_t{40}, std::size_t{170}}) {
+        const OperatingPoint& point = range.rows[sample].point;
+        const QPointF at = panel->mapToScene(
+            panel->mapToPosition(QPointF(point.flowRate(), point.pumpPressure()), line));
+        // Through the window, as the pointer moves: moving the cursor makes no event offscreen.
+        QTest::mouseMove(chart.windowHandle(),
+                         view->viewport()->mapTo(&chart, view->mapFromScene(at)));
+        const QString text = readOut->text();
+        QVERIFY2(text.startsWith(QStringLiteral("排量 %1 L/s").arg(point.flowRate(), 0, 'f', 2)),
+                 qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("泵压 %1").arg(point.pumpPressure(), 0, 'f', 2)),
+                 qPrintable(text));
+        QVERIFY(text.contains(
+            QStringLiteral("钻头水功率 %1").arg(point.results.bitHydraulicPower, 0, 'f', 2)));
+    }
+}
+
+void ToolWindowsTest::exportsAreImagesOfTheChartsSize() {
+    ToolsTestWindow window;
+    window.typeWorkedExampleLimits();
+    window.press(Qt::Key_G);
+    QWidget& chart = *window.tools().flowChartWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&chart));
+    const QSize size = chart.findChild<QGraphicsView*>()->viewport()->size();
+    const auto exportWith = [&](const QString& caption, const QString& path) {
+        window.dialogs.savePath = path;
+        for (QPushButton* button : chart.findChildren<QPushButton*>()) {
+            if (button->text().startsWith(caption)) {
+                QTest::mouseClick(button, Qt::LeftButton);
+            }
+        }
+    };
+
+    const QString png = dir_.filePath(QStringLiteral("chart.png"));
+    exportWith(QStringLiteral("导出 PNG"), png);
+    const QImage image(png);
+    QCOMPARE(image.size(), size);
+    // Drawn, not blank: a good share of the pixels are not the background.
+    int drawn = 0;
+    for (int y = 0; y < image.height(); y += 4) {
+        for (int x = 0; x < image.width(); x += 4) {
+            drawn += image.pixel(x, y) != qRgb(255, 255, 255) ? 1 : 0;
+        }
+    }
+    QVERIFY2(drawn > image.width() * image.height() / 16 / 20, qPrintable(QString::number(drawn)));
+
+    const QString svg = dir_.filePath(QStringLiteral("chart.svg"));
+    exportWith(QStringLiteral("导出 SVG"), svg);
+    QSvgRenderer renderer(svg);
+    QVERIFY(renderer.isValid());
+    QCOMPARE(renderer.viewBox().size(), size);
+    QFile file(svg);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(QString::fromUtf8(file.readAll()).contains(QStringLiteral("钻头水功率")));
+
+    // A file that cannot be written is said so, naming it.
+    const QString nowhere = dir_.filePath(QStringLiteral("no-such-folder/chart.png"));
+    exportWith(QStringLiteral("导出 PNG"), nowhere);
+    QCOMPARE(window.dialogs.errors.size(), 1);
+    QVERIFY(window.dialogs.errors.front().contains(nowhere));
+}
+
+}  // namespace bithydraulics::testing
+
+QTEST_MAIN(bithydraulics::testing::ToolWindowsTest)
+#include "tool_windows_test.moc"

@@ -1,0 +1,154 @@
+#include "window/limit_texts.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+#include "calc/field_text.h"
+#include "cli/plain_figure.h"
+#include "platform/calculation_fault.h"
+
+namespace bithydraulics {
+namespace {
+
+using optimize::Limit;
+using optimize::Setting;
+
+// The figure of a plain-figure text, or the reason it has none.
+std::optional<double> readFigure(const QString& text, QString& reason) {
+    const std::string utf8 = text.toStdString();
+    if (!cli::isPlainFigure(utf8)) {
+        reason = QStringLiteral("“%1”不是一个数").arg(text.trimmed());
+        return std::nullopt;
+    }
+    try {
+        return parseFieldNumber(utf8);
+    } catch (const CalculationFault&) {
+        reason = QStringLiteral("“%1”太大，超出可计算的范围").arg(text.trimmed());
+        return std::nullopt;
+    }
+}
+
+constexpr LimitFieldDescription kDescriptions[kLimitFieldCount] = {
+    {"最大泵压", "MPa", "泵允许的最高泵压。必须填写。", "必填"},
+    {"泵水功率", "kW",
+     "泵能提供的水功率：泵压与排量之积不超过它，大排量时允许的泵压随之降低。空着表示不限。",
+     "不限"},
+    {"最大排量", "L/s", "缸套允许的最大排量。空着表示不限。", "不限"},
+    {"最小环空返速", "m/s",
+     "携岩所需的最小环空返速（钻杆外环空），定出排量的下限。空着取 0.5，填 0 表示不限。", "0.5"},
+    {"最大当量密度", "g/cm³",
+     "井底当量循环密度的上限，以免压漏地层：泥浆密度加上环空压耗折算的密度不超过它。空着表示不限。",
+     "不限"},
+    {"垂深", "m", "计算当量循环密度所用的垂深。空着取钻杆长度加钻铤长度。", "钻杆+钻铤长度"},
+    {"压耗指数", "",
+     "钻头以外的循环压耗按 K·Q^m 随排量变化，m 即压耗指数；K 由主窗口的泵压和排量标定。空着取 "
+     "1.86。",
+     "1.86"},
+    {"喷嘴尺寸", "mm", "可用的喷嘴直径，用逗号或空格分开，如 8, 9.5, 11。", ""},
+};
+
+}  // namespace
+
+const LimitFieldDescription& describeLimitField(LimitField field) {
+    return kDescriptions[static_cast<std::size_t>(field)];
+}
+
+LimitsReading readLimits(const LimitTexts& texts) {
+    LimitsReading reading;
+    optimize::OptimizationLimits& limits = reading.limits;
+    const auto take = [&](LimitField field, double& setting) {
+        const QString& text = texts[field];
+        if (text.trimmed().isEmpty()) {
+            if (field == LimitField::MaxPressure) {
+                reading.problems.push_back({field, QStringLiteral("必须填写泵允许的最高泵压")});
+            }
+            return;  // the setting's default
+        }
+        QString reason;
+        if (const auto figure = readFigure(text, reason)) {
+            setting = *figure;
+        } else {
+            reading.problems.push_back({field, reason});
+        }
+    };
+    take(LimitField::MaxPressure, limits.maxPressure);
+    take(LimitField::MaxPower, limits.maxPower);
+    take(LimitField::MaxFlow, limits.maxFlow);
+    take(LimitField::MinAnnularVelocity, limits.minAnnularVelocity);
+    take(LimitField::MaxEquivalentDensity, limits.maxEquivalentDensity);
+    take(LimitField::VerticalDepth, limits.verticalDepth);
+    take(LimitField::LossExponent, limits.lossExponent);
+    limits.criterion = texts.criterion;
+    limits.nozzleCount = texts.nozzleCount;
+    limits.spread = texts.spread;
+
+    if (texts.sizesInMillimetres) {
+        // Sizes apart by commas, semicolons, enumeration commas or blanks, as people list them.
+        static const QRegularExpression separators(QStringLiteral("[\\s,;，；、]+"));
+        const QStringList sizes =
+            texts[LimitField::NozzleSizes].split(separators, Qt::SkipEmptyParts);
+        std::vector<double> diameters;
+        for (const QString& size : sizes) {
+            QString reason;
+            if (const auto figure = readFigure(size, reason)) {
+                diameters.push_back(*figure);
+            } else {
+                reading.problems.push_back({LimitField::NozzleSizes, reason});
+                break;
+            }
+        }
+        if (sizes.isEmpty()) {
+            reading.problems.push_back(
+                {LimitField::NozzleSizes, QStringLiteral("请列出可用的喷嘴直径")});
+        }
+        limits.series = optimize::NozzleSeries::millimetres(std::move(diameters));
+    }
+    return reading;
+}
+
+std::optional<LimitField> fieldOfSetting(Setting setting) {
+    switch (setting) {
+        case Setting::MaxPressure:
+            return LimitField::MaxPressure;
+        case Setting::MaxPower:
+            return LimitField::MaxPower;
+        case Setting::MaxFlow:
+            return LimitField::MaxFlow;
+        case Setting::MinAnnularVelocity:
+            return LimitField::MinAnnularVelocity;
+        case Setting::MaxEquivalentDensity:
+            return LimitField::MaxEquivalentDensity;
+        case Setting::VerticalDepth:
+            return LimitField::VerticalDepth;
+        case Setting::LossExponent:
+            return LimitField::LossExponent;
+        case Setting::SeriesSizes:
+            return LimitField::NozzleSizes;
+        case Setting::NozzleCount:
+        case Setting::Spread:
+        case Setting::TopCount:
+        case Setting::Points:
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+std::optional<LimitField> fieldOfLimit(Limit limit) {
+    switch (limit) {
+        case Limit::HoleCleaning:
+            return LimitField::MinAnnularVelocity;
+        case Limit::PumpPressure:
+            return LimitField::MaxPressure;
+        case Limit::PumpPower:
+            return LimitField::MaxPower;
+        case Limit::LinerFlow:
+            return LimitField::MaxFlow;
+        case Limit::EquivalentDensity:
+            return LimitField::MaxEquivalentDensity;
+        case Limit::None:
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+}  // namespace bithydraulics

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <optional>
+#include <vector>
+
+#include "window/limit_texts.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QSpinBox;
+
+namespace bithydraulics {
+
+// The limits of the optimisation window: the seven figures with their units, the criterion, the
+// number of nozzles, the series and the largest size difference in a set. Each field says in its
+// tooltip what it means; a field whose text cannot be used is marked, with the reason beside it.
+class LimitsForm final : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit LimitsForm(QWidget* parent = nullptr);
+
+    LimitTexts texts() const;
+    // Fills the form without signalling an edit.
+    void setTexts(const LimitTexts& texts);
+
+    // Marks each field that has a problem, with its reason, and clears the others.
+    void showProblems(const std::vector<LimitProblem>& problems);
+    bool isMarked(LimitField field) const { return row(field).marked; }
+    // The reason shown beside a marked field.
+    QString reasonAt(LimitField field) const;
+
+    // The depth an empty 垂深 takes, shown in it; none when not known.
+    void setDefaultDepth(std::optional<double> depth);
+
+    QLineEdit* field(LimitField field) const { return row(field).edit; }
+    QComboBox* criterionBox() const { return criterion_; }
+    QSpinBox* nozzleCountBox() const { return nozzleCount_; }
+    QComboBox* seriesBox() const { return series_; }
+    QSpinBox* spreadBox() const { return spread_; }
+
+  signals:
+    void edited();
+
+  private:
+    struct Row {
+        QLineEdit* edit = nullptr;
+        QLabel* reason = nullptr;
+        QString toolTip;
+        bool marked = false;
+    };
+    const Row& row(LimitField field) const { return rows_.at(static_cast<std::size_t>(field)); }
+    Row& row(LimitField field) { return rows_.at(static_cast<std::size_t>(field)); }
+    void mark(Row& row, const QString& reason);
+    static void clear(Row& row);
+    void reportEdit();
+
+    std::array<Row, kLimitFieldCount> rows_;
+    QComboBox* criterion_;
+    QSpinBox* nozzleCount_;
+    QComboBox* series_;
+    QSpinBox* spread_;
+    bool filling_ = false;
+};
+
+}  // namespace bithydraulics

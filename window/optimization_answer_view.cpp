@@ -1,0 +1,142 @@
+#include "window/optimization_answer_view.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "window/answer_texts.h"
+#include "window/tools_session.h"
+
+namespace bithydraulics {
+namespace {
+
+QLabel* answerLabel(QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+}  // namespace
+
+OptimizationAnswerView::OptimizationAnswerView(QWidget* parent)
+    : QWidget(parent),
+      message_(new QLabel(this)),
+      setUp_(answerLabel(this)),
+      calibration_(answerLabel(this)),
+      window_(answerLabel(this)),
+      optimum_(answerLabel(this)),
+      band_(answerLabel(this)),
+      roundedUp_(answerLabel(this)),
+      sets_(new NozzleSetTable(this)),
+      sorted_(new QSortFilterProxyModel(this)),
+      table_(new QTableView(this)) {
+    message_->setObjectName(QStringLiteral("answerMessage"));
+    message_->setWordWrap(true);
+    message_->setTextFormat(Qt::RichText);
+    message_->hide();
+    window_->setWordWrap(true);
+
+    auto* summary = new QFormLayout();
+    summary->addRow(QStringLiteral("主窗口数据"), setUp_);
+    summary->addRow(QStringLiteral("循环压耗"), calibration_);
+    summary->addRow(QStringLiteral("当前喷嘴工作范围"), window_);
+    summary->addRow(QStringLiteral("理论最优"), optimum_);
+    summary->addRow(QStringLiteral("95% 范围"), band_);
+    summary->addRow(QStringLiteral("常规取整"), roundedUp_);
+
+    sorted_->setSourceModel(sets_);
+    sorted_->setSortRole(NozzleSetTable::kSortRole);
+    table_->setModel(sorted_);
+    table_->setObjectName(QStringLiteral("nozzleSets"));
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setAlternatingRowColors(true);
+    table_->verticalHeader()->hide();
+    // The figures share the width; the sizes and the limit's name take what they need.
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    for (const int column :
+         {NozzleSetTable::SizesInch, NozzleSetTable::SizesMm, NozzleSetTable::HoldingLimit}) {
+        table_->horizontalHeader()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
+    // The library's ranking until the user sorts by a column.
+    table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    table_->setSortingEnabled(true);
+    // Ctrl+C copies the whole table, not the table view's current cell.
+    table_->installEventFilter(this);
+    connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &OptimizationAnswerView::selectionChanged);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(message_);
+    layout->addLayout(summary);
+    layout->addWidget(table_, 1);
+}
+
+void OptimizationAnswerView::showAnswer(const ToolsAnswer& answer, const QString& message) {
+    message_->setText(message);
+    message_->setVisible(!message.isEmpty());
+    setUp_->setText(answer.setUp ? setUpText(*answer.setUp) : QStringLiteral("—"));
+    const optimize::OptimizationResult* result = answer.result ? &*answer.result : nullptr;
+    calibration_->setText(result ? calibrationText(result->calibration) : QStringLiteral("—"));
+    window_->setText(result ? operatingWindowText(result->currentWindow) : QStringLiteral("—"));
+    optimum_->setText(result ? optimumText(*result) : QStringLiteral("—"));
+    band_->setText(result ? bandText(result->optimum.band95) : QStringLiteral("—"));
+    if (result && result->roundedUpSet) {
+        const optimize::RankedSet& set = *result->roundedUpSet;
+        const QString sizes = set.nozzles.thirtySecondsInch[0] != 0
+                                  ? nozzleSizesInch(set.nozzles) + QStringLiteral("/32 in")
+                                  : nozzleSizesMm(set.nozzles) + QStringLiteral(" mm");
+        roundedUp_->setText(QStringLiteral("保持最优排量、面积取大一档的 %1：占最优的 %2%")
+                                .arg(sizes, QString::number(set.shareOfOptimum * 100, 'f', 1)));
+    } else {
+        roundedUp_->setText(QStringLiteral("—"));
+    }
+    sets_->setSets(result ? result->bestSets : std::vector<optimize::RankedSet>{});
+    if (sorted_->rowCount() > 0) {
+        table_->selectRow(0);
+    }
+    emit selectionChanged();
+}
+
+const optimize::RankedSet* OptimizationAnswerView::selectedSet() const {
+    const QModelIndexList rows = table_->selectionModel()->selectedRows();
+    if (rows.isEmpty()) {
+        return nullptr;
+    }
+    return &sets_->set(sorted_->mapToSource(rows.front()).row());
+}
+
+void OptimizationAnswerView::copyTable() const {
+    QApplication::clipboard()->setText(tabSeparated(*sorted_));
+}
+
+QString OptimizationAnswerView::summaryText() const {
+    return QStringList{setUp_->text(),   calibration_->text(), window_->text(),
+                       optimum_->text(), band_->text(),        roundedUp_->text()}
+        .join('\n');
+}
+
+bool OptimizationAnswerView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == table_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        copyTable();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+QString OptimizationAnswerView::message() const {
+    return message_->text();
+}
+
+}  // namespace bithydraulics

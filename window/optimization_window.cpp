@@ -1,0 +1,147 @@
+#include "window/optimization_window.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "optimize/texts.h"
+#include "window/hydraulics_form.h"
+#include "window/limits_form.h"
+#include "window/nozzle_set_apply.h"
+#include "window/optimization_answer_view.h"
+#include "window/tools_session.h"
+
+namespace bithydraulics {
+namespace {
+
+using optimize::RefusalReason;
+
+QString refusalText(const optimize::Refusal& refusal) {
+    return QString::fromStdString(
+        optimize::describeRefusal(refusal, optimize::Language::SimplifiedChinese));
+}
+
+// Why the answer is missing or incomplete, in words; empty when it is whole.
+QString answerMessage(const ToolsAnswer& answer, const HydraulicsForm& form) {
+    if (answer.readFault) {
+        return QStringLiteral("主窗口的数据无法读取，请改正后按“运算”：") +
+               form.faultText(*answer.readFault);
+    }
+    if (!answer.limits.problems.empty()) {
+        return QStringLiteral("限制中有不能使用的数（已在栏旁标出），未作计算。");
+    }
+    if (answer.refusal) {
+        return QStringLiteral("无法优选：") + refusalText(*answer.refusal).toHtmlEscaped();
+    }
+    if (answer.fault) {
+        return QStringLiteral("计算出错：") + form.faultText(*answer.fault);
+    }
+    if (answer.result && answer.result->bestSets.empty()) {
+        return QStringLiteral("系列中没有一组喷嘴能在限制内达到携岩所需的排量。");
+    }
+    return {};
+}
+
+}  // namespace
+
+std::vector<LimitProblem> fieldProblems(const ToolsAnswer& answer) {
+    std::vector<LimitProblem> problems = answer.limits.problems;
+    if (!answer.refusal) {
+        return problems;
+    }
+    const optimize::Refusal& refusal = *answer.refusal;
+    const QString reason = refusalText(refusal);
+    const auto add = [&](std::optional<LimitField> field) {
+        if (field) {
+            problems.push_back({*field, reason});
+        }
+    };
+    switch (refusal.reason) {
+        case RefusalReason::SettingOutOfRange:
+            add(fieldOfSetting(refusal.setting));
+            break;
+        case RefusalReason::DepthNotPositive:
+            add(LimitField::VerticalDepth);
+            break;
+        case RefusalReason::EquivalentDensityNotAboveMud:
+            add(LimitField::MaxEquivalentDensity);
+            break;
+        case RefusalReason::JetVelocityWithoutHoleCleaning:
+            add(LimitField::MinAnnularVelocity);
+            break;
+        case RefusalReason::LimitsContradict:
+            add(fieldOfLimit(refusal.contradiction.lower));
+            add(fieldOfLimit(refusal.contradiction.upper));
+            break;
+        default:
+            break;  // about the main window's figures, not a limit
+    }
+    return problems;
+}
+
+OptimizationWindow::OptimizationWindow(HydraulicsForm& form, ToolsSession& session)
+    : QWidget(&form, Qt::Window),
+      form_(form),
+      session_(session),
+      limits_(new LimitsForm(this)),
+      answer_(new OptimizationAnswerView(this)),
+      copy_(new QPushButton(QStringLiteral("复制表格(&C)"), this)),
+      apply_(new QPushButton(QStringLiteral("应用(&A)"), this)) {
+    setObjectName(QStringLiteral("optimizationWindow"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("水力参数优选 — %1").arg(form.windowTitle()));
+    apply_->setToolTip(QStringLiteral(
+        "把选中一组的喷嘴直径、排量和泵压填入主窗口并运算；主窗口各栏可用 Ctrl+Z 撤销。"));
+    copy_->setToolTip(QStringLiteral("把表格按当前顺序以制表符分隔复制到剪贴板。"));
+
+    auto* limitsBox = new QGroupBox(QStringLiteral("限制"), this);
+    (new QVBoxLayout(limitsBox))->addWidget(limits_);
+    auto* answerBox = new QGroupBox(QStringLiteral("优选结果"), this);
+    (new QVBoxLayout(answerBox))->addWidget(answer_);
+    auto* close = new QPushButton(QStringLiteral("关闭"), this);
+    auto* buttons = new QHBoxLayout();
+    buttons->addWidget(copy_);
+    buttons->addStretch(1);
+    buttons->addWidget(apply_);
+    buttons->addWidget(close);
+
+    auto* columns = new QHBoxLayout();
+    columns->addWidget(limitsBox, 0);
+    columns->addWidget(answerBox, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns, 1);
+    layout->addLayout(buttons);
+
+    limits_->setTexts(session.limitTexts());
+    connect(limits_, &LimitsForm::edited, this,
+            [this] { session_.setLimitTexts(limits_->texts()); });
+    connect(&session, &ToolsSession::changed, this, &OptimizationWindow::showAnswer);
+    connect(answer_, &OptimizationAnswerView::selectionChanged, this,
+            [this] { apply_->setEnabled(answer_->selectedSet() != nullptr); });
+    connect(apply_, &QPushButton::clicked, this, &OptimizationWindow::apply);
+    connect(copy_, &QPushButton::clicked, answer_, &OptimizationAnswerView::copyTable);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    showAnswer();
+    resize(1300, 660);
+}
+
+void OptimizationWindow::showAnswer() {
+    const ToolsAnswer& answer = session_.answer();
+    limits_->showProblems(fieldProblems(answer));
+    limits_->setDefaultDepth(answer.result ? std::optional(answer.result->calibration.verticalDepth)
+                                           : std::nullopt);
+    answer_->showAnswer(answer, answerMessage(answer, form_));
+}
+
+void OptimizationWindow::apply() {
+    const optimize::RankedSet* selected = answer_->selectedSet();
+    if (selected == nullptr) {
+        return;
+    }
+    // The answer is computed again from what 运算 reads, which replaces the selected row.
+    const optimize::RankedSet set = *selected;
+    applyNozzleSet(form_, set);
+}
+
+}  // namespace bithydraulics

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QWidget>
+#include <vector>
+
+#include "window/limit_texts.h"
+
+class QPushButton;
+
+namespace bithydraulics {
+
+class HydraulicsForm;
+class LimitsForm;
+class OptimizationAnswerView;
+class ToolsSession;
+struct ToolsAnswer;
+
+// 水力参数优选: the limits on the left, the answer beside and below them, recomputed as the
+// limits are typed; 应用 writes the selected set into the main window. A window of its own
+// beside the main one, deleted when closed.
+class OptimizationWindow final : public QWidget {
+    Q_OBJECT
+
+  public:
+    OptimizationWindow(HydraulicsForm& form, ToolsSession& session);
+
+    LimitsForm& limits() const { return *limits_; }
+    OptimizationAnswerView& answer() const { return *answer_; }
+    QPushButton* applyButton() const { return apply_; }
+
+  private:
+    void showAnswer();
+    void apply();
+
+    HydraulicsForm& form_;
+    ToolsSession& session_;
+    LimitsForm* limits_;
+    OptimizationAnswerView* answer_;
+    QPushButton* copy_;
+    QPushButton* apply_;
+};
+
+// The fields an answer finds fault with: texts that are not figures, and the settings or limits
+// the optimiser's refusal names, each with the reason.
+std::vector<LimitProblem> fieldProblems(const ToolsAnswer& answer);
+
+}  // namespace bithydraulics

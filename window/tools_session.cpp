@@ -1,0 +1,89 @@
+#include "window/tools_session.h"
+
+#include "calc/compute_command.h"
+#include "optimize/optimizer.h"
+#include "optimize/texts.h"
+#include "window/flow_chart_figures.h"
+#include "window/hydraulics_form.h"
+#include "window/window_memory.h"
+
+namespace bithydraulics {
+
+ToolsSession::ToolsSession(HydraulicsForm& form, WindowMemory& memory)
+    : form_(form), memory_(memory), texts_(memory.limitTexts()) {
+    answer_.limits = readLimits(texts_);
+    // What 运算 read is what the tools work from.
+    connect(&form, &HydraulicsForm::computed, this, [this] { takeSetUp(form_.state().inputs); });
+}
+
+void ToolsSession::readMainWindow() {
+    try {
+        takeSetUp(readInputs(form_.fieldArray()));
+    } catch (const CalculationFault& fault) {
+        answer_.setUp.reset();
+        answer_.readFault = fault;
+        recompute();
+        form_.reportFault(fault);
+    }
+}
+
+void ToolsSession::takeSetUp(const HydraulicsInputs& setUp) {
+    answer_.setUp = setUp;
+    answer_.readFault.reset();
+    recompute();
+}
+
+void ToolsSession::setLimitTexts(const LimitTexts& texts) {
+    if (texts == texts_) {
+        return;
+    }
+    texts_ = texts;
+    memory_.rememberLimitTexts(texts_);
+    recompute();
+}
+
+void ToolsSession::recompute() {
+    answer_.limits = readLimits(texts_);
+    answer_.result.reset();
+    answer_.refusal.reset();
+    answer_.fault.reset();
+    if (answer_.setUp && answer_.limits.problems.empty()) {
+        try {
+            answer_.result = optimize::optimizeHydraulics(*answer_.setUp, answer_.limits.limits);
+        } catch (const optimize::OptimizationRefused& refused) {
+            answer_.refusal = refused.refusal();
+        } catch (const CalculationFault& fault) {
+            answer_.fault = fault;
+        }
+    }
+    emit changed();
+}
+
+FlowChartFigures ToolsSession::chartFigures() const {
+    FlowChartFigures figures;
+    if (!answer_.setUp) {
+        figures.problem = QStringLiteral("主窗口的数据无法读取，请改正后按“运算”。");
+        return figures;
+    }
+    if (!answer_.limits.problems.empty()) {
+        const LimitProblem& problem = answer_.limits.problems.front();
+        figures.problem =
+            QStringLiteral("排量曲线按“水力参数优选”窗口中的限制绘制。\n%1：%2。")
+                .arg(QString::fromUtf8(describeLimitField(problem.field).caption), problem.reason);
+        return figures;
+    }
+    try {
+        const optimize::FlowRange range =
+            optimize::computeFlowRange(*answer_.setUp, answer_.limits.limits, kFlowChartSamples);
+        return flowChartFigures(*answer_.setUp, range, answer_.limits.limits,
+                                answer_.result ? &*answer_.result : nullptr);
+    } catch (const optimize::OptimizationRefused& refused) {
+        figures.problem = QString::fromStdString(
+            optimize::describeRefusal(refused.refusal(), optimize::Language::SimplifiedChinese));
+    } catch (const CalculationFault& fault) {
+        figures.problem = form_.faultText(fault);
+    }
+    return figures;
+}
+
+}  // namespace bithydraulics
