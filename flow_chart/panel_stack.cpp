@@ -65,6 +65,7 @@ void PanelStack::showFigures(const FlowChartFigures& figures) {
         connect(panel, &PanelChart::plotAreaChanged, this, &PanelStack::queueAlignment);
         panels_.push_back(panel);
     }
+    fillView();
     queueAlignment();
 }
 
@@ -77,6 +78,11 @@ void PanelStack::paintPanels(QPainter& painter, const QRectF& target) {
 
 void PanelStack::resizeEvent(QResizeEvent* event) {
     QGraphicsView::resizeEvent(event);
+    fillView();
+}
+
+void PanelStack::fillView() {
+    // A layout that takes in new panels would shrink the column to what they prefer.
     const QRectF area(QPointF(0, 0), viewport()->size());
     column_->setGeometry(area);
     scene_.setSceneRect(area);
@@ -89,6 +95,7 @@ void PanelStack::queueAlignment() {
     alignmentQueued_ = true;
     QTimer::singleShot(0, this, [this] {
         alignmentQueued_ = false;
+        fillView();
         alignPlotAreas();
     });
 }

@@ -41,6 +41,7 @@ class PanelStack final : public QGraphicsView {
     void leaveEvent(QEvent* event) override;
 
   private:
+    void fillView();
     void queueAlignment();
     void alignPlotAreas();
     void hoverAt(QPointF scenePosition);

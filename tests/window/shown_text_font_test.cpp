@@ -3,14 +3,21 @@
 // changed caption cannot quietly borrow its characters from another font; any other character a
 // user types still comes from the system's fonts.
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QFile>
 #include <QFontInfo>
+#include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
+#include <QGraphicsView>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRawFont>
+#include <QSpinBox>
+#include <QTableView>
 #include <QTest>
 #include <QTextLayout>
 #include <QToolTip>
@@ -23,7 +30,12 @@
 #include "platform/ui/fault_report.h"
 #include "window/form_builder.h"
 #include "window/hydraulics_form.h"
+#include "window/limits_form.h"
+#include "window/optimization_answer_view.h"
+#include "window/optimization_window.h"
 #include "window/quantity_captions.h"
+#include "window/tool_windows.h"
+#include "window/window_menus.h"
 
 namespace bithydraulics::testing {
 namespace {
@@ -104,6 +116,7 @@ class ShownTextFontTest : public QObject {
     void theWindowUsesTheCompiledInFont();
     void everyTextOfTheWindowIsInTheFont();
     void everyFaultReportIsInTheFont();
+    void everyTextOfTheToolWindowsIsInTheFont();
     void otherCharactersComeFromTheSystemFonts_data();
     void otherCharactersComeFromTheSystemFonts();
 };
@@ -184,6 +197,76 @@ void ShownTextFontTest::everyFaultReportIsInTheFont() {
             }
         }
     }
+}
+
+// The optimisation window with an answer, a limit marked and each of its choices, and the chart
+// with every label, axis and legend.
+void ShownTextFontTest::everyTextOfTheToolWindowsIsInTheFont() {
+    RecordingFaultReporter faults;
+    HydraulicsForm form({faults, nullptr, nullptr, QStringLiteral(BH_TEST_CHART_FOLDER)});
+    form.show();
+    ToolWindows& tools = form.menus().tools();
+    tools.showOptimization();
+    LimitsForm& limits = tools.optimizationWindow()->limits();
+    typeInto(limits.field(LimitField::MaxPressure), QStringLiteral("18"));
+    typeInto(limits.field(LimitField::MaxPower), QStringLiteral("720"));
+    typeInto(limits.field(LimitField::MaxFlow), QStringLiteral("40"));
+    typeInto(limits.field(LimitField::MaxEquivalentDensity), QStringLiteral("1.3"));
+    tools.showFlowChart();
+    std::vector<ShownText> shown = shownTexts(*tools.optimizationWindow());
+    const QTableView& table = *tools.optimizationWindow()->answer().table();
+    QVERIFY(table.model()->rowCount() > 0);
+    for (int column = 0; column < table.model()->columnCount(); ++column) {
+        shown.push_back({QStringLiteral("table header"),
+                         table.model()->headerData(column, Qt::Horizontal).toString(),
+                         table.horizontalHeader()->font()});
+        shown.push_back({QStringLiteral("table cell"),
+                         table.model()->index(0, column).data().toString(), table.font()});
+    }
+    for (const QComboBox* box : tools.optimizationWindow()->findChildren<QComboBox*>()) {
+        for (int item = 0; item < box->count(); ++item) {
+            shown.push_back({QStringLiteral("choice"), box->itemText(item), box->font()});
+        }
+    }
+    shown.push_back({QStringLiteral("any spread"), limits.spreadBox()->specialValueText(),
+                     limits.spreadBox()->font()});
+    // A limit marked with its reason; limits that contradict each other.
+    typeInto(limits.field(LimitField::LossExponent), QStringLiteral("-1"));
+    shown.push_back(
+        {QStringLiteral("reason"), limits.reasonAt(LimitField::LossExponent), limits.font()});
+    typeInto(limits.field(LimitField::LossExponent), QString());
+    typeInto(limits.field(LimitField::MaxEquivalentDensity), QStringLiteral("1.21"));
+    shown.push_back({QStringLiteral("contradiction"),
+                     plainText(tools.optimizationWindow()->answer().message()), limits.font()});
+    typeInto(limits.field(LimitField::MaxEquivalentDensity), QStringLiteral("1.3"));
+
+    QWidget& chart = *tools.flowChartWindow();
+    const auto chartTexts = [&chart] {
+        std::vector<ShownText> texts = shownTexts(chart);
+        for (QGraphicsItem* item : chart.findChild<QGraphicsView*>()->scene()->items()) {
+            if (const auto* label = dynamic_cast<QGraphicsSimpleTextItem*>(item)) {
+                texts.push_back({QStringLiteral("chart label"), label->text(), label->font()});
+            } else if (const auto* text = dynamic_cast<QGraphicsTextItem*>(item)) {
+                texts.push_back({QStringLiteral("chart text"), text->toPlainText(), text->font()});
+            }
+        }
+        return texts;
+    };
+    // Once laid out, the walk sees the panels' axes and legends and the limits' and marks'
+    // labels whole.
+    const auto has = [&](const char* part) {
+        const std::vector<ShownText> texts = chartTexts();
+        return std::any_of(texts.begin(), texts.end(), [&](const ShownText& text) {
+            return text.text.contains(QString::fromUtf8(part));
+        });
+    };
+    for (const char* part : {"排量 (L/s)", "压力 (MPa)", "钻头水功率", "泵功率上限", "缸套最大排量",
+                             "最优 ", "当前排量", "工作范围", "当量密度上限"}) {
+        QTRY_VERIFY2(has(part), part);
+    }
+    const std::vector<ShownText> drawn = chartTexts();
+    shown.insert(shown.end(), drawn.begin(), drawn.end());
+    verifyInCompiledInFont(shown);
 }
 
 // Characters no shown text uses, typed into a field.
