@@ -10,8 +10,8 @@ namespace bithydraulics {
 class FlowChartLibrary;
 
 // Loads the chart window's library the first time it is asked for. It lies in the folder
-// ../lib/bit-hydraulics beside the program's own, where it is installed and where the build puts
-// it, or else in the program's folder.
+// ../lib/bit-hydraulics/plugins beside the program's own, where it is installed and where the
+// build puts it, or else in the program's folder.
 class FlowChartLoader {
   public:
     // `folder`: where to look instead, when not empty.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# `cmake --install` puts the program, its launcher and its icons where a Linux desktop finds them,
-# and the notice and licence of the font compiled into it beside its documentation.
+# `cmake --install` puts the program, the chart's library where the program looks for it, its
+# launcher and its icons where a Linux desktop finds them, and the notice and licence of the font
+# compiled into it beside its documentation.
 set -euo pipefail
 build=$1
 prefix=$(mktemp -d)
@@ -8,6 +9,7 @@ trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 failed=0
 for file in bin/bit-hydraulics \
+            lib/bit-hydraulics/plugins/libflow-chart.so \
             share/applications/bit-hydraulics.desktop \
             share/icons/hicolor/16x16/apps/bit-hydraulics.png \
             share/icons/hicolor/32x32/apps/bit-hydraulics.png \
