@@ -28,7 +28,8 @@ std::optional<double> readFigure(const QString& text, QString& reason) {
     }
 }
 
-constexpr LimitFieldDescription kDescriptions[kLimitFieldCount] = {
+// By the place of the setting in kTypedSettings.
+constexpr TypedSettingDescription kDescriptions[kTypedSettings.size()] = {
     {"最大泵压", "MPa", "泵允许的最高泵压。必须填写。", "必填"},
     {"泵水功率", "kW",
      "泵能提供的水功率：泵压与排量之积不超过它，大排量时允许的泵压随之降低。空着表示不限。",
@@ -49,35 +50,44 @@ constexpr LimitFieldDescription kDescriptions[kLimitFieldCount] = {
 
 }  // namespace
 
-const LimitFieldDescription& describeLimitField(LimitField field) {
-    return kDescriptions[static_cast<std::size_t>(field)];
+std::optional<std::size_t> typedSettingIndex(Setting setting) {
+    for (std::size_t i = 0; i < kTypedSettings.size(); ++i) {
+        if (kTypedSettings[i] == setting) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+const TypedSettingDescription& describeTypedSetting(Setting setting) {
+    return kDescriptions[typedSettingIndex(setting).value()];
 }
 
 LimitsReading readLimits(const LimitTexts& texts) {
     LimitsReading reading;
     optimize::OptimizationLimits& limits = reading.limits;
-    const auto take = [&](LimitField field, double& setting) {
-        const QString& text = texts[field];
+    const auto take = [&](Setting setting, double& figure) {
+        const QString& text = texts[setting];
         if (text.trimmed().isEmpty()) {
-            if (field == LimitField::MaxPressure) {
-                reading.problems.push_back({field, QStringLiteral("必须填写泵允许的最高泵压")});
+            if (setting == Setting::MaxPressure) {
+                reading.problems.push_back({setting, QStringLiteral("必须填写泵允许的最高泵压")});
             }
             return;  // the setting's default
         }
         QString reason;
-        if (const auto figure = readFigure(text, reason)) {
-            setting = *figure;
+        if (const auto read = readFigure(text, reason)) {
+            figure = *read;
         } else {
-            reading.problems.push_back({field, reason});
+            reading.problems.push_back({setting, reason});
         }
     };
-    take(LimitField::MaxPressure, limits.maxPressure);
-    take(LimitField::MaxPower, limits.maxPower);
-    take(LimitField::MaxFlow, limits.maxFlow);
-    take(LimitField::MinAnnularVelocity, limits.minAnnularVelocity);
-    take(LimitField::MaxEquivalentDensity, limits.maxEquivalentDensity);
-    take(LimitField::VerticalDepth, limits.verticalDepth);
-    take(LimitField::LossExponent, limits.lossExponent);
+    take(Setting::MaxPressure, limits.maxPressure);
+    take(Setting::MaxPower, limits.maxPower);
+    take(Setting::MaxFlow, limits.maxFlow);
+    take(Setting::MinAnnularVelocity, limits.minAnnularVelocity);
+    take(Setting::MaxEquivalentDensity, limits.maxEquivalentDensity);
+    take(Setting::VerticalDepth, limits.verticalDepth);
+    take(Setting::LossExponent, limits.lossExponent);
     limits.criterion = texts.criterion;
     limits.nozzleCount = texts.nozzleCount;
     limits.spread = texts.spread;
@@ -85,66 +95,38 @@ LimitsReading readLimits(const LimitTexts& texts) {
     if (texts.sizesInMillimetres) {
         // Sizes apart by commas, semicolons, enumeration commas or blanks, as people list them.
         static const QRegularExpression separators(QStringLiteral("[\\s,;，；、]+"));
-        const QStringList sizes =
-            texts[LimitField::NozzleSizes].split(separators, Qt::SkipEmptyParts);
+        const QStringList sizes = texts[Setting::SeriesSizes].split(separators, Qt::SkipEmptyParts);
         std::vector<double> diameters;
         for (const QString& size : sizes) {
             QString reason;
             if (const auto figure = readFigure(size, reason)) {
                 diameters.push_back(*figure);
             } else {
-                reading.problems.push_back({LimitField::NozzleSizes, reason});
+                reading.problems.push_back({Setting::SeriesSizes, reason});
                 break;
             }
         }
         if (sizes.isEmpty()) {
             reading.problems.push_back(
-                {LimitField::NozzleSizes, QStringLiteral("请列出可用的喷嘴直径")});
+                {Setting::SeriesSizes, QStringLiteral("请列出可用的喷嘴直径")});
         }
         limits.series = optimize::NozzleSeries::millimetres(std::move(diameters));
     }
     return reading;
 }
 
-std::optional<LimitField> fieldOfSetting(Setting setting) {
-    switch (setting) {
-        case Setting::MaxPressure:
-            return LimitField::MaxPressure;
-        case Setting::MaxPower:
-            return LimitField::MaxPower;
-        case Setting::MaxFlow:
-            return LimitField::MaxFlow;
-        case Setting::MinAnnularVelocity:
-            return LimitField::MinAnnularVelocity;
-        case Setting::MaxEquivalentDensity:
-            return LimitField::MaxEquivalentDensity;
-        case Setting::VerticalDepth:
-            return LimitField::VerticalDepth;
-        case Setting::LossExponent:
-            return LimitField::LossExponent;
-        case Setting::SeriesSizes:
-            return LimitField::NozzleSizes;
-        case Setting::NozzleCount:
-        case Setting::Spread:
-        case Setting::TopCount:
-        case Setting::Points:
-            return std::nullopt;
-    }
-    return std::nullopt;
-}
-
-std::optional<LimitField> fieldOfLimit(Limit limit) {
+std::optional<Setting> settingOfLimit(Limit limit) {
     switch (limit) {
         case Limit::HoleCleaning:
-            return LimitField::MinAnnularVelocity;
+            return Setting::MinAnnularVelocity;
         case Limit::PumpPressure:
-            return LimitField::MaxPressure;
+            return Setting::MaxPressure;
         case Limit::PumpPower:
-            return LimitField::MaxPower;
+            return Setting::MaxPower;
         case Limit::LinerFlow:
-            return LimitField::MaxFlow;
+            return Setting::MaxFlow;
         case Limit::EquivalentDensity:
-            return LimitField::MaxEquivalentDensity;
+            return Setting::MaxEquivalentDensity;
         case Limit::None:
             return std::nullopt;
     }

@@ -13,49 +13,55 @@
 // not is named with the reason, and nothing is computed from it.
 namespace bithydraulics {
 
-// The limits typed as text, in the order of the window's fields.
-enum class LimitField {
-    MaxPressure,
-    MaxPower,
-    MaxFlow,
-    MinAnnularVelocity,
-    MaxEquivalentDensity,
-    VerticalDepth,
-    LossExponent,
-    NozzleSizes,  // the list of sizes in mm, when the series is one
+// The settings typed as text, in the order of the window's fields: the seven figures and, when
+// the series is a list, its sizes in mm.
+inline constexpr std::array<optimize::Setting, 8> kTypedSettings{
+    optimize::Setting::MaxPressure,
+    optimize::Setting::MaxPower,
+    optimize::Setting::MaxFlow,
+    optimize::Setting::MinAnnularVelocity,
+    optimize::Setting::MaxEquivalentDensity,
+    optimize::Setting::VerticalDepth,
+    optimize::Setting::LossExponent,
+    optimize::Setting::SeriesSizes,
 };
-inline constexpr std::size_t kLimitFieldCount = 8;
+
+// The place of a typed setting in kTypedSettings; none for the others.
+std::optional<std::size_t> typedSettingIndex(optimize::Setting setting);
 
 struct LimitTexts {
-    // By LimitField. An empty text takes the default: no limit, 0.5 m/s, the drill-pipe plus
-    // the collar length, 1.86; only the highest pump pressure must be given.
-    std::array<QString, kLimitFieldCount> fields;
+    // By their place in kTypedSettings. An empty text takes the default: no limit, 0.5 m/s, the
+    // drill-pipe plus the collar length, 1.86; only the highest pump pressure must be given.
+    std::array<QString, kTypedSettings.size()> fields;
     optimize::Criterion criterion = optimize::Criterion::BitHydraulicPower;
     int nozzleCount = 3;
     bool sizesInMillimetres = false;  // else the 1/32 in series 7/32 to 32/32
     std::optional<int> spread = 1;    // none for any
 
-    QString& operator[](LimitField field) { return fields.at(static_cast<std::size_t>(field)); }
-    const QString& operator[](LimitField field) const {
-        return fields.at(static_cast<std::size_t>(field));
+    // The text of a typed setting.
+    QString& operator[](optimize::Setting setting) {
+        return fields.at(*typedSettingIndex(setting));
+    }
+    const QString& operator[](optimize::Setting setting) const {
+        return fields.at(*typedSettingIndex(setting));
     }
     bool operator==(const LimitTexts&) const = default;
 };
 
-// How the window presents a field: its caption and unit, what it means (its tooltip), and what
-// an empty field takes.
-struct LimitFieldDescription {
+// How the window presents a typed setting: its caption and unit, what it means (its tooltip),
+// and what an empty field takes.
+struct TypedSettingDescription {
     const char* caption;  // "最大泵压"
     const char* unit;     // "MPa"
     const char* meaning;
     const char* whenEmpty;  // "不限"
 };
-const LimitFieldDescription& describeLimitField(LimitField field);
+const TypedSettingDescription& describeTypedSetting(optimize::Setting setting);
 
-// A text that cannot be read as a limit, and why.
+// A setting that cannot be used, and why.
 struct LimitProblem {
-    LimitField field;
-    QString reason;  // "“18x” 不是一个数"
+    optimize::Setting setting;
+    QString reason;  // "“18x”不是一个数"
 };
 
 struct LimitsReading {
@@ -65,8 +71,8 @@ struct LimitsReading {
 
 LimitsReading readLimits(const LimitTexts& texts);
 
-// The field of the setting or limit an optimiser's refusal names, if it has one.
-std::optional<LimitField> fieldOfSetting(optimize::Setting setting);
-std::optional<LimitField> fieldOfLimit(optimize::Limit limit);
+// The setting behind a limit: the highest pump pressure for Limit::PumpPressure, …; none for
+// Limit::None.
+std::optional<optimize::Setting> settingOfLimit(optimize::Limit limit);
 
 }  // namespace bithydraulics

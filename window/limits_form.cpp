@@ -13,21 +13,13 @@
 namespace bithydraulics {
 namespace {
 
+using optimize::Setting;
+
 // Plainly wrong, unlike the pale mark of a main-window field read in part.
 constexpr QColor kProblemBackground(0xFF, 0xD6, 0xD6);
 constexpr QColor kProblemText(0xA0, 0x00, 0x00);
 constexpr int kAnySpread = -1;
 constexpr int kFieldWidth = 110;  // a figure and its default
-
-constexpr LimitField kFigureFields[] = {
-    LimitField::MaxPressure,
-    LimitField::MaxPower,
-    LimitField::MaxFlow,
-    LimitField::MinAnnularVelocity,
-    LimitField::MaxEquivalentDensity,
-    LimitField::VerticalDepth,
-    LimitField::LossExponent,
-};
 
 QLabel* captionFor(QWidget* buddy, const QString& text, const QString& toolTip) {
     auto* caption = new QLabel(text);
@@ -48,9 +40,9 @@ LimitsForm::LimitsForm(QWidget* parent)
     auto* grid = new QGridLayout(this);
     grid->setColumnStretch(3, 1);
     int line = 0;
-    const auto addField = [&](LimitField field) {
-        const LimitFieldDescription& description = describeLimitField(field);
-        Row& row = this->row(field);
+    const auto addField = [&](Setting setting) {
+        const TypedSettingDescription& description = describeTypedSetting(setting);
+        Row& row = this->row(setting);
         row.edit = new QLineEdit(this);
         row.edit->setMaximumWidth(kFieldWidth);
         row.edit->setObjectName(QString::fromUtf8(description.caption));
@@ -76,8 +68,11 @@ LimitsForm::LimitsForm(QWidget* parent)
         grid->addWidget(box, line++, 1);
     };
 
-    for (const LimitField field : kFigureFields) {
-        addField(field);
+    // The seven figures; the sizes come with the series.
+    for (const Setting setting : kTypedSettings) {
+        if (setting != Setting::SeriesSizes) {
+            addField(setting);
+        }
     }
     criterion_->addItems({QStringLiteral("最大钻头水功率"), QStringLiteral("最大射流冲击力"),
                           QStringLiteral("最大喷射速度")});
@@ -89,7 +84,7 @@ LimitsForm::LimitsForm(QWidget* parent)
     addChoice(series_, QStringLiteral("喷嘴系列"),
               QStringLiteral("从哪些尺寸中选喷嘴：1/32 英寸系列 7/32 至 32/32 英寸，"
                              "或列出的直径 (mm)。"));
-    addField(LimitField::NozzleSizes);
+    addField(Setting::SeriesSizes);
     spread_->setRange(kAnySpread, static_cast<int>(optimize::kMaxSeriesSizes) - 1);
     spread_->setSpecialValueText(QStringLiteral("任意"));
     addChoice(spread_, QStringLiteral("尺寸级差"),
@@ -100,7 +95,7 @@ LimitsForm::LimitsForm(QWidget* parent)
     connect(criterion_, &QComboBox::currentIndexChanged, this, &LimitsForm::reportEdit);
     connect(nozzleCount_, &QSpinBox::valueChanged, this, &LimitsForm::reportEdit);
     connect(series_, &QComboBox::currentIndexChanged, this, [this] {
-        field(LimitField::NozzleSizes)->setEnabled(series_->currentIndex() == 1);
+        field(Setting::SeriesSizes)->setEnabled(series_->currentIndex() == 1);
         reportEdit();
     });
     connect(spread_, &QSpinBox::valueChanged, this, &LimitsForm::reportEdit);
@@ -109,7 +104,7 @@ LimitsForm::LimitsForm(QWidget* parent)
 
 LimitTexts LimitsForm::texts() const {
     LimitTexts texts;
-    for (std::size_t i = 0; i < kLimitFieldCount; ++i) {
+    for (std::size_t i = 0; i < kTypedSettings.size(); ++i) {
         texts.fields[i] = rows_[i].edit->text();
     }
     texts.criterion = static_cast<optimize::Criterion>(criterion_->currentIndex());
@@ -122,13 +117,13 @@ LimitTexts LimitsForm::texts() const {
 
 void LimitsForm::setTexts(const LimitTexts& texts) {
     filling_ = true;
-    for (std::size_t i = 0; i < kLimitFieldCount; ++i) {
+    for (std::size_t i = 0; i < kTypedSettings.size(); ++i) {
         rows_[i].edit->setText(texts.fields[i]);
     }
     criterion_->setCurrentIndex(static_cast<int>(texts.criterion));
     nozzleCount_->setValue(texts.nozzleCount);
     series_->setCurrentIndex(texts.sizesInMillimetres ? 1 : 0);
-    field(LimitField::NozzleSizes)->setEnabled(texts.sizesInMillimetres);
+    field(Setting::SeriesSizes)->setEnabled(texts.sizesInMillimetres);
     spread_->setValue(texts.spread.value_or(kAnySpread));
     filling_ = false;
 }
@@ -140,10 +135,10 @@ void LimitsForm::reportEdit() {
 }
 
 void LimitsForm::showProblems(const std::vector<LimitProblem>& problems) {
-    for (std::size_t i = 0; i < kLimitFieldCount; ++i) {
-        const auto problem = std::find_if(
-            problems.begin(), problems.end(),
-            [i](const LimitProblem& p) { return static_cast<std::size_t>(p.field) == i; });
+    for (std::size_t i = 0; i < kTypedSettings.size(); ++i) {
+        const auto problem =
+            std::find_if(problems.begin(), problems.end(),
+                         [i](const LimitProblem& p) { return p.setting == kTypedSettings[i]; });
         if (problem != problems.end()) {
             mark(rows_[i], problem->reason);
         } else {
@@ -152,8 +147,8 @@ void LimitsForm::showProblems(const std::vector<LimitProblem>& problems) {
     }
 }
 
-QString LimitsForm::reasonAt(LimitField field) const {
-    return row(field).marked ? row(field).reason->text() : QString();
+QString LimitsForm::reasonAt(Setting setting) const {
+    return row(setting).marked ? row(setting).reason->text() : QString();
 }
 
 void LimitsForm::mark(Row& row, const QString& reason) {
@@ -178,8 +173,8 @@ void LimitsForm::clear(Row& row) {
 }
 
 void LimitsForm::setDefaultDepth(std::optional<double> depth) {
-    const LimitFieldDescription& description = describeLimitField(LimitField::VerticalDepth);
-    field(LimitField::VerticalDepth)
+    const TypedSettingDescription& description = describeTypedSetting(Setting::VerticalDepth);
+    field(Setting::VerticalDepth)
         ->setPlaceholderText(depth ? QStringLiteral("%1（%2）")
                                          .arg(QString::fromStdString(formatFixed2(*depth)),
                                               QString::fromUtf8(description.whenEmpty))

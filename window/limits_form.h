@@ -29,14 +29,15 @@ class LimitsForm final : public QWidget {
 
     // Marks each field that has a problem, with its reason, and clears the others.
     void showProblems(const std::vector<LimitProblem>& problems);
-    bool isMarked(LimitField field) const { return row(field).marked; }
+    bool isMarked(optimize::Setting setting) const { return row(setting).marked; }
     // The reason shown beside a marked field.
-    QString reasonAt(LimitField field) const;
+    QString reasonAt(optimize::Setting setting) const;
 
     // The depth an empty 垂深 takes, shown in it; none when not known.
     void setDefaultDepth(std::optional<double> depth);
 
-    QLineEdit* field(LimitField field) const { return row(field).edit; }
+    // The field of a typed setting (kTypedSettings).
+    QLineEdit* field(optimize::Setting setting) const { return row(setting).edit; }
     QComboBox* criterionBox() const { return criterion_; }
     QSpinBox* nozzleCountBox() const { return nozzleCount_; }
     QComboBox* seriesBox() const { return series_; }
@@ -52,13 +53,15 @@ class LimitsForm final : public QWidget {
         QString toolTip;
         bool marked = false;
     };
-    const Row& row(LimitField field) const { return rows_.at(static_cast<std::size_t>(field)); }
-    Row& row(LimitField field) { return rows_.at(static_cast<std::size_t>(field)); }
+    const Row& row(optimize::Setting setting) const {
+        return rows_.at(typedSettingIndex(setting).value());
+    }
+    Row& row(optimize::Setting setting) { return rows_.at(typedSettingIndex(setting).value()); }
     void mark(Row& row, const QString& reason);
     static void clear(Row& row);
     void reportEdit();
 
-    std::array<Row, kLimitFieldCount> rows_;
+    std::array<Row, kTypedSettings.size()> rows_;  // by kTypedSettings
     QComboBox* criterion_;
     QSpinBox* nozzleCount_;
     QComboBox* series_;

@@ -52,27 +52,27 @@ std::vector<LimitProblem> fieldProblems(const ToolsAnswer& answer) {
     }
     const optimize::Refusal& refusal = *answer.refusal;
     const QString reason = refusalText(refusal);
-    const auto add = [&](std::optional<LimitField> field) {
-        if (field) {
-            problems.push_back({*field, reason});
+    const auto add = [&](std::optional<optimize::Setting> setting) {
+        if (setting) {
+            problems.push_back({*setting, reason});
         }
     };
     switch (refusal.reason) {
         case RefusalReason::SettingOutOfRange:
-            add(fieldOfSetting(refusal.setting));
+            add(refusal.setting);
             break;
         case RefusalReason::DepthNotPositive:
-            add(LimitField::VerticalDepth);
+            add(optimize::Setting::VerticalDepth);
             break;
         case RefusalReason::EquivalentDensityNotAboveMud:
-            add(LimitField::MaxEquivalentDensity);
+            add(optimize::Setting::MaxEquivalentDensity);
             break;
         case RefusalReason::JetVelocityWithoutHoleCleaning:
-            add(LimitField::MinAnnularVelocity);
+            add(optimize::Setting::MinAnnularVelocity);
             break;
         case RefusalReason::LimitsContradict:
-            add(fieldOfLimit(refusal.contradiction.lower));
-            add(fieldOfLimit(refusal.contradiction.upper));
+            add(settingOfLimit(refusal.contradiction.lower));
+            add(settingOfLimit(refusal.contradiction.upper));
             break;
         default:
             break;  // about the main window's figures, not a limit

@@ -67,9 +67,9 @@ FlowChartFigures ToolsSession::chartFigures() const {
     }
     if (!answer_.limits.problems.empty()) {
         const LimitProblem& problem = answer_.limits.problems.front();
-        figures.problem =
-            QStringLiteral("排量曲线按“水力参数优选”窗口中的限制绘制。\n%1：%2。")
-                .arg(QString::fromUtf8(describeLimitField(problem.field).caption), problem.reason);
+        figures.problem = QStringLiteral("排量曲线按“水力参数优选”窗口中的限制绘制。\n%1：%2。")
+                              .arg(QString::fromUtf8(describeTypedSetting(problem.setting).caption),
+                                   problem.reason);
         return figures;
     }
     try {

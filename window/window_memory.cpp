@@ -14,8 +14,8 @@ namespace {
 const QString kFolderKey = QStringLiteral("files/lastFolder");
 const QString kPositionKey = QStringLiteral("window/position");
 
-// The limits under optimization/, the texts by their field.
-constexpr const char* kLimitFieldKeys[kLimitFieldCount] = {
+// The limits under optimization/, the texts by their setting (kTypedSettings).
+constexpr const char* kTypedSettingKeys[kTypedSettings.size()] = {
     "maxPressure",          "maxPower",      "maxFlow",      "minAnnularVelocity",
     "maxEquivalentDensity", "verticalDepth", "lossExponent", "nozzleSizes"};
 
@@ -63,8 +63,8 @@ LimitTexts WindowMemory::limitTexts() const {
     if (settings_ == nullptr) {
         return texts;
     }
-    for (std::size_t i = 0; i < kLimitFieldCount; ++i) {
-        texts.fields[i] = settings_->value(limitKey(kLimitFieldKeys[i])).toString();
+    for (std::size_t i = 0; i < kTypedSettings.size(); ++i) {
+        texts.fields[i] = settings_->value(limitKey(kTypedSettingKeys[i])).toString();
     }
     const int criterion = settings_->value(limitKey("criterion"), 0).toInt();
     texts.criterion = static_cast<optimize::Criterion>(std::clamp(criterion, 0, 2));
@@ -80,8 +80,8 @@ void WindowMemory::rememberLimitTexts(const LimitTexts& texts) {
     if (settings_ == nullptr) {
         return;
     }
-    for (std::size_t i = 0; i < kLimitFieldCount; ++i) {
-        settings_->setValue(limitKey(kLimitFieldKeys[i]), texts.fields[i]);
+    for (std::size_t i = 0; i < kTypedSettings.size(); ++i) {
+        settings_->setValue(limitKey(kTypedSettingKeys[i]), texts.fields[i]);
     }
     settings_->setValue(limitKey("criterion"), static_cast<int>(texts.criterion));
     settings_->setValue(limitKey("nozzleCount"), texts.nozzleCount);

@@ -2,17 +2,13 @@
 // the main window has painted, 水力参数优选 is opened, then, once that has painted, 排量曲线 (whose
 // library is loaded then). For each, the time from asking for it to the end of its first paint
 // and the growth of the resident and peak memory. Prints one line and ends the program.
-#include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QEvent>
-#include <QTimer>
 #include <cstdio>
-#include <fstream>
 #include <functional>
 #include <iterator>
 #include <memory>
-#include <string>
 
+#include "first_paint_probe.h"
 #include "window/hydraulics_form.h"
 #include "window/optimization_window.h"
 #include "window/program_start.h"
@@ -20,39 +16,6 @@
 #include "window/window_menus.h"
 
 namespace {
-
-// A figure of /proc/self/status, in KiB.
-long statusKib(const std::string& name) {
-    std::ifstream status("/proc/self/status");
-    std::string key;
-    while (status >> key) {
-        if (key == name) {
-            long kib = 0;
-            status >> kib;
-            return kib;
-        }
-    }
-    return -1;
-}
-
-// Runs `then` once `window` has finished its first paint.
-class AfterFirstPaint final : public QObject {
-  public:
-    AfterFirstPaint(QObject& window, std::function<void()> then) : then_(std::move(then)) {
-        window.installEventFilter(this);
-    }
-
-  protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint && then_) {
-            QTimer::singleShot(0, this, std::exchange(then_, {}));
-        }
-        return false;
-    }
-
-  private:
-    std::function<void()> then_;
-};
 
 // The resident memory in all, its peak, and the parts of it that are the process's own, shared
 // with the display (the windows' pixels) and pages of files (the code of the libraries run).

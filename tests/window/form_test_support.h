@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QStringList>
 #include <QTest>
 #include <QTextDocument>
@@ -144,6 +145,27 @@ class ScriptedDialogs final : public UserDialogs {
     QStringList offeredFolders;
     QStringList offeredChoices;
     QStringList errors;
+};
+
+// A window shown and active, with scripted dialogs and, if given, settings and the folder of the
+// chart's library.
+struct TestWindow {
+    explicit TestWindow(QSettings* settings = nullptr, const QString& chartFolder = {})
+        : form({faults, &dialogs, settings, chartFolder}) {
+        form.show();
+        activate();
+    }
+    void activate() {
+        form.activateWindow();
+        if (!QTest::qWaitForWindowActive(&form)) {
+            qWarning("the window did not become active");
+        }
+    }
+    QStringList inputs() const { return fieldTexts(form).mid(0, kInputFieldCount); }
+
+    RecordingFaultReporter faults;
+    ScriptedDialogs dialogs;
+    HydraulicsForm form;
 };
 
 // The nine result texts the default inputs give.

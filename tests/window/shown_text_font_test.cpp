@@ -208,10 +208,10 @@ void ShownTextFontTest::everyTextOfTheToolWindowsIsInTheFont() {
     ToolWindows& tools = form.menus().tools();
     tools.showOptimization();
     LimitsForm& limits = tools.optimizationWindow()->limits();
-    typeInto(limits.field(LimitField::MaxPressure), QStringLiteral("18"));
-    typeInto(limits.field(LimitField::MaxPower), QStringLiteral("720"));
-    typeInto(limits.field(LimitField::MaxFlow), QStringLiteral("40"));
-    typeInto(limits.field(LimitField::MaxEquivalentDensity), QStringLiteral("1.3"));
+    typeInto(limits.field(optimize::Setting::MaxPressure), QStringLiteral("18"));
+    typeInto(limits.field(optimize::Setting::MaxPower), QStringLiteral("720"));
+    typeInto(limits.field(optimize::Setting::MaxFlow), QStringLiteral("40"));
+    typeInto(limits.field(optimize::Setting::MaxEquivalentDensity), QStringLiteral("1.3"));
     tools.showFlowChart();
     std::vector<ShownText> shown = shownTexts(*tools.optimizationWindow());
     const QTableView& table = *tools.optimizationWindow()->answer().table();
@@ -231,14 +231,14 @@ void ShownTextFontTest::everyTextOfTheToolWindowsIsInTheFont() {
     shown.push_back({QStringLiteral("any spread"), limits.spreadBox()->specialValueText(),
                      limits.spreadBox()->font()});
     // A limit marked with its reason; limits that contradict each other.
-    typeInto(limits.field(LimitField::LossExponent), QStringLiteral("-1"));
-    shown.push_back(
-        {QStringLiteral("reason"), limits.reasonAt(LimitField::LossExponent), limits.font()});
-    typeInto(limits.field(LimitField::LossExponent), QString());
-    typeInto(limits.field(LimitField::MaxEquivalentDensity), QStringLiteral("1.21"));
+    typeInto(limits.field(optimize::Setting::LossExponent), QStringLiteral("-1"));
+    shown.push_back({QStringLiteral("reason"), limits.reasonAt(optimize::Setting::LossExponent),
+                     limits.font()});
+    typeInto(limits.field(optimize::Setting::LossExponent), QString());
+    typeInto(limits.field(optimize::Setting::MaxEquivalentDensity), QStringLiteral("1.21"));
     shown.push_back({QStringLiteral("contradiction"),
                      plainText(tools.optimizationWindow()->answer().message()), limits.font()});
-    typeInto(limits.field(LimitField::MaxEquivalentDensity), QStringLiteral("1.3"));
+    typeInto(limits.field(optimize::Setting::MaxEquivalentDensity), QStringLiteral("1.3"));
 
     QWidget& chart = *tools.flowChartWindow();
     const auto chartTexts = [&chart] {

@@ -43,19 +43,10 @@ namespace {
 using optimize::OperatingPoint;
 
 // A main window with scripted dialogs, settings if given, and the chart library of this build.
-struct ToolsTestWindow {
+struct ToolsTestWindow : TestWindow {
     explicit ToolsTestWindow(QSettings* settings = nullptr,
                              const QString& chartFolder = QStringLiteral(BH_TEST_CHART_FOLDER))
-        : form({faults, &dialogs, settings, chartFolder}) {
-        form.show();
-        activate();
-    }
-    void activate() {
-        form.activateWindow();
-        if (!QTest::qWaitForWindowActive(&form)) {
-            qWarning("the window did not become active");
-        }
-    }
+        : TestWindow(settings, chartFolder) {}
     ToolWindows& tools() { return form.menus().tools(); }
     // Ctrl+T or Ctrl+G in the main window.
     void press(Qt::Key key) {
@@ -68,25 +59,21 @@ struct ToolsTestWindow {
         }
         return *tools().optimizationWindow();
     }
-    void typeLimit(LimitField field, const QString& text) {
-        typeInto(optimization().limits().field(field), text);
+    void typeLimit(optimize::Setting setting, const QString& text) {
+        typeInto(optimization().limits().field(setting), text);
     }
     // The worked example: 18 MPa, 720 kW, 0.6 m/s, 1.30 g/cm³ over 2000 m.
     void typeWorkedExampleLimits() {
-        typeLimit(LimitField::MaxPressure, QStringLiteral("18"));
-        typeLimit(LimitField::MaxPower, QStringLiteral("720"));
-        typeLimit(LimitField::MinAnnularVelocity, QStringLiteral("0.6"));
-        typeLimit(LimitField::MaxEquivalentDensity, QStringLiteral("1.30"));
-        typeLimit(LimitField::VerticalDepth, QStringLiteral("2000"));
+        typeLimit(optimize::Setting::MaxPressure, QStringLiteral("18"));
+        typeLimit(optimize::Setting::MaxPower, QStringLiteral("720"));
+        typeLimit(optimize::Setting::MinAnnularVelocity, QStringLiteral("0.6"));
+        typeLimit(optimize::Setting::MaxEquivalentDensity, QStringLiteral("1.30"));
+        typeLimit(optimize::Setting::VerticalDepth, QStringLiteral("2000"));
     }
     QTableView& table() { return *optimization().answer().table(); }
     QString cell(int row, int column) {
         return table().model()->index(row, column).data().toString();
     }
-
-    RecordingFaultReporter faults;
-    ScriptedDialogs dialogs;
-    HydraulicsForm form;
 };
 
 // The chart's panels, top to bottom.
@@ -271,8 +258,8 @@ void ToolWindowsTest::workedExampleIsAnsweredAndRemembered() {
     // The next run opens with the same limits.
     ToolsTestWindow again(&settings);
     const LimitsForm& limits = again.optimization().limits();
-    QCOMPARE(limits.field(LimitField::MaxPressure)->text(), QStringLiteral("18"));
-    QCOMPARE(limits.field(LimitField::MaxEquivalentDensity)->text(), QStringLiteral("1.30"));
+    QCOMPARE(limits.field(optimize::Setting::MaxPressure)->text(), QStringLiteral("18"));
+    QCOMPARE(limits.field(optimize::Setting::MaxEquivalentDensity)->text(), QStringLiteral("1.30"));
     QCOMPARE(limits.criterionBox()->currentIndex(), 1);
     QVERIFY(again.table().model()->rowCount() > 0);
 }
@@ -367,25 +354,25 @@ void ToolWindowsTest::unusableLimitsAndFiguresAreSaidNeverComputed() {
     const LimitsForm& limits = optimization.limits();
 
     // A text that is not a figure: marked at its field with the reason, nothing computed.
-    window.typeLimit(LimitField::MaxPower, QStringLiteral("72O"));
-    QVERIFY(limits.isMarked(LimitField::MaxPower));
-    QVERIFY2(limits.reasonAt(LimitField::MaxPower).contains(QStringLiteral("“72O”")),
-             qPrintable(limits.reasonAt(LimitField::MaxPower)));
-    QVERIFY(limits.field(LimitField::MaxPower)->toolTip().contains(QStringLiteral("“72O”")));
+    window.typeLimit(optimize::Setting::MaxPower, QStringLiteral("72O"));
+    QVERIFY(limits.isMarked(optimize::Setting::MaxPower));
+    QVERIFY2(limits.reasonAt(optimize::Setting::MaxPower).contains(QStringLiteral("“72O”")),
+             qPrintable(limits.reasonAt(optimize::Setting::MaxPower)));
+    QVERIFY(limits.field(optimize::Setting::MaxPower)->toolTip().contains(QStringLiteral("“72O”")));
     QCOMPARE(window.table().model()->rowCount(), 0);
     QVERIFY(!optimization.applyButton()->isEnabled());
-    window.typeLimit(LimitField::MaxPower, QStringLiteral("720"));
-    QVERIFY(!limits.isMarked(LimitField::MaxPower));
+    window.typeLimit(optimize::Setting::MaxPower, QStringLiteral("720"));
+    QVERIFY(!limits.isMarked(optimize::Setting::MaxPower));
     QCOMPARE(window.table().model()->rowCount(), 10);
 
     // Limits that contradict each other: both named in words, both fields marked.
-    window.typeLimit(LimitField::MaxEquivalentDensity, QStringLiteral("1.21"));
+    window.typeLimit(optimize::Setting::MaxEquivalentDensity, QStringLiteral("1.21"));
     QString message = optimization.answer().message();
     QVERIFY2(message.contains(QStringLiteral("携岩与当量循环密度相互矛盾")), qPrintable(message));
-    QVERIFY(limits.isMarked(LimitField::MinAnnularVelocity));
-    QVERIFY(limits.isMarked(LimitField::MaxEquivalentDensity));
+    QVERIFY(limits.isMarked(optimize::Setting::MinAnnularVelocity));
+    QVERIFY(limits.isMarked(optimize::Setting::MaxEquivalentDensity));
     QCOMPARE(window.table().model()->rowCount(), 0);
-    window.typeLimit(LimitField::MaxEquivalentDensity, QStringLiteral("1.30"));
+    window.typeLimit(optimize::Setting::MaxEquivalentDensity, QStringLiteral("1.30"));
 
     // A set-up the optimiser cannot calibrate on, after 运算.
     typeInto(window.form.field(10), QStringLiteral("4"));
@@ -416,7 +403,7 @@ void ToolWindowsTest::unusableLimitsAndFiguresAreSaidNeverComputed() {
 void ToolWindowsTest::chartDrawsTheOptimizersFiguresAndFollows() {
     ToolsTestWindow window;
     window.typeWorkedExampleLimits();
-    window.typeLimit(LimitField::MaxFlow, QStringLiteral("40"));
+    window.typeLimit(optimize::Setting::MaxFlow, QStringLiteral("40"));
     window.press(Qt::Key_G);
     QWidget& chart = *window.tools().flowChartWindow();
     const optimize::OptimizationLimits limits =
@@ -469,10 +456,10 @@ void ToolWindowsTest::chartDrawsTheOptimizersFiguresAndFollows() {
     range = rangeNow();
     verifyChartHoldsTheTable(chart, range);
     // A limit typed in the optimisation window moves its line.
-    window.typeLimit(LimitField::MaxPower, QStringLiteral("800"));
+    window.typeLimit(optimize::Setting::MaxPower, QStringLiteral("800"));
     QCOMPARE(chartLine(chart, QStringLiteral("泵功率上限")).second->points().front().y(), 800.0);
     // A limit that is not a figure leaves nothing drawn and says so.
-    window.typeLimit(LimitField::MaxPressure, QStringLiteral("abc"));
+    window.typeLimit(optimize::Setting::MaxPressure, QStringLiteral("abc"));
     QVERIFY(chartPanels(chart).isEmpty());
     auto* problem = chart.findChild<QLabel*>(QStringLiteral("chartProblem"));
     QVERIFY(problem->isVisible() && problem->text().contains(QStringLiteral("“abc”")));

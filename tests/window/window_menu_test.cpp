@@ -23,21 +23,6 @@
 namespace bithydraulics::testing {
 namespace {
 
-// A window with scripted dialogs and, if given, settings.
-struct TestWindow {
-    explicit TestWindow(QSettings* settings = nullptr) : form({faults, &dialogs, settings}) {
-        form.show();
-        if (!QTest::qWaitForWindowActive(&form)) {
-            qWarning("the window did not become active");
-        }
-    }
-    QStringList inputs() const { return fieldTexts(form).mid(0, kInputFieldCount); }
-
-    RecordingFaultReporter faults;
-    ScriptedDialogs dialogs;
-    HydraulicsForm form;
-};
-
 // Opens a menu with Alt and its access key, then picks a command by its access key.
 void pickFromMenu(HydraulicsForm& form, Qt::Key menuKey, Qt::Key commandKey) {
     QTest::keyClick(&form, menuKey, Qt::AltModifier);
