@@ -6,8 +6,6 @@
 namespace bithydraulics {
 namespace {
 
-constexpr std::string_view kNozzleAreaCaption = "喷嘴面积";
-
 std::string withUnit(std::string_view caption, std::string_view unit) {
     std::string text(caption);
     text += " (";
