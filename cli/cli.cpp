@@ -72,15 +72,16 @@ Faults: a case with no finite result names the fault (division_by_zero, overflow
 invalid_argument; with --strict also invalid_text) and in faultQuantity the result whose step
 faulted, or the input that could not be read; its results stay empty and a batch goes on.
 
-Batch input: UTF-8, or what a byte-order mark names (UTF-8, UTF-16), or --encoding gb18030 or
-utf-16. CSV cells are separated by commas, or --separator ';' or tab, or by what a first line
-sep=; names. Blanks around header names are dropped; an empty header cell must have empty cells
-below it. An empty cell reads 0, not the default text. Each text is read as the window reads
-its field, so 1,820 reads 1: batch warns once how many cells were not plain figures, and
---strict faults their rows instead. A row (a JSON line) may hold up to 1 MiB. A malformed row
-stops the batch with status 2 after the rows before it are written. Interrupted by Ctrl+C or
-SIGTERM, the output ends on a whole row. Piped into a program that stops reading, such as head,
-bit-hydraulics-cli ends quietly, as other tools do.
+Batch input:
+  Text is UTF-8, or what a byte-order mark names (UTF-8, UTF-16); --encoding gb18030 or utf-16
+  reads text without one. CSV cells are separated by commas, or by --separator ';' or tab, or
+  by what a first line sep=; names. Blanks around header names are dropped; an empty header cell
+  must have only empty cells below it.
+  Each text is read as the window reads its field: an empty cell reads 0, 1,820 reads 1.
+  batch warns once of the cells that were not plain figures; --strict faults their rows instead.
+  A row, or a JSON line, may hold up to 1 MiB. A malformed row stops the batch with status 2
+  after the rows before it are written. Stopped by Ctrl+C or SIGTERM, the output ends on a
+  whole row. Piped into a program that stops reading, such as head, it ends quietly.
 
 Exit status: 0 every case computed, 1 some cases faulted (every row is still written), 2 a usage
 error, malformed input or a failed read or write.

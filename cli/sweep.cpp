@@ -19,64 +19,9 @@ namespace {
 // finite doubles however far apart.
 constexpr std::size_t kMaxDigits = 800;
 
-std::string stripped(std::string digits) {
-    digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size()));
-    return digits;
-}
-
-int compareMagnitudes(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) {
-        return a.size() < b.size() ? -1 : 1;
-    }
-    return a.compare(b);
-}
-
-// a + b, or a − b for a `sign` of −1 (a ≥ b then).
-std::string addMagnitudes(const std::string& a, const std::string& b, int sign) {
-    std::string sum(std::max(a.size(), b.size()) + 1, '0');
-    int carry = 0;
-    for (std::size_t i = 0; i < sum.size(); ++i) {
-        const auto digit = [i](const std::string& s) {
-            return i < s.size() ? s[s.size() - 1 - i] - '0' : 0;
-        };
-        const int total = digit(a) + sign * digit(b) + carry;
-        carry = total < 0 ? -1 : total > 9 ? 1 : 0;
-        sum[sum.size() - 1 - i] = static_cast<char>('0' + total - 10 * carry);
-    }
-    return stripped(std::move(sum));
-}
-
-DecimalInteger operator+(const DecimalInteger& a, const DecimalInteger& b) {
-    if (a.negative == b.negative) {
-        return {a.negative, addMagnitudes(a.digits, b.digits, 1)};
-    }
-    const bool aLarger = compareMagnitudes(a.digits, b.digits) >= 0;
-    DecimalInteger difference{
-        aLarger ? a.negative : b.negative,
-        aLarger ? addMagnitudes(a.digits, b.digits, -1) : addMagnitudes(b.digits, a.digits, -1)};
-    difference.negative = difference.negative && !difference.digits.empty();
-    return difference;
-}
-
-DecimalInteger operator*(const DecimalInteger& a, std::uint64_t factor) {
-    std::string product;
-    std::uint64_t carry = 0;
-    for (auto c = a.digits.rbegin(); c != a.digits.rend() || carry > 0; carry /= 10) {
-        if (c != a.digits.rend()) {
-            carry += static_cast<std::uint64_t>(*c++ - '0') * factor;
-        }
-        product.push_back(static_cast<char>('0' + carry % 10));
-    }
-    std::reverse(product.begin(), product.end());
-    product = stripped(std::move(product));
-    return {a.negative && !product.empty(), product};
-}
-
 // whole × 10^exponent rounded once to the nearest double; infinite beyond the range.
-double toDouble(const DecimalInteger& whole, long exponent) {
-    const std::string text = (whole.negative ? "-" : "") +
-                             (whole.digits.empty() ? "0" : whole.digits) + "e" +
-                             std::to_string(exponent);
+double toDouble(const mpz_class& whole, long exponent) {
+    const std::string text = whole.get_str() + "e" + std::to_string(exponent);
     double value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     return error == std::errc() ? value : HUGE_VAL;
@@ -84,16 +29,14 @@ double toDouble(const DecimalInteger& whole, long exponent) {
 
 // A plain figure as a whole number times a power of ten, and the double it reads as.
 struct Decimal {
-    DecimalInteger whole;
+    mpz_class whole;
     long exponent = 0;
     double value = 0;
 
-    DecimalInteger scaledTo(long smaller) const {
-        DecimalInteger scaled = whole;
-        if (!scaled.digits.empty()) {
-            scaled.digits.append(static_cast<std::size_t>(exponent - smaller), '0');
-        }
-        return scaled;
+    mpz_class scaledTo(long smaller) const {
+        mpz_class power;
+        mpz_ui_pow_ui(power.get_mpz_t(), 10, static_cast<unsigned long>(exponent - smaller));
+        return whole * power;
     }
 };
 
@@ -108,9 +51,11 @@ Decimal toDecimal(std::string_view text, std::string_view what) {
         exponent = std::min(exponent * 10 + (c - '0'), 100'000L);
     }
     Decimal decimal;
-    decimal.whole.digits =
-        stripped(std::string(figure->integerDigits) + std::string(figure->fractionDigits));
-    decimal.whole.negative = figure->negative && !decimal.whole.digits.empty();
+    decimal.whole = mpz_class(
+        "0" + std::string(figure->integerDigits) + std::string(figure->fractionDigits), 10);
+    if (figure->negative) {
+        decimal.whole = -decimal.whole;
+    }
     decimal.exponent = (figure->exponentNegative ? -exponent : exponent) -
                        static_cast<long>(figure->fractionDigits.size());
     decimal.value = toDouble(decimal.whole, decimal.exponent);
@@ -144,35 +89,30 @@ SweepRange SweepRange::parse(std::string_view argument) {
     range.exponent_ = std::min({from.exponent, to.exponent, step.exponent});
     range.from_ = from.scaledTo(range.exponent_);
     range.step_ = step.scaledTo(range.exponent_);
-    DecimalInteger span = to.scaledTo(range.exponent_);
-    if (std::max({range.from_.digits.size(), range.step_.digits.size(), span.digits.size()}) >
-        kMaxDigits) {
+    const mpz_class span = to.scaledTo(range.exponent_) - range.from_;
+    const auto digits = [](const mpz_class& whole) {
+        return mpz_sizeinbase(whole.get_mpz_t(), 10);
+    };
+    if (std::max({digits(range.from_), digits(range.step_), digits(span)}) > kMaxDigits) {
         throw UsageError("sweep FROM, TO and STEP lie too far apart in magnitude");
     }
-    span = span + DecimalInteger{!range.from_.negative, range.from_.digits};
-    if (range.step_.digits.empty()) {
+    if (sgn(range.step_) == 0) {
         throw UsageError("sweep STEP is 0");
     }
-    if (!span.digits.empty() && span.negative != range.step_.negative) {
+    if (sgn(span) != 0 && sgn(span) != sgn(range.step_)) {
         throw UsageError("sweep STEP " + stepText + " leads away from TO " + std::string(toText) +
                          "; give it the other sign");
     }
-    // The number of steps: the largest whole number that many steps do not carry beyond TO.
-    const auto within = [&](std::size_t steps) {
-        return compareMagnitudes((range.step_ * steps).digits, span.digits) <= 0;
-    };
-    if (within(kMaxRows)) {
+    // The number of whole steps from FROM to TO, counted exactly.
+    const mpz_class steps = span / range.step_;
+    if (steps >= kMaxRows) {
         throw UsageError("sweep gives more than " + std::to_string(kMaxRows) + " rows");
     }
-    std::size_t low = 0;  // within
-    for (std::size_t high = kMaxRows; high - low > 1;) {
-        const std::size_t middle = low + (high - low) / 2;
-        (within(middle) ? low : high) = middle;
-    }
-    range.count_ = low + 1;
+    range.count_ = steps.get_ui() + 1;
 
     // A step below the spacing of doubles there would give the same value twice.
-    const double largest = std::max(std::abs(range.value(0)), std::abs(range.value(low)));
+    const double largest =
+        std::max(std::abs(range.value(0)), std::abs(range.value(range.count_ - 1)));
     if (std::abs(step.value) < 2 * (std::nextafter(largest, HUGE_VAL) - largest)) {
         for (std::size_t i = 1; i < range.count_; ++i) {
             if (range.value(i) == range.value(i - 1)) {
@@ -185,7 +125,7 @@ SweepRange SweepRange::parse(std::string_view argument) {
 }
 
 double SweepRange::value(std::size_t i) const {
-    return toDouble(from_ + step_ * i, exponent_);
+    return toDouble(from_ + step_ * static_cast<unsigned long>(i), exponent_);
 }
 
 CLI::App* declareSweep(CLI::App& program, Options& options) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gmpxx.h>
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -7,13 +9,6 @@
 #include "cli/command.h"
 
 namespace bithydraulics::cli {
-
-// A whole number as its decimal digits, most significant first, without leading zeros (none
-// for zero), and its sign.
-struct DecimalInteger {
-    bool negative = false;
-    std::string digits;
-};
 
 // NAME=FROM:TO:STEP: one input taking the values FROM + i × STEP, i = 0, 1, …, from FROM to TO
 // inclusive. FROM, TO and STEP are plain figures. The rows are counted and each value formed
@@ -37,8 +32,8 @@ class SweepRange {
     std::string name_;
     std::size_t count_ = 0;
     // Value i is (from_ + i × step_) × 10^exponent_.
-    DecimalInteger from_;
-    DecimalInteger step_;
+    mpz_class from_;
+    mpz_class step_;
     long exponent_ = 0;
 };
 

@@ -4,7 +4,7 @@
 
 namespace bithydraulics {
 
-// The runtime's lenient text-to-number conversion: reads the figure the text begins with and
+// Lenient text-to-number reading: reads the figure the text begins with and
 // ignores the rest, never rejecting malformed text.
 //  - Blanks (space, tab, line feed, carriage return, U+3000) are skipped wherever they stand.
 //  - Full-width digits, point, signs and Ｅ/ｅ read as their ASCII forms.
