@@ -32,9 +32,9 @@ void checkAt(bool condition, int line) {
 using Rows = std::vector<std::vector<std::string>>;
 
 // Every row the reader gives before the end or an error.
-Rows readRows(const std::string& text, std::size_t chunkSize, bool& failed) {
+Rows readRows(const std::string& text, char separator, std::size_t chunkSize, bool& failed) {
     std::istringstream in(text);
-    CsvReader reader(in, chunkSize);
+    CsvReader reader(in, {Encoding::Utf8, separator}, chunkSize);
     Rows rows;
     failed = false;
     try {
