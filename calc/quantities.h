@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string_view>
 
 #include "calc/hydraulics.h"
@@ -80,5 +81,11 @@ inline constexpr std::string_view kNozzleAreaUnit = "mm²";
 
 // The input whose field name or caption is `nameOrCaption`, if any.
 std::optional<std::size_t> findInput(std::string_view nameOrCaption);
+
+// The inputs (indexes into kInputQuantities, in field order) that the step computing the
+// quantity named `name` takes: its own figures, and the nozzle diameters where it takes the
+// nozzle area, which has no field. An input names itself; an unknown name takes none. What a
+// user should look at when that step faults.
+std::span<const std::size_t> stepInputs(std::string_view name);
 
 }  // namespace bithydraulics

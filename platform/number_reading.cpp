@@ -17,7 +17,9 @@ constexpr char kOther = '\x01';  // any character that cannot be part of a figur
 constexpr char kEnd = '\0';
 
 // Walks UTF-8 text one character at a time, mapping each to the ASCII character it stands for
-// in a figure: blanks to kBlank, full-width forms to ASCII, everything unusable to kOther.
+// in a figure: blanks to kBlank, full-width forms to ASCII, everything unusable to kOther. Tabs
+// and line breaks separate the cells of a pasted table: blanks before a figure, its end once one
+// has begun.
 class FigureScanner {
   public:
     explicit FigureScanner(std::string_view text) : text_(text) {}
@@ -35,7 +37,10 @@ class FigureScanner {
         }
     }
 
-    void advance() { pos_ += pendingLength_; }
+    void advance() {
+        pos_ += pendingLength_;
+        begun_ = true;
+    }
     std::size_t position() const { return pos_; }
     void rewind(std::size_t position) { pos_ = position; }
 
@@ -48,8 +53,11 @@ class FigureScanner {
         const auto byte = static_cast<unsigned char>(text_[at]);
         length = 1;
         if (byte < 0x80) {
-            if (byte == ' ' || byte == '\t' || byte == '\n' || byte == '\r') {
+            if (byte == ' ') {
                 return kBlank;
+            }
+            if (byte == '\t' || byte == '\n' || byte == '\r') {
+                return begun_ ? kOther : kBlank;
             }
             return byte == 0 ? kOther : static_cast<char>(byte);
         }
@@ -61,6 +69,10 @@ class FigureScanner {
         if (byte == 0xE3 && b1 == 0x80 && b2 == 0x80) {  // U+3000 ideographic space
             length = 3;
             return kBlank;
+        }
+        if (byte == 0xE3 && b1 == 0x80 && b2 == 0x82) {  // U+3002 ideographic full stop
+            length = 3;
+            return '.';
         }
         if (byte == 0xEF && b1 == 0xBC) {  // U+FF00..U+FF3F
             length = 3;
@@ -90,6 +102,7 @@ class FigureScanner {
     std::string_view text_;
     std::size_t pos_ = 0;
     std::size_t pendingLength_ = 0;
+    bool begun_ = false;
 };
 
 bool isDigit(char c) {
@@ -151,15 +164,31 @@ long long orderOfMagnitude(std::string_view mantissa, long long exponent) {
 
 namespace {
 
-// A character after which a figure read so far is complete: not a blank, digit, exponent letter
+// A character after which a figure read so far is complete: not a space, digit, exponent letter
 // or non-ASCII character, any of which might continue it.
 bool endsFigure(std::string_view text, std::size_t at) {
     if (at == text.size()) {
         return true;
     }
     const auto next = static_cast<unsigned char>(text[at]);
-    return next < 0x80 && next != ' ' && next != '\t' && next != '\n' && next != '\r' &&
-           !isDigit(static_cast<char>(next)) && !isExponentLetter(static_cast<char>(next));
+    return next < 0x80 && next != ' ' && !isDigit(static_cast<char>(next)) &&
+           !isExponentLetter(static_cast<char>(next));
+}
+
+// Whether nothing but blanks stands in `text` from `at` on.
+bool onlyBlanksFrom(std::string_view text, std::size_t at) {
+    constexpr std::string_view kIdeographicSpace = "\u3000";
+    while (at < text.size()) {
+        const char c = text[at];
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
+            ++at;
+        } else if (text.substr(at, kIdeographicSpace.size()) == kIdeographicSpace) {
+            at += kIdeographicSpace.size();
+        } else {
+            return false;
+        }
+    }
+    return true;
 }
 
 // Short decimals ("1.2", "1820"): at most 15 digits and no exponent are a whole number and a
@@ -209,12 +238,11 @@ bool readPlainFigure(std::string_view text, double& value) {
     return error == std::errc() && endsFigure(text, static_cast<std::size_t>(end - text.data()));
 }
 
-}  // namespace
-
-double readNumber(std::string_view text) {
-    if (double value = 0.0; readPlainFigure(text, value)) {
-        return value;
-    }
+// The figure `text` begins with, read character by character: what readPlainFigure leaves, and
+// everything for readFigure.
+// `end` is where the figure ends (0 when there is none).
+double readScannedFigure(std::string_view text, std::size_t& end) {
+    end = 0;
     FigureScanner scanner(text);
     bool negative = false;
     if (const char c = scanner.peek(); c == '+' || c == '-') {
@@ -239,6 +267,7 @@ double readNumber(std::string_view text) {
     if (!sawDigit) {
         return 0.0;
     }
+    end = scanner.position();
     const std::size_t mantissaLength = figure.view().size();
 
     // The exponent counts only when at least one digit follows its letter and sign.
@@ -265,19 +294,38 @@ double readNumber(std::string_view text) {
         if (exponentDigits == 0) {
             scanner.rewind(beforeExponent);
         }
+        end = scanner.position();
         exponentValue = exponentNegative ? -exponent : exponent;
     }
 
     const std::string_view ascii = figure.view();
     double magnitude = 0.0;
-    const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), magnitude);
-    if (error == std::errc::result_out_of_range) {
+    const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), magnitude);
+    if (result.ec == std::errc::result_out_of_range) {
         if (orderOfMagnitude(ascii.substr(0, mantissaLength), exponentValue) > 0) {
             raiseFault(FaultKind::Overflow);
         }
         magnitude = 0.0;
     }
     return negative ? -magnitude : magnitude;
+}
+
+}  // namespace
+
+double readNumber(std::string_view text) {
+    if (double value = 0.0; readPlainFigure(text, value)) {
+        return value;
+    }
+    std::size_t end = 0;
+    return readScannedFigure(text, end);
+}
+
+// Rarely called (after a compute, once a field), so it takes the general reading alone and
+// leaves readNumber's shortcut to readNumber.
+FigureReading readFigure(std::string_view text) {
+    std::size_t end = 0;
+    const double value = readScannedFigure(text, end);
+    return {value, onlyBlanksFrom(text, end)};
 }
 
 }  // namespace bithydraulics

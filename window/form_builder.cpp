@@ -46,8 +46,9 @@ QLabel* makeCaption(QWidget& window, const ControlDescription& control) {
 
 QPushButton* makeButton(QWidget& window, const ControlDescription& control) {
     auto* button = new QPushButton(fromUtf8(control.text), &window);
-    // Enter and Esc press no button.
-    button->setAutoDefault(false);
+    // Enter presses the button that has the focus. Neither is the window's default button, so
+    // Enter in a text field and Esc press none.
+    button->setAutoDefault(true);
     button->setDefault(false);
     return button;
 }
@@ -85,34 +86,42 @@ QString controlObjectName(const ControlDescription& control) {
     return name;
 }
 
-FormControls buildForm(QWidget& window, const FormDescription& form) {
-    window.setWindowTitle(fromUtf8(form.caption));
-    // The application's font too: tooltips take it, and a text field lays out its first text in
-    // it before it takes the window's.
+void useWindowFont(QWidget& window) {
+    // The application's font too: tooltips and menus take it, and a text field lays out its
+    // first text in it before it takes the window's.
     const QFont font = windowFont();
     QApplication::setFont(font);
     window.setFont(font);
-    window.resize(twipsToPixels(form.clientWidth), twipsToPixels(form.clientHeight));
+}
+
+QSize clientSize(const FormDescription& form) {
+    return {twipsToPixels(form.clientWidth), twipsToPixels(form.clientHeight)};
+}
+
+FormControls buildForm(QWidget& clientArea, const FormDescription& form) {
+    clientArea.resize(clientSize(form));
 
     FormControls controls;
+    std::vector<std::pair<QLabel*, int>> captionsOfFields;
     std::vector<std::pair<int, QWidget*>> focusChain;
     for (const ControlDescription& control : form.controls) {
         QWidget* widget = nullptr;
         switch (control.kind) {
             case ControlKind::TextField: {
-                QLineEdit* field = makeField(window, control);
+                QLineEdit* field = makeField(clientArea, control);
                 placeInArray(controls.fields, control.index, field);
                 widget = field;
                 break;
             }
             case ControlKind::Caption: {
-                QLabel* caption = makeCaption(window, control);
+                QLabel* caption = makeCaption(clientArea, control);
                 placeInArray(controls.captions, control.index, caption);
+                captionsOfFields.emplace_back(caption, control.captionOf);
                 widget = caption;
                 break;
             }
             case ControlKind::Button: {
-                QPushButton* button = makeButton(window, control);
+                QPushButton* button = makeButton(clientArea, control);
                 if (control.role == ControlRole::Compute) {
                     controls.compute = button;
                 } else if (control.role == ControlRole::Exit) {
@@ -126,6 +135,13 @@ FormControls buildForm(QWidget& window, const FormDescription& form) {
         widget->setGeometry(toPixels(control.bounds));
         if (control.focusOrder != kNoFocus) {
             focusChain.emplace_back(control.focusOrder, widget);
+        }
+    }
+
+    // A screen reader reads a field's caption with it: "排量, 30".
+    for (const auto& [caption, field] : captionsOfFields) {
+        if (field >= 0 && static_cast<std::size_t>(field) < controls.fields.size()) {
+            caption->setBuddy(controls.fields[static_cast<std::size_t>(field)]);
         }
     }
 

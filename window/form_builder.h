@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QRect>
+#include <QSize>
 #include <array>
 
 #include "calc/compute_command.h"
@@ -30,10 +31,16 @@ QRect toPixels(const TwipsRect& bounds);
 // cut-down copy compiled into the program (registered on the first call).
 QFont windowFont();
 
-// Gives `window` the description's title, client size and font (the application's font as well,
-// for tooltips), creates every control as its child and chains the focus order. Each field's
-// accessible name is its caption and its tooltip names its quantity and unit.
-FormControls buildForm(QWidget& window, const FormDescription& form);
+// Makes the window's font that of `window` and of the application (tooltips, menus, dialogs).
+void useWindowFont(QWidget& window);
+
+// The description's client area in device-independent pixels.
+QSize clientSize(const FormDescription& form);
+
+// Sizes `clientArea` as the description's client area, creates every control as its child,
+// links each caption to the field on its row (QLabel::setBuddy) and chains the focus order. Each
+// field's accessible name is its caption and its tooltip names its quantity and unit.
+FormControls buildForm(QWidget& clientArea, const FormDescription& form);
 
 // The widget name of a control: "Text1(3)", "Command1".
 QString controlObjectName(const ControlDescription& control);

@@ -49,7 +49,9 @@ constexpr ControlDescription inputCaption(int label, int field, int top) {
             label,
             {kInputCaptionLeft, top, kInputCaptionWidth, kInputCaptionHeight},
             kInputQuantities[static_cast<std::size_t>(field)].caption,
-            kNoFocus};
+            kNoFocus,
+            ControlRole::None,
+            field};
 }
 
 constexpr ControlDescription resultField(int field, int top) {
@@ -68,7 +70,9 @@ constexpr ControlDescription resultCaption(int label, int field, int top,
             label,
             {kResultCaptionLeft, top, kResultCaptionWidth, height},
             kDisplayedResults[static_cast<std::size_t>(field - kFirstResultField)].caption,
-            kNoFocus};
+            kNoFocus,
+            ControlRole::None,
+            field};
 }
 
 // clang-format off

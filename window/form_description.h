@@ -43,6 +43,7 @@ struct ControlDescription {
     std::string_view text;  // initial text or caption, UTF-8
     int focusOrder;         // 0 takes the focus first; kNoFocus for captions
     ControlRole role = ControlRole::None;
+    int captionOf = kNoIndex;  // a caption: the index of the field on its row
 };
 
 struct FormDescription {

@@ -16,7 +16,11 @@ std::string LineEditFieldArray::readText(int index) const {
 }
 
 void LineEditFieldArray::replaceText(int index, std::string_view text) {
-    field(index).setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    QLineEdit& target = field(index);
+    target.setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    // Shown from its start, as a freshly set text box shows it: a result longer than its field
+    // keeps its sign and leading digits in view.
+    target.setCursorPosition(0);
 }
 
 }  // namespace bithydraulics

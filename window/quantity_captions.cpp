@@ -6,6 +6,10 @@
 namespace bithydraulics {
 namespace {
 
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 std::string withUnit(std::string_view caption, std::string_view unit) {
     std::string text(caption);
     text += " (";
@@ -23,6 +27,13 @@ std::string_view fieldCaption(int index) {
     return kDisplayedResults.at(static_cast<std::size_t>(index - kFirstResultField)).caption;
 }
 
+std::string_view fieldUnit(int index) {
+    if (index < kFirstResultField) {
+        return kInputQuantities.at(static_cast<std::size_t>(index)).unit;
+    }
+    return kDisplayedResults.at(static_cast<std::size_t>(index - kFirstResultField)).displayUnit;
+}
+
 std::string fieldToolTip(int index) {
     if (index < kFirstResultField) {
         const InputQuantity& input = kInputQuantities.at(static_cast<std::size_t>(index));
@@ -31,6 +42,17 @@ std::string fieldToolTip(int index) {
     const ResultQuantity& result =
         kDisplayedResults.at(static_cast<std::size_t>(index - kFirstResultField));
     return withUnit(result.caption, result.displayUnit);
+}
+
+FaultLocation faultLocation(std::string_view name, const FieldArray& fields) {
+    FaultLocation location;
+    location.quantity = fromUtf8(quantityCaption(name));
+    for (const std::size_t input : stepInputs(name)) {
+        location.figures.emplace_back(
+            fromUtf8(kInputQuantities[input].caption),
+            QString::fromStdString(fields.readText(static_cast<int>(input))));
+    }
+    return location;
 }
 
 std::string_view quantityCaption(std::string_view name) {

@@ -1,8 +1,56 @@
 #include "platform/ui/display_check.h"
 
+#include <QString>
+#include <QtGlobal>
+#include <cstdio>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 namespace bithydraulics {
+namespace {
+
+constexpr std::string_view kHint = "; run it under xvfb-run (xvfb-run -a bit-hydraulics)";
+
+std::string quoted(std::string_view text) {
+    std::string quoted(1, '"');
+    quoted += text;
+    quoted += '"';
+    return quoted;
+}
+
+// A message of the GUI library held back while its start is watched.
+struct HeldMessage {
+    QtMsgType type;
+    const char* file;  // the context's texts are the library's static strings
+    int line;
+    const char* function;
+    const char* category;
+    QString text;
+};
+
+// The watch in force: a message handler is a plain function, so it reaches the watch's line and
+// held messages through this one pointer.
+DisplayStartWatch* activeWatch = nullptr;
+
+}  // namespace
+
+struct DisplayStartWatch::State {
+    std::string unopened;
+    QtMessageHandler previous = nullptr;
+    std::vector<HeldMessage> held;
+
+    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        State& state = *activeWatch->state_;
+        if (type == QtFatalMsg) {
+            std::fprintf(stderr, "bit-hydraulics: %s\n", state.unopened.c_str());
+            std::_Exit(1);
+        }
+        state.held.push_back(
+            {type, context.file, context.line, context.function, context.category, text});
+    }
+};
+
 namespace {
 
 std::string_view environment(const char* name) {
@@ -31,7 +79,7 @@ std::optional<std::string> missingDisplay(const DisplaySettings& settings) {
     (void)settings;
     return std::nullopt;
 #else
-    const std::string_view hint = "; run it under xvfb-run (xvfb-run -a bit-hydraulics)";
+    const std::string_view hint = kHint;
     if (settings.platform.empty()) {
         if (!settings.x11Display.empty() || !settings.waylandDisplay.empty()) {
             return std::nullopt;
@@ -66,6 +114,43 @@ DisplaySettings currentDisplaySettings(int argc, const char* const* argv) {
         }
     }
     return settings;
+}
+
+std::string unopenedDisplay(const DisplaySettings& settings) {
+    std::string displays;
+    if (!settings.waylandDisplay.empty()) {
+        displays = "the Wayland display " + quoted(settings.waylandDisplay);
+    }
+    if (!settings.x11Display.empty()) {
+        displays += (displays.empty() ? "the X display " : " nor the X display ") +
+                    quoted(settings.x11Display);
+    }
+    std::string line = "cannot open the window: ";
+    if (displays.empty()) {
+        line += "the platform " + quoted(settings.platform) + " cannot be started";
+    } else {
+        line += (displays.find(" nor ") != std::string::npos ? "neither " : "") + displays +
+                (displays.find(" nor ") != std::string::npos ? " can" : " cannot") +
+                " be opened (no display server there, or access refused)";
+    }
+    return line + std::string(kHint);
+}
+
+DisplayStartWatch::DisplayStartWatch(const DisplaySettings& settings)
+    : state_(std::make_unique<State>()) {
+    state_->unopened = unopenedDisplay(settings);
+    activeWatch = this;
+    state_->previous = qInstallMessageHandler(&State::handle);
+}
+
+DisplayStartWatch::~DisplayStartWatch() {
+    qInstallMessageHandler(state_->previous);
+    activeWatch = nullptr;
+    for (const HeldMessage& message : state_->held) {
+        const QMessageLogContext context(message.file, message.line, message.function,
+                                         message.category);
+        qt_message_output(message.type, context, message.text);
+    }
 }
 
 }  // namespace bithydraulics

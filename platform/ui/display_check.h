@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,5 +20,26 @@ std::optional<std::string> missingDisplay(const DisplaySettings& settings);
 
 // The settings of this process: its environment and its -platform argument, if any.
 DisplaySettings currentDisplaySettings(int argc, const char* const* argv);
+
+// Why no window can be shown when a display is named but the GUI library cannot open it, in one
+// line that names it.
+std::string unopenedDisplay(const DisplaySettings& settings);
+
+// Watches the GUI library's start for as long as it lives. Should the library give up (it cannot
+// reach the display: no X server or compositor there, or access refused), the program says so in
+// one line (unopenedDisplay) and ends with status 1, instead of the library aborting with its
+// own advice. The library's other messages are held back meanwhile and passed on when the watch
+// ends, so a start that succeeds shows them as usual.
+class DisplayStartWatch {
+  public:
+    explicit DisplayStartWatch(const DisplaySettings& settings);
+    ~DisplayStartWatch();
+    DisplayStartWatch(const DisplayStartWatch&) = delete;
+    DisplayStartWatch& operator=(const DisplayStartWatch&) = delete;
+
+  private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
 
 }  // namespace bithydraulics

@@ -9,6 +9,7 @@
 
 #include "calc/field_text.h"
 #include "platform/calculation_fault.h"
+#include "platform/number_reading.h"
 
 namespace bithydraulics {
 namespace {
@@ -41,16 +42,26 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"ManyDigits", "3.14159265358979323846264338327950288", 3.141592653589793},
         // Blanks wherever they stand
         ParseCase{"LeadingBlanks", "  30", 30.0}, ParseCase{"InnerBlank", "1 820", 1820.0},
-        ParseCase{"TabsAndNewlines", "\t1\r\n2", 12.0}, ParseCase{"BlankAfterSign", "- 3", -3.0},
+        ParseCase{"BlankAfterSign", "- 3", -3.0},
         ParseCase{"IdeographicSpace",
                   "\u3000"
                   "42",
                   42.0},
         ParseCase{"TrailingBlanks", "13   ", 13.0},
+        // Tabs and line breaks separate pasted cells: skipped before a figure, its end after
+        ParseCase{"LeadingTabAndLineBreak", "\t\r\n30", 30.0},
+        ParseCase{"TabEndsFigure", "32\t1.3", 32.0},
+        ParseCase{"LineBreakEndsFigure", "32\n40", 32.0},
+        ParseCase{"CrLfEndsLongFigure", "3.14159265358979\r\n2", 3.14159265358979},
+        ParseCase{"TabInsideExponent", "1e\t5", 1.0}, ParseCase{"TabAfterSign", "-\t3", 0.0},
         // Full-width forms
         ParseCase{"FullWidthDigits", "\uFF11\uFF15", 15.0},
         ParseCase{"FullWidthPointAndMinus", "\uFF0D\uFF11\uFF0E\uFF15", -1.5},
         ParseCase{"FullWidthPlus", "\uFF0B\uFF12", 2.0},
+        ParseCase{"IdeographicFullStop",
+                  "1\u3002"
+                  "3",
+                  1.3},
         ParseCase{"FullWidthExponent", "\uFF11\uFF25\uFF13", 1000.0},
         ParseCase{"FullWidthSmallExponent",
                   "2\uFF45"
@@ -127,6 +138,53 @@ TEST(ParseFieldNumberRange, PlainDecimalsMatchLibraryConversion) {
         double expected = 0;
         std::from_chars(text.data(), text.data() + text.size(), expected);
         ASSERT_EQ(parseFieldNumber(text), expected) << text;
+    }
+}
+
+// The reading that also says whether it took the whole text: the same figure as the lenient
+// reading, and "whole" exactly when nothing but blanks follows what it read.
+TEST(ReadFigure, TellsWhetherTheWholeTextWasRead) {
+    for (const char* text :
+         {"15", " 30 ", "1 820", "1.2\u3000", "\t13\n", "", "  ", "1e3", "5.", "\uFF11\uFF15",
+          "1\u3002"
+          "3"}) {
+        EXPECT_TRUE(readFigure(text).whole) << text;
+    }
+    for (const char* text :
+         {"1,820", "15mm", "abc", "-", ".", "1e", "4e2x", "32\t1.3", "32\n40", "1.2.3", "十五"}) {
+        EXPECT_FALSE(readFigure(text).whole) << text;
+    }
+}
+
+TEST(ReadFigure, ReadsTheSameFigureAsTheLenientReading) {
+    // Texts made of the characters that matter to a figure, blanks and separators among them.
+    const std::string pieces[] = {"1", "7",      "0",      ".",      "-",      "+",
+                                  "e", "D",      " ",      "\t",     "\n",     "x",
+                                  ",", "\u3000", "\u3002", "\uFF11", "\uFF0E", "mm"};
+    std::mt19937_64 random(11);
+    std::uniform_int_distribution<std::size_t> piece(0, std::size(pieces) - 1);
+    std::uniform_int_distribution<int> length(0, 9);
+    for (int i = 0; i < 20000; ++i) {
+        std::string text;
+        for (int n = length(random); n > 0; --n) {
+            text += pieces[piece(random)];
+        }
+        double value = 0;
+        try {
+            value = parseFieldNumber(text);
+        } catch (const CalculationFault&) {
+            ASSERT_THROW(readFigure(text), CalculationFault) << text;
+            continue;
+        }
+        const FigureReading reading = readFigure(text);
+        ASSERT_EQ(reading.value, value) << text;
+        ASSERT_EQ(std::signbit(reading.value), std::signbit(value)) << text;
+        // Appending a letter to a text read whole leaves the figure and makes it partial.
+        if (reading.whole) {
+            const FigureReading longer = readFigure(text + "q");
+            ASSERT_EQ(longer.value, value) << text;
+            ASSERT_FALSE(longer.whole) << text;
+        }
     }
 }
 

@@ -12,6 +12,8 @@ class DisplayCheckTest : public QObject {
     void judgesTheSettings_data();
     void judgesTheSettings();
     void platformArgumentOverridesTheEnvironment();
+    void anUnopenedDisplayIsNamedInOneLine_data();
+    void anUnopenedDisplayIsNamedInOneLine();
 };
 
 void DisplayCheckTest::judgesTheSettings_data() {
@@ -59,6 +61,34 @@ void DisplayCheckTest::platformArgumentOverridesTheEnvironment() {
     const char* without[] = {"bit-hydraulics"};
     QCOMPARE(currentDisplaySettings(1, without).platform, std::string_view("xcb"));
     QVERIFY(missingDisplay(currentDisplaySettings(1, without)).has_value());
+}
+
+void DisplayCheckTest::anUnopenedDisplayIsNamedInOneLine_data() {
+    QTest::addColumn<QByteArray>("platform");
+    QTest::addColumn<QByteArray>("display");
+    QTest::addColumn<QByteArray>("wayland");
+    QTest::addColumn<QStringList>("named");
+    QTest::newRow("X") << QByteArray() << QByteArray(":97") << QByteArray()
+                       << QStringList{"\":97\""};
+    QTest::newRow("Wayland") << QByteArray() << QByteArray() << QByteArray("wayland-9")
+                             << QStringList{"\"wayland-9\""};
+    QTest::newRow("both") << QByteArray() << QByteArray("remote:3") << QByteArray("wayland-1")
+                          << QStringList{"\"remote:3\"", "\"wayland-1\""};
+    QTest::newRow("a platform without a display")
+        << QByteArray("vnc") << QByteArray() << QByteArray() << QStringList{"\"vnc\""};
+}
+
+void DisplayCheckTest::anUnopenedDisplayIsNamedInOneLine() {
+    QFETCH(QByteArray, platform);
+    QFETCH(QByteArray, display);
+    QFETCH(QByteArray, wayland);
+    QFETCH(QStringList, named);
+    const QString line = QString::fromStdString(
+        unopenedDisplay({platform.toStdString(), display.toStdString(), wayland.toStdString()}));
+    QVERIFY(!line.contains('\n'));
+    for (const QString& name : named) {
+        QVERIFY2(line.contains(name), qPrintable(line));
+    }
 }
 
 }  // namespace bithydraulics::testing

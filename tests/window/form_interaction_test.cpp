@@ -6,7 +6,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <string>
@@ -15,57 +17,9 @@
 #include "platform/ui/fault_report.h"
 #include "window/hydraulics_form.h"
 #include "window/line_edit_field_array.h"
+#include "window/quantity_captions.h"
 
 namespace bithydraulics::testing {
-namespace {
-
-constexpr int kStillRunning = 42;
-constexpr int kHung = 99;
-
-// Runs the application's event loop with `action` queued in it, and returns the loop's exit
-// code: 0 when the program ended itself, kStillRunning when it was still running after `action`.
-int runEventLoopWith(const std::function<void()>& action) {
-    const QObject scope;  // cancels the timers on return
-    QTimer::singleShot(0, &scope, [&scope, &action] {
-        action();
-        QTimer::singleShot(50, &scope, [] { QCoreApplication::exit(kStillRunning); });
-    });
-    QTimer::singleShot(10000, &scope, [] { QCoreApplication::exit(kHung); });
-    return QCoreApplication::exec();
-}
-
-// What a message box showed before it was dismissed.
-struct ShownMessage {
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    bool modal = false;
-};
-
-// Watches for modal message boxes while the test runs, records each and presses its OK.
-class MessageBoxWatcher {
-  public:
-    MessageBoxWatcher() {
-        timer_.setInterval(10);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { dismissOpenBox(); });
-        timer_.start();
-    }
-    QList<ShownMessage> shown;
-
-  private:
-    void dismissOpenBox() {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr || !box->isVisible()) {
-            return;
-        }
-        shown << ShownMessage{box->windowTitle(), box->text() + '\n' + box->informativeText(),
-                              box->icon(), box->isModal()};
-        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-    }
-    QTimer timer_;
-};
-
-}  // namespace
 
 class FormInteractionTest : public QObject {
     Q_OBJECT
@@ -85,6 +39,12 @@ class FormInteractionTest : public QObject {
     void afterAFaultACorrectedFigureComputes();
     void exitButtonEndsTheEventLoop();
     void closingTheWindowEndsTheEventLoop();
+
+    void longResultsShowFromTheirStart();
+    void enterPressesTheFocusedButton();
+    void focusFrameShowsFromTheFirstFrame();
+    void partlyReadInputsAreMarkedUntilEdited();
+    void faultReportLinesDoNotBreakInsideAPhrase();
 };
 
 void FormInteractionTest::focusStartsOnComputeAndTabGoesRoundTheCycle() {
@@ -212,25 +172,31 @@ void FormInteractionTest::faultsAreReportedAndLeaveEveryField_data() {
     QTest::addColumn<int>("errorNumber");
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("where");
+    QTest::addColumn<QStringList>("figuresToCheck");  // the inputs of the step, as typed
 
     QTest::newRow("pump pressure 0")
         << QList<int>{10} << QStringList{"0"} << 11 << int(FaultKind::DivisionByZero)
-        << QStringLiteral("功率利用率");
+        << QStringLiteral("功率利用率") << QStringList{"泵压 = 0"};
     QTest::newRow("all nozzles and flow rate 0")
         << QList<int>{0, 1, 2, 3} << QStringList{"0", "0", "0", "0"} << 6
-        << int(FaultKind::Overflow) << QStringLiteral("钻头压降");
+        << int(FaultKind::Overflow) << QStringLiteral("钻头压降")
+        << QStringList{"1#喷嘴直径 = 0", "2#喷嘴直径 = 0", "3#喷嘴直径 = 0", "排量 = 0",
+                       "泥浆密度 = 1.2"};
     QTest::newRow("flow rate negative")
         << QList<int>{3} << QStringList{"-30"} << 5 << int(FaultKind::InvalidArgument)
-        << QStringLiteral("环空压耗");
+        << QStringLiteral("环空压耗")
+        << QStringList{"排量 = -30",     "泥浆密度 = 1.2",  "井径 = 216",    "钻杆直径 = 127",
+                       "钻铤直径 = 165", "钻杆长度 = 1820", "钻铤长度 = 180"};
     QTest::newRow("hole equals pipe")
         << QList<int>{5} << QStringList{"127"} << 11 << int(FaultKind::DivisionByZero)
-        << QStringLiteral("上返速度1");
+        << QStringLiteral("上返速度1") << QStringList{"排量 = 30", "井径 = 127", "钻杆直径 = 127"};
     QTest::newRow("flow rate too large to read")
         << QList<int>{3} << QStringList{"1e400"} << 6 << int(FaultKind::Overflow)
-        << QStringLiteral("排量");
+        << QStringLiteral("排量") << QStringList{"排量 = 1e400"};
     QTest::newRow("nozzle area too large")
         << QList<int>{0} << QStringList{"1e200"} << 6 << int(FaultKind::Overflow)
-        << QStringLiteral("喷嘴面积");
+        << QStringLiteral("喷嘴面积")
+        << QStringList{"1#喷嘴直径 = 1e200", "2#喷嘴直径 = 16", "3#喷嘴直径 = 0"};
 }
 
 void FormInteractionTest::faultsAreReportedAndLeaveEveryField() {
@@ -239,6 +205,7 @@ void FormInteractionTest::faultsAreReportedAndLeaveEveryField() {
     QFETCH(int, errorNumber);
     QFETCH(int, kind);
     QFETCH(QString, where);
+    QFETCH(QStringList, figuresToCheck);
 
     RecordingFaultReporter faults;
     HydraulicsForm form(faults);
@@ -262,6 +229,11 @@ void FormInteractionTest::faultsAreReportedAndLeaveEveryField() {
     QCOMPARE(fault.errorNumber, errorNumber);
     QCOMPARE(int(fault.kind), kind);
     QCOMPARE(QString::fromStdString(fault.where), where);
+    QStringList figures;
+    for (const auto& [caption, text] : fault.location.figures) {
+        figures << caption + " = " + text;
+    }
+    QCOMPARE(figures, figuresToCheck);
     QCOMPARE(fault.fieldsWhenReported, before);
     QCOMPARE(fieldTexts(form), before);
 }
@@ -286,6 +258,7 @@ void FormInteractionTest::faultReportIsOneModalMessageAndTheWindowStaysOpen() {
     QVERIFY2(message.text.contains(QStringLiteral("11")), qPrintable(message.text));
     QVERIFY2(message.text.contains(QStringLiteral("除数为零")), qPrintable(message.text));
     QVERIFY2(message.text.contains(QStringLiteral("功率利用率")), qPrintable(message.text));
+    QVERIFY2(message.text.contains(QStringLiteral("请检查：泵压 = 0")), qPrintable(message.text));
     QVERIFY(form.isVisible());
     QCOMPARE(resultTexts(form), untouchedResults());
     QCOMPARE(form.field(10)->text(), QStringLiteral("0"));
@@ -330,6 +303,160 @@ void FormInteractionTest::closingTheWindowEndsTheEventLoop() {
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(runEventLoopWith([&] { form.close(); }), 0);
     QVERIFY(!form.isVisible());
+}
+
+void FormInteractionTest::longResultsShowFromTheirStart() {
+    RecordingFaultReporter faults;
+    HydraulicsForm form(faults);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    // A hole barely wider than the pipe gives a long negative annular loss; a huge flow rate
+    // gives long powers and forces.
+    typeInto(form.field(5), QStringLiteral("126.9"));
+    typeInto(form.field(3), QStringLiteral("3000000"));
+    QTest::mouseClick(form.computeButton(), Qt::LeftButton);
+    QVERIFY(faults.faults.empty());
+    QVERIFY2(form.field(19)->text().startsWith('-'), qPrintable(form.field(19)->text()));
+
+    int longResults = 0;
+    for (int i = kFirstResultField; i < kFieldCount; ++i) {
+        QLineEdit* field = form.field(i);
+        const QString text = field->text();
+        if (text.size() < 13) {
+            continue;
+        }
+        ++longResults;
+        QCOMPARE(field->cursorPosition(), 0);
+        // Drawn, the field begins as a field holding only the text's first four characters: the
+        // same pixels over its frame and first glyphs.
+        QLineEdit reference(text.left(4), form.clientArea());
+        reference.setGeometry(field->geometry().translated(0, 300));
+        reference.show();
+        const int fourthCharacter = field->fontMetrics().horizontalAdvance(text.left(3));
+        const QImage shown = field->grab().toImage();
+        const QImage expected = reference.grab().toImage();
+        const QRect start(0, 0, fourthCharacter, field->height());
+        QVERIFY2(shown.copy(start) == expected.copy(start), qPrintable(text));
+    }
+    QVERIFY(longResults >= 3);
+}
+
+void FormInteractionTest::enterPressesTheFocusedButton() {
+    RecordingFaultReporter faults;
+    HydraulicsForm form(faults);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QCOMPARE(QApplication::focusWidget(), form.computeButton());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(resultTexts(form), kDefaultResults);
+
+    form.exitButton()->setFocus();
+    QCOMPARE(runEventLoopWith([&] { QTest::keyClick(form.exitButton(), Qt::Key_Enter); }), 0);
+}
+
+void FormInteractionTest::focusFrameShowsFromTheFirstFrame() {
+    RecordingFaultReporter faults;
+    HydraulicsForm form(faults);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QPushButton* compute = form.computeButton();
+    QCOMPARE(QApplication::focusWidget(), compute);
+    const QImage atStart = compute->grab().toImage();
+    QTest::keyClick(compute, Qt::Key_Tab);
+    const QImage withoutFocus = compute->grab().toImage();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), compute);
+    const QImage afterTab = compute->grab().toImage();
+    // At start 运算 looks as it does when Tab has brought the focus to it, not as without it.
+    QVERIFY(afterTab != withoutFocus);
+    QVERIFY(atStart == afterTab);
+}
+
+void FormInteractionTest::partlyReadInputsAreMarkedUntilEdited() {
+    RecordingFaultReporter faults;
+    HydraulicsForm partly(faults);
+    HydraulicsForm plainly(faults);
+    for (HydraulicsForm* form : {&partly, &plainly}) {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+    }
+    const QList<std::pair<int, QString>> partlyRead{{0, "15mm"}, {2, "abc"}, {8, "1,820"}};
+    const QList<std::pair<int, QString>> asRead{{0, "15"}, {2, "0"}, {8, "1"}};
+    for (const auto& [field, text] : partlyRead) {
+        typeInto(partly.field(field), text);
+    }
+    for (const auto& [field, text] : asRead) {
+        typeInto(plainly.field(field), text);
+    }
+    QTest::mouseClick(partly.computeButton(), Qt::LeftButton);
+    QTest::mouseClick(plainly.computeButton(), Qt::LeftButton);
+    // The figures and results are those of the figures read.
+    QCOMPARE(resultTexts(partly), resultTexts(plainly));
+
+    const QColor plainBackground = plainly.field(0)->palette().color(QPalette::Base);
+    for (int i = 0; i < kInputFieldCount; ++i) {
+        const auto marked = std::find_if(partlyRead.begin(), partlyRead.end(),
+                                         [i](const auto& entry) { return entry.first == i; });
+        QLineEdit* field = partly.field(i);
+        QCOMPARE(partly.inputMarks().isMarked(i), marked != partlyRead.end());
+        QCOMPARE(field->palette().color(QPalette::Base) != plainBackground,
+                 marked != partlyRead.end());
+        QCOMPARE(field->toolTip().startsWith(plainly.field(i)->toolTip()), true);
+        QCOMPARE(field->toolTip() != plainly.field(i)->toolTip(), marked != partlyRead.end());
+        QVERIFY(!plainly.inputMarks().isMarked(i));
+    }
+    QVERIFY2(partly.field(0)->toolTip().endsWith(QStringLiteral("读作 15")),
+             qPrintable(partly.field(0)->toolTip()));
+    QVERIFY(partly.field(2)->toolTip().endsWith(QStringLiteral("读作 0")));
+    QVERIFY(partly.field(8)->toolTip().endsWith(QStringLiteral("读作 1")));
+
+    // An edit takes the mark away; the other marks stay until the next 运算.
+    QTest::keyClick(partly.field(8), Qt::Key_End);
+    QTest::keyClick(partly.field(8), Qt::Key_Backspace);
+    QVERIFY(!partly.inputMarks().isMarked(8));
+    QCOMPARE(partly.field(8)->palette().color(QPalette::Base), plainBackground);
+    QCOMPARE(partly.field(8)->toolTip(), plainly.field(8)->toolTip());
+    QVERIFY(partly.inputMarks().isMarked(0));
+    typeInto(partly.field(0), QStringLiteral("15"));
+    QTest::mouseClick(partly.computeButton(), Qt::LeftButton);
+    QVERIFY(!partly.inputMarks().isMarked(0));
+    QVERIFY(partly.inputMarks().isMarked(2));
+}
+
+void FormInteractionTest::faultReportLinesDoNotBreakInsideAPhrase() {
+    RecordingFaultReporter faults;
+    HydraulicsForm form(faults);
+    typeInto(form.field(10), QStringLiteral("0"));
+    // The shortest report, where the hint is the widest line, and the longest: the annular loss
+    // takes seven figures.
+    const std::pair<FaultKind, std::string_view> reports[] = {
+        {FaultKind::DivisionByZero, "powerUtilization"},
+        {FaultKind::InvalidArgument, "annularPressureLoss"}};
+    for (const auto& [kind, quantity] : reports) {
+        const auto box = makeFaultReportBox(form, CalculationFault(kind),
+                                            faultLocation(quantity, form.fieldArray()));
+        box->show();
+        QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+        for (const char* name : {"qt_msgbox_label", "qt_msgbox_informativelabel"}) {
+            const auto* label = box->findChild<QLabel*>(QLatin1String(name));
+            QVERIFY(label != nullptr);
+            // Every line fits the label unbroken: it is as wide as the text laid out without
+            // wrapping.
+            QTextDocument unwrapped;
+            unwrapped.setDefaultFont(label->font());
+            unwrapped.setDocumentMargin(0);
+            if (Qt::mightBeRichText(label->text())) {
+                unwrapped.setHtml(label->text());
+            } else {
+                unwrapped.setPlainText(label->text());
+            }
+            QVERIFY2(label->contentsRect().width() + 2 >= unwrapped.idealWidth(),
+                     qPrintable(QStringLiteral("%1: %2 px for %3 px of text")
+                                    .arg(name)
+                                    .arg(label->contentsRect().width())
+                                    .arg(unwrapped.idealWidth())));
+        }
+    }
 }
 
 }  // namespace bithydraulics::testing

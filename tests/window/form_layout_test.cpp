@@ -1,13 +1,19 @@
 // The window as built: every control where the description and the layout tables put it, with
 // its text and kind, captions that fit in the chosen font, and fields that name their quantity.
+#include <QAccessible>
+#include <QAction>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRawFont>
+#include <QRegularExpression>
 #include <QTest>
+#include <memory>
 
 #include "form_test_support.h"
 #include "window/form_builder.h"
@@ -51,23 +57,31 @@ class FormLayoutTest : public QObject {
     void nothingMovesWhenTheWindowIsResized();
     void fieldsAreEditableLeftAlignedSingleLine();
     void captionsTakeNoFocusAndHaveNoAccessKeys();
-    void buttonsAreNeitherDefaultNorAutoDefault();
+    void buttonsAreNotTheWindowsDefault();
     void captionsFitInTheChosenFont();
     void fieldsNameTheCaptionOnTheirRow();
     void fieldToolTipsGiveQuantityAndUnit_data();
     void fieldToolTipsGiveQuantityAndUnit();
+    void screenReadersFindTheWindowAndEachFieldsCaption();
+    void standardTextsAreChinese();
+    void windowHasTheProgramsIcon();
 };
 
 void FormLayoutTest::windowHasTitleClientSizeAndSizableFrame() {
     RecordingFaultReporter faults;
     HydraulicsForm form(faults);
     QCOMPARE(form.windowTitle(), QStringLiteral("水利参数"));
-    QCOMPARE(form.size(), QSize(456, 262));
+    // The client area under the menu bar; the window grows by the menu bar.
+    QCOMPARE(form.clientArea()->size(), QSize(456, 262));
+    QCOMPARE(form.size(), QSize(456, 262 + form.menuBar()->sizeHint().height()));
     QVERIFY(form.minimumSize() != form.maximumSize());
     QVERIFY(!form.windowFlags().testFlag(Qt::MSWindowsFixedSizeDialogHint));
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(form.windowState(), Qt::WindowNoState);
+    QCOMPARE(form.clientArea()->geometry(),
+             QRect(QPoint(0, form.menuBar()->height()), QSize(456, 262)));
+    QVERIFY(form.menuBar()->height() > 0);
 }
 
 void FormLayoutTest::everyDescribedControlIsBuiltAsDescribed() {
@@ -191,7 +205,9 @@ void FormLayoutTest::nothingMovesWhenTheWindowIsResized() {
     HydraulicsForm form(faults);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    const auto children = form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    const auto children = form.clientArea()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    QCOMPARE(children.size(), 42);
+    const QPoint clientOrigin = form.clientArea()->pos();
     QList<QRect> before;
     for (const QWidget* child : children) {
         before << child->geometry();
@@ -200,6 +216,7 @@ void FormLayoutTest::nothingMovesWhenTheWindowIsResized() {
         form.resize(size);
         QCOMPARE(form.size(), size);
         QCoreApplication::processEvents();
+        QCOMPARE(form.clientArea()->pos(), clientOrigin);
         for (qsizetype i = 0; i < children.size(); ++i) {
             QCOMPARE(children[i]->geometry(), before[i]);
         }
@@ -233,7 +250,6 @@ void FormLayoutTest::captionsTakeNoFocusAndHaveNoAccessKeys() {
         QCOMPARE(caption->frameShape(), QFrame::NoFrame);
         QCOMPARE(caption->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
         QCOMPARE(caption->textFormat(), Qt::PlainText);
-        QVERIFY(caption->buddy() == nullptr);
         QVERIFY(!caption->text().contains('&'));
     }
     for (const QPushButton* button : {form.computeButton(), form.exitButton()}) {
@@ -242,12 +258,11 @@ void FormLayoutTest::captionsTakeNoFocusAndHaveNoAccessKeys() {
     }
 }
 
-void FormLayoutTest::buttonsAreNeitherDefaultNorAutoDefault() {
+void FormLayoutTest::buttonsAreNotTheWindowsDefault() {
     RecordingFaultReporter faults;
     HydraulicsForm form(faults);
     for (const QPushButton* button : {form.computeButton(), form.exitButton()}) {
         QVERIFY(!button->isDefault());
-        QVERIFY(!button->autoDefault());
     }
 }
 
@@ -303,6 +318,7 @@ void FormLayoutTest::fieldsNameTheCaptionOnTheirRow() {
         }
         QVERIFY(onRow != nullptr);
         QCOMPARE(field->accessibleName(), onRow->text());
+        QCOMPARE(onRow->buddy(), field);
     }
     QCOMPARE(form.field(10)->accessibleName(), QStringLiteral("泵压"));
     QCOMPARE(form.field(18)->accessibleName(), QStringLiteral("功率利用率"));
@@ -329,6 +345,55 @@ void FormLayoutTest::fieldToolTipsGiveQuantityAndUnit() {
     RecordingFaultReporter faults;
     HydraulicsForm form(faults);
     QCOMPARE(form.field(field)->toolTip(), toolTip);
+}
+
+void FormLayoutTest::screenReadersFindTheWindowAndEachFieldsCaption() {
+    RecordingFaultReporter faults;
+    HydraulicsForm form(faults);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(QAccessible::queryAccessibleInterface(&form)->role(), QAccessible::Window);
+    for (int i = 0; i < kFieldCount; ++i) {
+        QAccessibleInterface* field = QAccessible::queryAccessibleInterface(form.field(i));
+        QVERIFY(field != nullptr);
+        const auto labels = field->relations(QAccessible::Label);
+        QCOMPARE(labels.size(), 1);
+        const auto* caption = qobject_cast<const QLabel*>(labels.front().first->object());
+        QVERIFY(caption != nullptr);
+        QCOMPARE(caption->buddy(), form.field(i));
+        // "排量, 30": the caption as the field's name, its text as its value.
+        QCOMPARE(field->text(QAccessible::Name), caption->text());
+        QCOMPARE(field->text(QAccessible::Value), form.field(i)->text());
+    }
+}
+
+// Qt's own texts, such as a field's context menu, in Chinese whatever the system's language.
+void FormLayoutTest::standardTextsAreChinese() {
+    RecordingFaultReporter faults;
+    HydraulicsForm form(faults);
+    const std::unique_ptr<QMenu> menu(form.field(3)->createStandardContextMenu());
+    int commands = 0;
+    for (const QAction* action : menu->actions()) {
+        if (action->isSeparator()) {
+            continue;
+        }
+        ++commands;
+        // The caption without its access key "(&U)" and the shortcut after the tab.
+        QString caption = action->text().section('\t', 0, 0);
+        caption.remove(QRegularExpression(QStringLiteral("\\(&.\\)")));
+        QVERIFY2(!caption.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))),
+                 qPrintable(action->text()));
+    }
+    QVERIFY(commands >= 6);
+}
+
+void FormLayoutTest::windowHasTheProgramsIcon() {
+    RecordingFaultReporter faults;
+    HydraulicsForm form(faults);
+    const QIcon icon = form.windowIcon();
+    QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
+    QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
+    QVERIFY(!icon.pixmap(32, 32).toImage().isNull());
 }
 
 }  // namespace bithydraulics::testing

@@ -1,0 +1,113 @@
+#include "optimize/setup_checks.h"
+
+#include <cmath>
+
+#include "calc/quantities.h"
+#include "optimize/refusal.h"
+
+namespace bithydraulics::optimize {
+namespace {
+
+[[noreturn]] void refuse(RefusalReason reason, double first = 0, double second = 0) {
+    Refusal refusal;
+    refusal.reason = reason;
+    refusal.figures = {first, second};
+    throw OptimizationRefused(refusal);
+}
+
+[[noreturn]] void refuseInput(RefusalReason reason, std::size_t input, double figure) {
+    Refusal refusal;
+    refusal.reason = reason;
+    refusal.input = input;
+    refusal.figures = {figure, 0};
+    throw OptimizationRefused(refusal);
+}
+
+[[noreturn]] void refuseSetting(Setting setting, double value, double count = 0) {
+    Refusal refusal;
+    refusal.reason = RefusalReason::SettingOutOfRange;
+    refusal.setting = setting;
+    refusal.figures = {value, count};
+    throw OptimizationRefused(refusal);
+}
+
+void requireAbove(Setting setting, double value, double bound) {
+    if (!std::isfinite(value) || !(value > bound)) {
+        refuseSetting(setting, value);
+    }
+}
+
+void requireAtLeast(Setting setting, double value, double bound) {
+    if (!std::isfinite(value) || !(value >= bound)) {
+        refuseSetting(setting, value);
+    }
+}
+
+}  // namespace
+
+void checkSetUp(const HydraulicsInputs& in) {
+    for (std::size_t i = 0; i < kInputQuantities.size(); ++i) {
+        if (!std::isfinite(in.*kInputQuantities[i].member)) {
+            refuseInput(RefusalReason::InputNotFinite, i, 0);
+        }
+    }
+    if (!(in.flowRate > 0)) {
+        refuse(RefusalReason::FlowRateNotPositive, in.flowRate);
+    }
+    if (!(in.mudDensity > 0)) {
+        refuse(RefusalReason::DensityNotPositive, in.mudDensity);
+    }
+    if (!(in.holeDiameter > in.pipeDiameter)) {
+        refuse(RefusalReason::HoleNotWiderThanPipe, in.holeDiameter, in.pipeDiameter);
+    }
+    if (!(in.holeDiameter > in.collarDiameter)) {
+        refuse(RefusalReason::HoleNotWiderThanCollar, in.holeDiameter, in.collarDiameter);
+    }
+    for (const auto length : {&HydraulicsInputs::pipeLength, &HydraulicsInputs::collarLength}) {
+        if (in.*length < 0) {
+            const auto input = length == &HydraulicsInputs::pipeLength ? 8 : 9;
+            refuseInput(RefusalReason::LengthNegative, input, in.*length);
+        }
+    }
+}
+
+void checkLimits(const OptimizationLimits& limits) {
+    requireAbove(Setting::MaxPressure, limits.maxPressure, 0);
+    requireAtLeast(Setting::MaxPower, limits.maxPower, 0);
+    requireAtLeast(Setting::MaxFlow, limits.maxFlow, 0);
+    requireAtLeast(Setting::MinAnnularVelocity, limits.minAnnularVelocity, 0);
+    requireAtLeast(Setting::MaxEquivalentDensity, limits.maxEquivalentDensity, 0);
+    requireAtLeast(Setting::VerticalDepth, limits.verticalDepth, 0);
+    requireAbove(Setting::LossExponent, limits.lossExponent, 0);
+    if (limits.nozzleCount < 1 || limits.nozzleCount > kMaxNozzleCount) {
+        refuseSetting(Setting::NozzleCount, limits.nozzleCount);
+    }
+    if (limits.spread && *limits.spread < 0) {
+        refuseSetting(Setting::Spread, *limits.spread);
+    }
+    if (limits.topCount < 1) {
+        refuseSetting(Setting::TopCount, limits.topCount);
+    }
+    const auto& sizes = limits.series.diametersMm;
+    const auto count = static_cast<double>(sizes.size());
+    const bool labelled =
+        !limits.series.inInches() || limits.series.thirtySecondsInch.size() == sizes.size();
+    if (sizes.empty() || sizes.size() > kMaxSeriesSizes || !labelled) {
+        refuseSetting(Setting::SeriesSizes, 0, count);
+    }
+    for (std::size_t i = 0; i < sizes.size(); ++i) {
+        // Smallest first, each once: a set's steps are then its sizes' order.
+        const bool ordered = i == 0 || sizes[i] > sizes[i - 1];
+        if (!std::isfinite(sizes[i]) || !(sizes[i] > 0) || !ordered) {
+            refuseSetting(Setting::SeriesSizes, sizes[i], count);
+        }
+    }
+}
+
+void checkPoints(int points) {
+    if (points < 2 || points > kMaxFlowRangePoints) {
+        refuseSetting(Setting::Points, points);
+    }
+}
+
+}  // namespace bithydraulics::optimize

@@ -1,0 +1,152 @@
+#include "window/paste_cells.h"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QToolTip>
+#include <algorithm>
+#include <memory>
+
+#include "window/field_editing.h"
+
+namespace bithydraulics {
+namespace {
+
+bool isSeparator(QChar c) {
+    return c == '\t' || c == '\n' || c == '\r';
+}
+
+bool holdsSeparator(const QString& text) {
+    return std::any_of(text.begin(), text.end(), isSeparator);
+}
+
+QString clipboardText(QClipboard::Mode mode = QClipboard::Clipboard) {
+    return QGuiApplication::clipboard()->text(mode);
+}
+
+// Tells the user, by `field`, how many cells found no field.
+void noteLeftOut(QLineEdit& field, qsizetype leftOut) {
+    QToolTip::showText(field.mapToGlobal(QPoint(0, field.height())),
+                       QStringLiteral("另有 %1 格超出最后一个输入栏，未粘贴").arg(leftOut), &field);
+}
+
+}  // namespace
+
+QStringList pastedCells(const QString& text) {
+    QString rows = text;
+    if (rows.endsWith(QStringLiteral("\r\n"))) {
+        rows.chop(2);
+    } else if (rows.endsWith('\n') || rows.endsWith('\r')) {
+        rows.chop(1);
+    }
+    QStringList cells;
+    QString cell;
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        if (!isSeparator(rows[i])) {
+            cell += rows[i];
+            continue;
+        }
+        if (rows[i] == '\r' && i + 1 < rows.size() && rows[i + 1] == '\n') {
+            ++i;  // CRLF ends one row
+        }
+        cells << cell;
+        cell.clear();
+    }
+    cells << cell;
+    return cells;
+}
+
+PasteCells::PasteCells(std::span<QLineEdit* const> inputs, QObject* parent)
+    : QObject(parent), inputs_(inputs.begin(), inputs.end()) {
+    for (QLineEdit* field : inputs_) {
+        field->installEventFilter(this);
+    }
+}
+
+int PasteCells::fill(int first, const QString& text) {
+    const QStringList cells = pastedCells(text);
+    const auto available = static_cast<qsizetype>(inputs_.size()) - first;
+    const qsizetype filled = std::min(cells.size(), available);
+    for (qsizetype i = 0; i < filled; ++i) {
+        replaceTextAsEdit(*inputs_[static_cast<std::size_t>(first + i)], cells[i]);
+    }
+    if (cells.size() > filled && filled > 0) {
+        noteLeftOut(*inputs_.back(), cells.size() - filled);
+    }
+    return static_cast<int>(filled);
+}
+
+void PasteCells::pasteInto(QLineEdit& field, const QString& text) {
+    if (!holdsSeparator(text)) {
+        field.insert(text);
+        return;
+    }
+    const QStringList cells = pastedCells(text);
+    if (cells.size() == 1) {
+        field.insert(cells.front());
+    } else {
+        fill(indexOf(field), text);
+    }
+}
+
+int PasteCells::indexOf(const QLineEdit& field) const {
+    const auto found = std::find(inputs_.begin(), inputs_.end(), &field);
+    return static_cast<int>(found - inputs_.begin());
+}
+
+bool PasteCells::eventFilter(QObject* watched, QEvent* event) {
+    auto* field = qobject_cast<QLineEdit*>(watched);
+    if (field == nullptr || field->isReadOnly()) {
+        return false;
+    }
+    switch (event->type()) {
+        case QEvent::KeyPress:
+            if (static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste) &&
+                holdsSeparator(clipboardText())) {
+                pasteInto(*field, clipboardText());
+                return true;
+            }
+            return false;
+        case QEvent::MouseButtonRelease:
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton &&
+                QGuiApplication::clipboard()->supportsSelection() &&
+                holdsSeparator(clipboardText(QClipboard::Selection))) {
+                field->deselect();
+                pasteInto(*field, clipboardText(QClipboard::Selection));
+                return true;
+            }
+            return false;
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(event);
+            if (drop->mimeData()->hasText() && holdsSeparator(drop->mimeData()->text())) {
+                pasteInto(*field, drop->mimeData()->text());
+                drop->acceptProposedAction();
+                return true;
+            }
+            return false;
+        }
+        case QEvent::ContextMenu: {
+            // The field's own menu. Its Paste is the one command that can bring a tab or a line
+            // break into a field, so a field holding one afterwards has just pasted cells: that
+            // paste is taken back and done as here.
+            const QPointer<QLineEdit> guard(field);
+            const std::unique_ptr<QMenu> menu(field->createStandardContextMenu());
+            menu->exec(static_cast<QContextMenuEvent*>(event)->globalPos());
+            if (guard != nullptr && holdsSeparator(field->text())) {
+                field->undo();
+                pasteInto(*field, clipboardText());
+            }
+            return true;
+        }
+        default:
+            return false;
+    }
+}
+
+}  // namespace bithydraulics

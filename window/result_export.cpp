@@ -1,0 +1,70 @@
+#include "window/result_export.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLineEdit>
+
+#include "calc/compute_command.h"
+#include "window/case_file.h"
+#include "window/hydraulics_form.h"
+#include "window/quantity_captions.h"
+#include "window/user_dialogs.h"
+#include "window/window_memory.h"
+
+namespace bithydraulics {
+namespace {
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A cell of a tab-separated table holds neither tabs nor line breaks.
+QString tableCell(QString text) {
+    for (QChar& c : text) {
+        if (c == '\t' || c == '\n' || c == '\r') {
+            c = ' ';
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
+QList<QStringList> fieldTable(const HydraulicsForm& form) {
+    QList<QStringList> rows{
+        {QStringLiteral("项目"), QStringLiteral("数值"), QStringLiteral("单位")}};
+    for (int i = 0; i < kFieldCount; ++i) {
+        rows << QStringList{fromUtf8(fieldCaption(i)), form.field(i)->text(),
+                            fromUtf8(fieldUnit(i))};
+    }
+    return rows;
+}
+
+void ResultExport::copyToClipboard() {
+    QString text;
+    for (const QStringList& row : fieldTable(form_)) {
+        QStringList cells;
+        for (const QString& cell : row) {
+            cells << tableCell(cell);
+        }
+        text += cells.join('\t') + '\n';
+    }
+    QGuiApplication::clipboard()->setText(text);
+}
+
+void ResultExport::exportToFile() {
+    const QString path =
+        dialogs_.fileToSave(form_, QStringLiteral("导出结果"),
+                            QDir(memory_.lastFolder()).filePath(QStringLiteral("结果.csv")),
+                            QStringLiteral("CSV 文件 (*.csv)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    memory_.rememberFolderOf(path);
+    if (const QString problem = writeCsvFile(path, fieldTable(form_)); !problem.isEmpty()) {
+        dialogs_.error(form_, problem);
+    }
+}
+
+}  // namespace bithydraulics

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+class QSettings;
+class QWidget;
+
+namespace bithydraulics {
+
+// What the window keeps between runs in the user's settings: the folder of the last case file
+// or export, and where the window stood. The figures are not kept: every run opens with the
+// defaults.
+class WindowMemory {
+  public:
+    // Without settings nothing is kept.
+    explicit WindowMemory(QSettings* settings) : settings_(settings) {}
+
+    // The folder last used, or the user's home folder.
+    QString lastFolder() const;
+    void rememberFolderOf(const QString& filePath);
+
+    // Moves `window` to where it last stood, if that is still on a screen.
+    void restorePosition(QWidget& window) const;
+    void rememberPosition(const QWidget& window);
+
+  private:
+    QSettings* settings_;
+};
+
+}  // namespace bithydraulics

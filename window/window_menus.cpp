@@ -1,0 +1,39 @@
+#include "window/window_menus.h"
+
+#include <QApplication>
+#include <QLineEdit>
+
+#include "window/hydraulics_form.h"
+
+namespace bithydraulics {
+
+WindowMenus::WindowMenus(HydraulicsForm& form, UserDialogs& dialogs, WindowMemory& memory)
+    : form_(form), cases_(form, dialogs, memory), results_(form, dialogs, memory), guide_(form) {}
+
+std::vector<Menu> WindowMenus::menus() {
+    using Keys = QKeySequence;
+    return {
+        {"文件(&F)",
+         {
+             {"打开算例(&O)…", Keys(Qt::CTRL | Qt::Key_O), [this] { cases_.open(); }},
+             {"保存算例(&S)…", Keys(Qt::CTRL | Qt::Key_S), [this] { cases_.save(); }},
+             {"导出结果(&E)…", Keys(), [this] { results_.exportToFile(); }},
+             menuSeparator(),
+             {"退出(&X)", Keys(Qt::CTRL | Qt::Key_Q), [this] { form_.exitProgram(); }},
+         }},
+        {"编辑(&E)",
+         {
+             {"复制结果(&C)", Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+              [this] { results_.copyToClipboard(); }},
+             {"粘贴算例(&P)", Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_V),
+              [this] { form_.pasteCase(); }},
+         }},
+        {"帮助(&H)",
+         {
+             {"使用说明(&H)", Keys(Qt::Key_F1), [this] { guide_.showGuide(); }},
+             {"关于(&A)", Keys(), [this] { guide_.showAbout(); }},
+         }},
+    };
+}
+
+}  // namespace bithydraulics
