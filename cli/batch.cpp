@@ -2,10 +2,7 @@
 
 #include <algorithm>
 #include <istream>
-#include <map>
 #include <optional>
-
-#include <CLI/CLI.hpp>
 
 #include "cli/case/names.h"
 #include "cli/case_rows.h"
@@ -228,27 +225,20 @@ CLI::App* declareBatch(CLI::App& program, Options& options) {
                      "given one text for every row, in place of their column or as a column of "
                      "their own; e.g. sections.csv mudDensity=1.3")
         ->type_name("NAME=TEXT");
-    const std::map<std::string, InputFormat> inputs{{"csv", InputFormat::Csv},
-                                                    {"jsonl", InputFormat::JsonLines}};
-    batch
-        ->add_option("--input", options.input,
-                     "csv (the default: RFC 4180, a header row of input names in any order and "
-                     "any subset, then one case per row) or jsonl (one JSON object per line, keys "
-                     "input names, values strings or numbers); e.g. --input jsonl")
-        ->transform(CLI::CheckedTransformer(inputs).description(""))
-        ->type_name("csv|jsonl");
-    const std::map<std::string, Encoding> encodings{{"utf-8", Encoding::Utf8},
-                                                    {"gb18030", Encoding::Gb18030},
-                                                    {"gbk", Encoding::Gb18030},
-                                                    {"utf-16", Encoding::Utf16}};
-    batch
-        ->add_option("--encoding", options.read.encoding,
-                     "The encoding of input without a byte-order mark: utf-8 (the default), "
-                     "gb18030 (CSV as Chinese spreadsheets save it by default; gbk too) or "
-                     "utf-16; a UTF-8 or UTF-16 byte-order mark names its own; e.g. "
-                     "--encoding gb18030")
-        ->transform(CLI::CheckedTransformer(encodings, CLI::ignore_case).description(""))
-        ->type_name("utf-8|gb18030|utf-16");
+    addChoice(*batch, "--input", options.input,
+              {{"csv", InputFormat::Csv}, {"jsonl", InputFormat::JsonLines}}, "csv|jsonl",
+              "csv (the default: RFC 4180, a header row of input names in any order and any "
+              "subset, then one case per row) or jsonl (one JSON object per line, keys input "
+              "names, values strings or numbers); e.g. --input jsonl");
+    addChoice(*batch, "--encoding", options.read.encoding,
+              {{"utf-8", Encoding::Utf8},
+               {"gb18030", Encoding::Gb18030},
+               {"gbk", Encoding::Gb18030},
+               {"utf-16", Encoding::Utf16}},
+              "utf-8|gb18030|utf-16",
+              "The encoding of input without a byte-order mark: utf-8 (the default), gb18030 "
+              "(CSV as Chinese spreadsheets save it by default; gbk too) or utf-16; a UTF-8 or "
+              "UTF-16 byte-order mark names its own; e.g. --encoding gb18030");
     batch
         ->add_option("--pass", options.passColumns,
                      "An extra input column, such as a well or section label, carried through "

@@ -1,9 +1,6 @@
 #include "cli/command.h"
 
-#include <map>
 #include <ostream>
-
-#include <CLI/CLI.hpp>
 
 namespace bithydraulics::cli {
 
@@ -18,15 +15,13 @@ void addCaseOptions(CLI::App& command, Options& options) {
 }
 
 void addRowOptions(CLI::App& command, Options& options) {
-    const std::map<std::string, RowFormat> formats{
-        {"csv", RowFormat::Csv}, {"jsonl", RowFormat::JsonLines}, {"table", RowFormat::Table}};
-    command
-        .add_option("--format", options.write.format,
-                    "csv (the default), jsonl or table; each row holds its inputs as given, the "
-                    "nine results, fault and faultQuantity; a table cuts cells at 40 columns with "
-                    "…; e.g. --format table")
-        ->transform(CLI::CheckedTransformer(formats).description(""))
-        ->type_name("csv|jsonl|table");
+    addChoice(
+        command, "--format", options.write.format,
+        {{"csv", RowFormat::Csv}, {"jsonl", RowFormat::JsonLines}, {"table", RowFormat::Table}},
+        "csv|jsonl|table",
+        "csv (the default), jsonl or table; each row holds its inputs as given, the nine "
+        "results, fault and faultQuantity; a table cuts cells at 40 columns with …; e.g. "
+        "--format table");
     const std::map<std::string, std::string> separators{
         {",", ","}, {";", ";"}, {"tab", "\t"}, {"\t", "\t"}};
     command

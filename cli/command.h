@@ -1,16 +1,15 @@
 #pragma once
 
 #include <iosfwd>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include <CLI/CLI.hpp>
+
 #include "cli/io/formats.h"
 #include "platform/version.h"
-
-namespace CLI {
-class App;
-}
 
 // What every command of the command-line companion is given: the options record and the streams.
 // A command lives in a file of its own with two functions, one declaring its arguments and options
@@ -44,6 +43,17 @@ struct Streams {
     OutputBuffer& out;
     std::ostream& err;  // one line per error or warning
 };
+
+// An option taking one of the names in `choices`, in any case, and storing the value paired with
+// it in `target`; the help shows `names`, such as "csv|jsonl|table".
+template <typename T>
+CLI::Option* addChoice(CLI::App& command, const std::string& option, T& target,
+                       const std::map<std::string, T>& choices, const std::string& names,
+                       const std::string& help) {
+    return command.add_option(option, target, help)
+        ->transform(CLI::CheckedTransformer(choices, CLI::ignore_case).description(""))
+        ->type_name(names);
+}
 
 // The options every command takes: --full and --strict.
 void addCaseOptions(CLI::App& command, Options& options);

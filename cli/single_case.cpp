@@ -1,9 +1,6 @@
 #include "cli/single_case.h"
 
 #include <array>
-#include <map>
-
-#include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
 #include "cli/case/case_computer.h"
@@ -62,15 +59,10 @@ CLI::App* declareSingleCase(CLI::App& program, Options& options) {
                     "its field; inputs not given keep their default text; e.g. flowRate=32 or "
                     "排量=32L/s")
         ->type_name("");
-    const std::map<std::string, CaseFormat> formats{{"table", CaseFormat::Table},
-                                                    {"json", CaseFormat::Json}};
-    program
-        .add_option("--format", options.caseFormat,
-                    "table (the default: each result's name, caption, display text and unit) or "
-                    "json (one object: inputs as texts, results as display texts); e.g. "
-                    "--format json")
-        ->transform(CLI::CheckedTransformer(formats).description(""))
-        ->type_name("table|json");
+    addChoice(program, "--format", options.caseFormat,
+              {{"table", CaseFormat::Table}, {"json", CaseFormat::Json}}, "table|json",
+              "table (the default: each result's name, caption, display text and unit) or json "
+              "(one object: inputs as texts, results as display texts); e.g. --format json");
     addCaseOptions(program, options);
     return &program;
 }
