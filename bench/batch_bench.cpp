@@ -1,7 +1,9 @@
 // The batch benchmark: generated rows through `bit-hydraulics-cli batch` to /dev/null, its rows
 // per second and peak memory, beside the floor: the compute command alone on the same rows in
 // this process (texts into an in-memory field array, runComputeCommand), with no reading or
-// writing. Usage: batch_bench [ROWS [WORK_DIR]]; the program path is built in.
+// writing. The rows come in two kinds: with a well label carried through by --pass, and as a
+// spreadsheet exports them (the eleven plain figures, CRLF line ends, nothing else).
+// Usage: batch_bench [ROWS [WORK_DIR]]; the program path is built in.
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -31,14 +33,20 @@ using Clock = std::chrono::steady_clock;
 // seed gives the same rows.
 class RowGenerator {
   public:
-    // Appends row `index` to `text`, a line ending in LF.
-    void appendRow(std::string& text, std::size_t index) {
+    // Appends row `index` to `text`: with the well label a line ending in LF; as a spreadsheet
+    // writes it, the figures alone ending in CRLF.
+    void appendRow(std::string& text, std::size_t index, bool spreadsheet = false) {
         char line[160];
-        const int length = std::snprintf(
-            line, sizeof line, "%u,%u,%u,%u.%u,1.%02u,216,127,165,%u,180,%u.%u,W%zu\n",
-            10 + next(11), 10 + next(11), next(3) * 7, 20 + next(20), next(10), next(61),
-            1000 + next(2000), 10 + next(10), next(10), index % 100);
+        const int length =
+            std::snprintf(line, sizeof line, "%u,%u,%u,%u.%u,1.%02u,216,127,165,%u,180,%u.%u",
+                          10 + next(11), 10 + next(11), next(3) * 7, 20 + next(20), next(10),
+                          next(61), 1000 + next(2000), 10 + next(10), next(10));
         text.append(line, static_cast<std::size_t>(length));
+        if (spreadsheet) {
+            text += "\r\n";
+        } else {
+            text += ",W" + std::to_string(index % 100) + "\n";
+        }
     }
 
   private:
@@ -52,16 +60,16 @@ class RowGenerator {
 
 constexpr std::string_view kHeader =
     "nozzleDiameter1,nozzleDiameter2,nozzleDiameter3,flowRate,mudDensity,holeDiameter,"
-    "pipeDiameter,collarDiameter,pipeLength,collarLength,pumpPressure,well\n";
+    "pipeDiameter,collarDiameter,pipeLength,collarLength,pumpPressure";
 
 // Writes `count` rows under the header, a block at a time, so this process stays small.
-void writeInput(const std::string& path, std::size_t count) {
+void writeInput(const std::string& path, std::size_t count, bool spreadsheet) {
     std::ofstream out(path, std::ios::binary);
-    out << kHeader;
+    out << kHeader << (spreadsheet ? "\r\n" : ",well\n");
     RowGenerator generator;
     std::string block;
     for (std::size_t i = 0; i < count; ++i) {
-        generator.appendRow(block, i);
+        generator.appendRow(block, i, spreadsheet);
         if (block.size() > (1 << 16) || i + 1 == count) {
             out.write(block.data(), static_cast<std::streamsize>(block.size()));
             block.clear();
@@ -98,10 +106,13 @@ struct Run {
 
 // Runs the program on `input` with its output to /dev/null; wall time and peak resident memory.
 // (The child's peak counts this process's own at the time of the spawn, which is kept small.)
-Run runBatch(const std::string& input) {
+Run runBatch(const std::string& input, bool spreadsheet) {
     const std::string program = BH_CLI_PATH;
-    std::vector<const char*> argv{program.c_str(), "batch", input.c_str(),
-                                  "--pass",        "well",  nullptr};
+    std::vector<const char*> argv{program.c_str(), "batch", input.c_str()};
+    if (!spreadsheet) {
+        argv.insert(argv.end(), {"--pass", "well"});
+    }
+    argv.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
@@ -157,18 +168,23 @@ int main(int argc, char** argv) {
 
     std::printf("%-44s %10s %14s %12s\n", "", "seconds", "rows/s", "peak MB");
     double batchSeconds = 0;
-    for (const std::size_t size : {count / 10, count}) {
-        const std::string input = workDir + "/batch_bench_" + std::to_string(size) + ".csv";
-        writeInput(input, size);
-        const Run run = runBatch(input);
-        std::remove(input.c_str());
-        if (run.status != 0) {
-            std::printf("bit-hydraulics-cli batch ended with status %d\n", run.status);
-            return 1;
+    for (const bool spreadsheet : {false, true}) {
+        for (const std::size_t size : {count / 10, count}) {
+            const std::string input = workDir + "/batch_bench_" + std::to_string(size) + ".csv";
+            writeInput(input, size, spreadsheet);
+            const Run run = runBatch(input, spreadsheet);
+            std::remove(input.c_str());
+            if (run.status != 0) {
+                std::printf("bit-hydraulics-cli batch ended with status %d\n", run.status);
+                return 1;
+            }
+            std::printf("batch, %8zu %s rows, to /dev/null %10.3f %14.0f %12.1f\n", size,
+                        spreadsheet ? "spreadsheet" : "labelled   ", run.seconds,
+                        static_cast<double>(size) / run.seconds, run.peakMegabytes);
+            if (!spreadsheet) {
+                batchSeconds = run.seconds;
+            }
         }
-        std::printf("batch, %8zu rows, to /dev/null          %10.3f %14.0f %12.1f\n", size,
-                    run.seconds, static_cast<double>(size) / run.seconds, run.peakMegabytes);
-        batchSeconds = run.seconds;
     }
     const double floor = runFloor(count);
     std::printf("floor, %8zu rows, compute command alone  %10.3f %14.0f\n", count, floor,

@@ -5,11 +5,12 @@
 #include <string_view>
 
 #include "calc/hydraulics.h"
+#include "calc/quantities.h"
 
 namespace bithydraulics {
 
 inline constexpr int kFieldCount = 20;
-inline constexpr int kInputFieldCount = 11;  // fields 0..10
+inline constexpr int kInputFieldCount = static_cast<int>(kInputCount);  // fields 0..10
 inline constexpr int kFirstResultField = 11;
 inline constexpr int kResultFieldCount = 9;  // fields 11..19
 

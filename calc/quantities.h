@@ -20,7 +20,10 @@ struct InputQuantity {
     double HydraulicsInputs::*member;
 };
 
-inline constexpr std::array<InputQuantity, 11> kInputQuantities{{
+// The number of inputs, which every count of input fields and columns takes from here.
+inline constexpr std::size_t kInputCount = 11;
+
+inline constexpr std::array<InputQuantity, kInputCount> kInputQuantities{{
     {"nozzleDiameter1", "1#喷嘴直径", "mm", "15", &HydraulicsInputs::nozzleDiameter1},
     {"nozzleDiameter2", "2#喷嘴直径", "mm", "16", &HydraulicsInputs::nozzleDiameter2},
     {"nozzleDiameter3", "3#喷嘴直径", "mm", "0", &HydraulicsInputs::nozzleDiameter3},
@@ -73,6 +76,7 @@ inline constexpr std::array<ResultQuantity, 9> kDisplayedResults{{
 
 // The one result that is computed but not displayed.
 inline constexpr std::string_view kNozzleAreaName = "nozzleArea";
+inline constexpr std::string_view kNozzleAreaCaption = "喷嘴面积";
 inline constexpr std::string_view kNozzleAreaUnit = "mm²";
 
 // The input whose field name or caption is `nameOrCaption`, if any.

@@ -1,172 +1,288 @@
 #include "cli/batch.h"
 
 #include <algorithm>
-#include <memory>
+#include <istream>
 #include <optional>
 
-#include "cli/case_computer.h"
-#include "cli/cli_errors.h"
-#include "cli/csv_reader.h"
-#include "cli/jsonl_reader.h"
-#include "cli/names.h"
+#include "cli/case/names.h"
+#include "cli/case_rows.h"
+#include "cli/io/csv_reader.h"
+#include "cli/io/errors.h"
+#include "cli/io/file_input.h"
+#include "cli/io/jsonl_reader.h"
+#include "cli/io/plain_figure.h"
 
 namespace bithydraulics::cli {
 namespace {
 
-// Computes each case and writes its row; counts the rows that faulted.
-class RowSink {
+// The cells that were not plain figures and were read as the window reads them, for one warning;
+// none with --strict, which faults them.
+class LenientCells {
   public:
-    RowSink(OutputLayout layout, OutputBuffer& out, const BatchSettings& settings)
-        : writer_(makeRowWriter(settings.format, std::move(layout), out)),
-          strict_(settings.strict) {
-        writer_->writeHeader();
-    }
+    explicit LenientCells(bool strict) : strict_(strict) {}
 
-    void write(const InputTexts& texts, GivenInputs given,
-               std::span<const std::string_view> cells) {
-        const CaseResult& result = computer_.compute(texts, given, strict_);
-        if (!result.computed()) {
-            ++faulted_;
+    // `where` says where the cell stands, for the first.
+    void check(std::string_view text, bool plain, const auto& where) {
+        if (!strict_ && !plain && count_++ == 0) {
+            first_ = where() + " '" + std::string(text.substr(0, 40)) + "'";
         }
-        writer_->writeRow(cells, result);
     }
 
-    int finish() {
-        writer_->finish();
-        return faulted_ == 0 ? kExitComputed : kExitFaulted;
-    }
-
-    // Runs `readRows`, making sure the rows before any error are written before it is reported.
-    template <typename ReadRows>
-    int run(ReadRows&& readRows) {
-        try {
-            readRows();
-        } catch (...) {
-            writer_->finish();
-            throw;
+    void warn(std::ostream& err) const {
+        if (count_ > 0) {
+            cli::warn(err, std::to_string(count_) + (count_ == 1 ? " cell was" : " cells were") +
+                               " not a plain figure and read as the window reads it (an empty "
+                               "cell as 0, 1,820 as 1), the first on " +
+                               first_ + "; give --strict to fault such rows instead");
         }
-        return finish();
     }
 
   private:
-    std::unique_ptr<RowWriter> writer_;
-    CaseComputer computer_;
     bool strict_;
-    std::uint64_t faulted_ = 0;
+    std::uint64_t count_ = 0;
+    std::string first_;
 };
 
-int runCsv(std::istream& in, OutputBuffer& out, const BatchSettings& settings) {
-    const ColumnNames names(settings.passColumns);
-    CsvReader reader(in);
-    if (!reader.next()) {
-        throw InputError(1,
-                         "no header row; the first line names the columns, e.g. "
-                         "flowRate,mudDensity");
-    }
+// An output column of a CSV batch that takes its text from a cell of each row.
+struct Source {
+    std::size_t output;
+    std::size_t cell;
+    std::optional<std::size_t> input;  // the input it feeds; none for a --pass column
+};
 
-    // Each column's slot, from the header; every --pass column must be there.
-    OutputLayout layout;
-    layout.full = settings.full;
-    std::vector<std::size_t> slots;
-    std::vector<std::optional<std::string_view>> namedAs(names.slotCount());
-    for (const std::string_view header : reader.cells()) {
-        const std::optional<std::size_t> slot = names.slotOf(header);
-        if (!slot) {
-            throw InputError(reader.line(), names.unknownMessage(header));
-        }
-        if (namedAs[*slot]) {
-            throw InputError(reader.line(), names.repeatedMessage(*slot, *namedAs[*slot], header));
-        }
-        namedAs[*slot] = header;
-        slots.push_back(*slot);
-        layout.inputColumns.push_back({std::string(header), *slot < kInputCount
-                                                                ? std::optional<std::size_t>(*slot)
-                                                                : std::nullopt});
-    }
-    for (std::size_t j = 0; j < names.passColumns().size(); ++j) {
-        if (!namedAs[kInputCount + j]) {
-            throw InputError(reader.line(), "column '" + names.passColumns()[j] +
-                                                "' declared with --pass is not in the header");
-        }
-    }
-    GivenInputs given;
-    for (const std::size_t slot : slots) {
-        if (slot < kInputCount) {
-            given.set(slot);
-        }
-    }
+class Batch {
+  public:
+    Batch(const Options& options, Streams& streams, const std::vector<std::string>& overrides)
+        : options_(options),
+          streams_(streams),
+          names_(options.passColumns, options.ignoreResults),
+          fixed_(parseAssignments(overrides)),
+          lenient_(options.strict) {}
 
-    RowSink sink(std::move(layout), out, settings);
-    return sink.run([&] {
+    int readCsv(std::istream& in) {
+        CsvTable table(in, options_.read);
+        std::vector<std::string_view> namedAs(names_.slotCount());
+        std::vector<InputColumn> columns;
+        std::vector<std::string_view> fixedCells;  // of the output columns: NAME=TEXT or none
+        std::vector<Source> sources;
         InputTexts texts = defaultInputTexts();
-        while (reader.next()) {
-            const std::span<const std::string_view> cells = reader.cells();
-            if (cells.size() != slots.size()) {
-                throw InputError(reader.line(), std::to_string(cells.size()) +
-                                                    " cells where the header has " +
-                                                    std::to_string(slots.size()));
+        GivenInputs given;
+        for (const CsvTable::Column& column : table.columns()) {
+            const std::optional<std::size_t> slot = resolve(table, column, namedAs);
+            if (!slot) {
+                continue;
             }
-            for (std::size_t c = 0; c < cells.size(); ++c) {
-                if (slots[c] < kInputCount) {
-                    texts[slots[c]] = cells[c];
-                }
+            const std::optional<std::size_t> input = *slot < kInputCount ? slot : std::nullopt;
+            const std::optional<std::string_view> fixed = input ? fixedText(*input) : std::nullopt;
+            columns.push_back({column.name, input});
+            fixedCells.push_back(fixed.value_or(std::string_view{}));
+            if (!fixed) {
+                sources.push_back({columns.size() - 1, column.index, input});
             }
-            sink.write(texts, given, cells);
+            if (input) {
+                given.set(*input);
+            }
         }
-    });
-}
-
-int runJsonLines(std::istream& in, OutputBuffer& out, const BatchSettings& settings) {
-    const ColumnNames names(settings.passColumns);
-    OutputLayout layout;
-    layout.full = settings.full;
-    for (std::size_t i = 0; i < kInputCount; ++i) {
-        layout.inputColumns.push_back({std::string(kInputQuantities[i].name), i});
-    }
-    for (const std::string& pass : names.passColumns()) {
-        layout.inputColumns.push_back({pass, std::nullopt});
-    }
-
-    JsonLinesReader reader(in);
-    RowSink sink(std::move(layout), out, settings);
-    return sink.run([&] {
-        const InputTexts defaults = defaultInputTexts();
-        std::vector<std::string_view> cells(names.slotCount());
-        std::vector<std::optional<std::string_view>> namedAs(names.slotCount());
-        while (reader.next()) {
-            std::copy(defaults.begin(), defaults.end(), cells.begin());
-            std::fill(cells.begin() + kInputCount, cells.end(), std::string_view{});
-            std::fill(namedAs.begin(), namedAs.end(), std::nullopt);
-            GivenInputs given;
-            for (const JsonMember& member : reader.members()) {
-                const std::optional<std::size_t> slot = names.slotOf(member.key);
-                if (!slot) {
-                    throw InputError(reader.line(), names.unknownMessage(member.key));
-                }
-                if (namedAs[*slot]) {
-                    throw InputError(reader.line(),
-                                     names.repeatedMessage(*slot, *namedAs[*slot], member.key));
-                }
-                namedAs[*slot] = member.key;
-                cells[*slot] = member.text;
-                if (*slot < kInputCount) {
-                    given.set(*slot);
-                }
+        for (const std::string& pass : names_.passColumns()) {
+            if (std::find(namedAs.begin(), namedAs.end(), pass) == namedAs.end()) {
+                throw InputError(table.headerLine(),
+                                 "column '" + pass + "' declared with --pass is not in the header");
             }
+        }
+        for (const Assignment& assignment : fixed_) {
+            texts[assignment.input] = assignment.text;
+            given.set(assignment.input);
+            if (namedAs[assignment.input].empty()) {
+                columns.push_back({assignment.name, assignment.input});
+                fixedCells.push_back(assignment.text);
+            }
+        }
+
+        CaseRows rows(columns, options_, streams_.out);
+        const std::span<std::string_view> cells = rows.cells();
+        std::copy(fixedCells.begin(), fixedCells.end(), cells.begin());
+        return finish(rows.run([&] {
+            while (table.next()) {
+                const std::span<const std::string_view> row = table.cells();
+                for (const Source& source : sources) {
+                    const std::string_view cell = cells[source.output] = row[source.cell];
+                    if (source.input) {
+                        texts[*source.input] = cell;
+                        lenient_.check(cell, table.isPlainFigure(source.cell), [&] {
+                            return "line " + std::to_string(table.line()) + ", column " +
+                                   std::to_string(source.cell + 1) + " (" +
+                                   columns[source.output].name + ")";
+                        });
+                    }
+                }
+                rows.write(texts, given);
+            }
+        }));
+    }
+
+    int readJsonLines(std::istream& in) {
+        std::vector<InputColumn> columns;
+        std::vector<std::string_view> base(names_.slotCount());
+        GivenInputs fixedGiven;
+        for (std::size_t i = 0; i < kInputCount; ++i) {
+            columns.push_back({std::string(kInputQuantities[i].name), i});
+            base[i] = fixedText(i).value_or(kInputQuantities[i].defaultText);
+            fixedGiven.set(i, fixedText(i).has_value());
+        }
+        for (const std::string& pass : names_.passColumns()) {
+            columns.push_back({pass, std::nullopt});
+        }
+
+        JsonLinesReader reader(in, options_.read.encoding);
+        CaseRows rows(columns, options_, streams_.out);
+        const std::span<std::string_view> cells = rows.cells();
+        return finish(rows.run([&] {
+            std::vector<std::string_view> namedAs(base.size());
             InputTexts texts;
-            std::copy(cells.begin(), cells.begin() + kInputCount, texts.begin());
-            sink.write(texts, given, cells);
+            while (reader.next()) {
+                std::copy(base.begin(), base.end(), cells.begin());
+                std::fill(namedAs.begin(), namedAs.end(), std::string_view{});
+                GivenInputs given = fixedGiven;
+                for (const JsonMember& member : reader.members()) {
+                    std::optional<std::size_t> slot;
+                    try {
+                        slot = names_.resolve(member.key, namedAs);
+                    } catch (const UsageError& error) {
+                        throw InputError(reader.line(), error.what());
+                    }
+                    if (!slot || (*slot < kInputCount && fixedGiven[*slot])) {
+                        continue;
+                    }
+                    if (member.null) {
+                        throw InputError(reader.line(), "the value of '" + std::string(member.key) +
+                                                            "' is null, not a string or a number");
+                    }
+                    cells[*slot] = member.text;
+                    if (*slot < kInputCount) {
+                        given.set(*slot);
+                        lenient_.check(member.text, isPlainFigure(member.text), [&] {
+                            return "line " + std::to_string(reader.line()) + " (" +
+                                   std::string(member.key) + ")";
+                        });
+                    }
+                }
+                std::copy_n(cells.begin(), kInputCount, texts.begin());
+                rows.write(texts, given);
+            }
+        }));
+    }
+
+  private:
+    std::optional<std::string_view> fixedText(std::size_t input) const {
+        for (const Assignment& assignment : fixed_) {
+            if (assignment.input == input) {
+                return assignment.text;
+            }
         }
-    });
-}
+        return std::nullopt;
+    }
+
+    // The slot of a header column, none for a result column left out.
+    std::optional<std::size_t> resolve(const CsvTable& table, const CsvTable::Column& column,
+                                       std::vector<std::string_view>& namedAs) const {
+        try {
+            return names_.resolve(column.name, namedAs);
+        } catch (const UsageError& error) {
+            for (const char separator : {';', '\t'}) {
+                if (table.width() == 1 && separator != table.separator() &&
+                    column.name.find(separator) != std::string::npos) {
+                    const std::string shown = separator == ';' ? "';'" : "tab";
+                    table.fail(column.index, "the header looks separated by " + shown +
+                                                 ": use --separator " + shown);
+                }
+            }
+            table.fail(column.index, error.what());
+        }
+    }
+
+    int finish(int status) const {
+        lenient_.warn(streams_.err);
+        return status;
+    }
+
+    const Options& options_;
+    Streams& streams_;
+    ColumnNames names_;
+    std::vector<Assignment> fixed_;
+    LenientCells lenient_;
+};
 
 }  // namespace
 
-int runBatch(std::istream& in, OutputBuffer& out, const BatchSettings& settings) {
-    if (settings.input == InputFormat::JsonLines) {
-        return runJsonLines(in, out, settings);
+CLI::App* declareBatch(CLI::App& program, Options& options) {
+    CLI::App* batch = program.add_subcommand(
+        "batch",
+        "Many cases from FILE or standard input, one output row per input row, streaming; e.g. "
+        "bit-hydraulics-cli batch sections.csv");
+    batch
+        ->add_option("FILE", options.arguments,
+                     "The input file, CSV or JSON Lines (- or none: standard input), and inputs "
+                     "given one text for every row, in place of their column or as a column of "
+                     "their own; e.g. sections.csv mudDensity=1.3")
+        ->type_name("NAME=TEXT");
+    addChoice(*batch, "--input", options.input,
+              {{"csv", InputFormat::Csv}, {"jsonl", InputFormat::JsonLines}}, "csv|jsonl",
+              "csv (the default: RFC 4180, a header row of input names in any order and any "
+              "subset, then one case per row) or jsonl (one JSON object per line, keys input "
+              "names, values strings or numbers); e.g. --input jsonl");
+    addChoice(*batch, "--encoding", options.read.encoding,
+              {{"utf-8", Encoding::Utf8},
+               {"gb18030", Encoding::Gb18030},
+               {"gbk", Encoding::Gb18030},
+               {"utf-16", Encoding::Utf16}},
+              "utf-8|gb18030|utf-16",
+              "The encoding of input without a byte-order mark: utf-8 (the default), gb18030 "
+              "(CSV as Chinese spreadsheets save it by default; gbk too) or utf-16; a UTF-8 or "
+              "UTF-16 byte-order mark names its own; e.g. --encoding gb18030");
+    batch
+        ->add_option("--pass", options.passColumns,
+                     "An extra input column, such as a well or section label, carried through "
+                     "to the output unchanged; give it once for each column; e.g. --pass well "
+                     "--pass section")
+        ->type_name("NAME")
+        ->expected(1)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    batch->add_flag("--ignore-results", options.ignoreResults,
+                    "Leave out result columns of the input (an earlier output fed back) instead "
+                    "of refusing them; e.g. --ignore-results");
+    batch->add_flag("--line-buffered", options.lineBuffered,
+                    "Read and answer one line at a time, writing each row at once, for a script "
+                    "that writes a line and waits for its answer; e.g. --line-buffered");
+    addRowOptions(*batch, options);
+    addCaseOptions(*batch, options);
+    return batch;
+}
+
+int runBatch(const Options& options, Streams& streams) {
+    std::string file = "-";
+    std::vector<std::string> overrides;
+    for (const std::string& argument : options.arguments) {
+        if (argument.find('=') != std::string::npos) {
+            overrides.push_back(argument);
+        } else if (file == "-") {
+            file = argument;
+        } else {
+            throw UsageError("more than one FILE: '" + file + "' and '" + argument + "'");
+        }
     }
-    return runCsv(in, out, settings);
+    Batch batch(options, streams, overrides);
+    std::optional<FileInput> fileInput;
+    std::optional<std::istream> fileStream;
+    if (file != "-") {
+        fileStream.emplace(&fileInput.emplace(file));
+    }
+    std::istream& in = fileStream ? *fileStream : streams.in;
+    try {
+        return options.input == InputFormat::Csv ? batch.readCsv(in) : batch.readJsonLines(in);
+    } catch (const ReadError& error) {
+        throw ReadError("cannot read " + (file == "-" ? "standard input" : "'" + file + "'") +
+                        ": " + error.what());
+    }
 }
 
 }  // namespace bithydraulics::cli

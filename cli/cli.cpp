@@ -1,21 +1,38 @@
 #include "cli/cli.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <optional>
-#include <string>
+#include <unistd.h>
 
+#include <array>
+#include <iostream>
+
+#include <CLI/CLI.hpp>
+
+#include "calc/quantities.h"
 #include "cli/batch.h"
-#include "cli/cli_errors.h"
-#include "cli/names.h"
-#include "cli/options.h"
-#include "cli/output_buffer.h"
+#include "cli/command.h"
+#include "cli/exit_status.h"
+#include "cli/io/errors.h"
+#include "cli/io/file_input.h"
+#include "cli/io/output_buffer.h"
+#include "cli/io/text.h"
 #include "cli/single_case.h"
 #include "cli/sweep.h"
 
 namespace bithydraulics::cli {
 namespace {
+
+// The commands: one case, on the program's own arguments, then the subcommands. A new command
+// is a file of its own with these two functions, and a line here.
+struct CommandEntry {
+    CLI::App* (*declare)(CLI::App& program, Options& options);
+    int (*run)(const Options& options, Streams& streams);
+};
+
+constexpr std::array<CommandEntry, 3> kCommands{{
+    {declareSingleCase, runSingleCase},
+    {declareBatch, runBatch},
+    {declareSweep, runSweep},
+}};
 
 // One line, whatever the message holds: control characters show as escapes.
 std::string oneLine(std::string_view message) {
@@ -34,62 +51,158 @@ std::string oneLine(std::string_view message) {
     return line;
 }
 
-int run(const CommandLine& command, std::istream& in, OutputBuffer& out) {
-    switch (command.mode) {
-        case Mode::SingleCase:
-            return runSingleCase(parseAssignments(command.assignments), out,
-                                 {command.caseFormat, command.full, command.strict});
-        case Mode::Sweep:
-            return runSweep(SweepRange::parse(command.range), parseAssignments(command.assignments),
-                            out, {command.rowFormat, command.full, command.strict});
-        case Mode::Batch:
-            break;
+// `text` and blanks after it to fill `width` columns on a terminal.
+std::string padded(std::string_view text, std::size_t width) {
+    return std::string(text) + std::string(width - std::min(width, displayWidth(text)), ' ');
+}
+
+std::string footer() {
+    std::string text = "\nInputs (field name, caption, unit, default text):\n";
+    for (const InputQuantity& quantity : kInputQuantities) {
+        text += "  " + padded(quantity.name, 17) + padded(quantity.caption, 12) +
+                padded(quantity.unit, 7) + std::string(quantity.defaultText) + "\n";
     }
-    const BatchSettings settings{command.input, command.rowFormat, command.passColumns,
-                                 command.full, command.strict};
-    if (command.file == "-") {
-        return runBatch(in, out, settings);
+    text += "Results:";
+    for (const ResultQuantity& quantity : kDisplayedResults) {
+        text += " " + std::string(quantity.name) +
+                (quantity.name == kDisplayedResults.back().name ? "\n" : ",");
     }
-    std::ifstream file(command.file, std::ios::binary);
-    if (!file) {
-        throw UsageError("cannot open '" + command.file + "': " + std::strerror(errno));
+    return text + R"(
+Faults: a case with no finite result names the fault (division_by_zero, overflow,
+invalid_argument; with --strict also invalid_text) and in faultQuantity the result whose step
+faulted, or the input that could not be read; its results stay empty and a batch goes on.
+
+Batch input:
+  Text is UTF-8, or what a byte-order mark names (UTF-8, UTF-16); --encoding gb18030 or utf-16
+  reads text without one. CSV cells are separated by commas, or by --separator ';' or tab, or
+  by what a first line sep=; names. Blanks around header names are dropped; an empty header cell
+  must have only empty cells below it.
+  Each text is read as the window reads its field: an empty cell reads 0, 1,820 reads 1.
+  batch warns once of the cells that were not plain figures; --strict faults their rows instead.
+  A row, or a JSON line, may hold up to 1 MiB. A malformed row stops the batch with status 2
+  after the rows before it are written. Stopped by Ctrl+C or SIGTERM, the output ends on a
+  whole row. Piped into a program that stops reading, such as head, it ends quietly.
+
+Exit status: 0 every case computed, 1 some cases faulted (every row is still written), 2 a usage
+error, malformed input or a failed read or write.
+
+Examples:
+  bit-hydraulics-cli 排量=32L/s 泥浆密度=1.3
+  bit-hydraulics-cli flowRate=32 mudDensity=1.3 --format json
+  bit-hydraulics-cli batch sections.csv --pass well > results.csv
+  bit-hydraulics-cli batch 导出.csv --encoding gb18030 --separator ';' --bom --excel-safe
+  bit-hydraulics-cli batch --input jsonl --format jsonl < cases.jsonl
+  bit-hydraulics-cli sweep flowRate=20:40:0.5 mudDensity=1.3 --format table
+)";
+}
+
+// Parses the arguments into `options` and runs the command they name. --help and --version are
+// answered here.
+int parseAndRun(int argc, const char* const* argv, Options& options, Streams& streams) {
+    CLI::App program(
+        "Bit hydraulics from the command line: the window's compute command on texts given as "
+        "arguments or streamed in.",
+        std::string(kProgramName));
+    program.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    program.set_help_flag("-h,--help",
+                          "Print this help, every option included, and exit; e.g. "
+                          "bit-hydraulics-cli --help, bit-hydraulics-cli batch --help");
+    program.set_version_flag("--version", std::string(kVersion),
+                             "Print the version (" + std::string(kVersion) +
+                                 ") and exit; e.g. bit-hydraulics-cli --version");
+    program.footer(footer());
+    program.require_subcommand(0, 1);
+    std::array<CLI::App*, kCommands.size()> commands{};
+    for (std::size_t i = 0; i < kCommands.size(); ++i) {
+        commands[i] = kCommands[i].declare(program, options);
     }
-    return runBatch(file, out, settings);
+
+    std::size_t chosen = 0;
+    try {
+        program.parse(argc, argv);
+    } catch (const CLI::Success& success) {
+        const auto* version = dynamic_cast<const CLI::CallForVersion*>(&success);
+        for (std::size_t i = 1; i < commands.size() && version == nullptr; ++i) {
+            chosen = commands[i]->parsed() ? i : chosen;
+        }
+        streams.out.append(version != nullptr ? std::string(version->what()) + "\n"
+                           : chosen == 0      ? program.help("", CLI::AppFormatMode::All)
+                                              : commands[chosen]->help());
+        return kExitComputed;
+    } catch (const CLI::ValidationError& error) {
+        // "--format: Check xml value in {…} FAILED": say instead what the option takes.
+        const std::string what = error.what();
+        const std::size_t check = what.find(": Check ");
+        const std::size_t value = what.find(" value in {");
+        const CLI::Option* option = nullptr;
+        for (const CLI::App* command : commands) {
+            if (check != std::string::npos && (command->parsed() || option == nullptr)) {
+                option = command->get_option_no_throw(what.substr(0, check));
+            }
+        }
+        if (option == nullptr || value == std::string::npos) {
+            throw UsageError(what);
+        }
+        throw UsageError(what.substr(0, check) + " takes " + option->get_type_name() + ", not '" +
+                         what.substr(check + 8, value - check - 8) + "'");
+    } catch (const CLI::ParseError& error) {
+        throw UsageError(error.what());
+    }
+    for (std::size_t i = 1; i < commands.size(); ++i) {
+        chosen = commands[i]->parsed() ? i : chosen;
+    }
+    if (chosen != 0 && (program.count("--format") > 0 || program.count("--full") > 0 ||
+                        program.count("--strict") > 0 || program.count("NAME=TEXT") > 0)) {
+        throw UsageError("inputs and options go after '" + commands[chosen]->get_name() + "'");
+    }
+    return kCommands[chosen].run(options, streams);
 }
 
 }  // namespace
 
 int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& out,
            std::ostream& err) {
-    const auto reportError = [&](std::string_view message) {
+    OutputBuffer buffer(out);
+    const auto report = [&](std::string_view message) {
         err << kProgramName << ": error: " << oneLine(message) << '\n';
         err.flush();
         return kExitUsage;
     };
-    std::optional<OutputBuffer> buffer;
-    try {
-        const std::variant<CommandLine, int> parsed = parseCommandLine(argc, argv, out);
-        if (const int* status = std::get_if<int>(&parsed)) {
-            out.flush();
-            return out ? *status : reportError("cannot write the output");
-        }
-        buffer.emplace(out);
-        const int status = run(std::get<CommandLine>(parsed), in, *buffer);
-        buffer->flush();
-        return status;
-    } catch (const OutputError& error) {
-        return reportError(error.what());
-    } catch (const std::runtime_error& error) {
-        // Usage errors and malformed input: the rows before it go out first.
+    // The rows before an error or an interruption go out before it is reported.
+    const auto flushRows = [&]() -> bool {
         try {
-            if (buffer) {
-                buffer->flush();
-            }
-        } catch (const OutputError& outputError) {
-            reportError(outputError.what());
+            buffer.flush();
+            return true;
+        } catch (const OutputError& error) {
+            report(error.what());
+            return false;
         }
-        return reportError(error.what());
+    };
+    try {
+        Options options;
+        Streams streams{in, buffer, err};
+        const int status = parseAndRun(argc, argv, options, streams);
+        buffer.flush();
+        return status;
+    } catch (const Interrupted&) {
+        return flushRows() ? exitStatusForSignal(interruption()) : kExitUsage;
+    } catch (const OutputError& error) {
+        return report(error.what());
+    } catch (const std::runtime_error& error) {
+        return flushRows() ? report(error.what()) : kExitUsage;
     }
+}
+
+int runProgram(int argc, const char* const* argv) {
+    std::ios::sync_with_stdio(false);
+    noteInterruptions();
+    FileInput standardInput(STDIN_FILENO);
+    std::istream in(&standardInput);
+    const int status = runCli(argc, argv, in, std::cout, std::cerr);
+    if (interruption() != 0) {
+        endBySignal(interruption());
+    }
+    return status;
 }
 
 }  // namespace bithydraulics::cli

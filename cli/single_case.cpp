@@ -1,93 +1,88 @@
 #include "cli/single_case.h"
 
 #include <array>
+#include <nlohmann/json.hpp>
 
-#include "cli/batch.h"
-#include "cli/case_computer.h"
-#include "cli/json_string.h"
-#include "cli/result_columns.h"
-#include "cli/text_table.h"
+#include "cli/case/case_computer.h"
+#include "cli/case/names.h"
+#include "cli/case/result_columns.h"
+#include "cli/exit_status.h"
+#include "cli/io/text_table.h"
 
 namespace bithydraulics::cli {
 namespace {
 
-void writeTable(const CaseResult& result, bool full, OutputBuffer& out) {
+void writeTable(const CaseResult& result, const ResultCells& cells, bool full, OutputBuffer& out) {
     using Align = TextTable::Align;
     TextTable table({Align::Left, Align::Left, Align::Right, Align::Left});
-    ResultCells cells;
-    cells.fill(result, full);
     const std::span<const ResultColumn> columns = resultColumns(full);
     for (std::size_t i = 0; i < columns.size(); ++i) {
+        // A percentage carries its unit already.
+        const bool percent = !full && columns[i].member == &HydraulicsResults::powerUtilization;
         const std::array<std::string_view, 4> row{columns[i].name, columns[i].caption,
-                                                  cells.cells()[i], columns[i].unit};
+                                                  cells.cells()[i], percent ? "" : columns[i].unit};
         table.addRow(row);
     }
     table.render(out);
     if (!result.computed()) {
-        out.append(kFaultColumn);
-        out.append(": ");
-        out.append(result.fault);
-        out.append(" at ");
-        out.append(result.faultQuantity);
-        out.append('\n');
+        out.append(std::string(kFaultColumn) + ": " + std::string(result.fault) + " at " +
+                   std::string(result.faultQuantity) + "\n");
     }
 }
 
-// Writes "name": value lines of one JSON object at the given indentation.
-void writeMember(OutputBuffer& out, std::string_view indent, std::string_view name, bool first) {
-    out.append(first ? "\n" : ",\n");
-    out.append(indent);
-    appendJsonString(out, name);
-    out.append(": ");
-}
-
-void writeJson(const InputTexts& texts, const CaseResult& result, bool full, OutputBuffer& out) {
-    out.append("{");
-    writeMember(out, "  ", "inputs", true);
-    out.append("{");
+void writeJson(const InputTexts& texts, const CaseResult& result, const ResultCells& cells,
+               bool full, OutputBuffer& out) {
+    nlohmann::ordered_json object;
     for (std::size_t i = 0; i < kInputCount; ++i) {
-        writeMember(out, "    ", kInputQuantities[i].name, i == 0);
-        appendJsonString(out, texts[i]);
+        object["inputs"][std::string(kInputQuantities[i].name)] = texts[i];
     }
-    out.append("\n  }");
-    writeMember(out, "  ", "results", false);
-    out.append("{");
-    ResultCells cells;
-    cells.fill(result, full);
     const std::span<const ResultColumn> columns = resultColumns(full);
     for (std::size_t i = 0; i < columns.size(); ++i) {
-        writeMember(out, "    ", columns[i].name, i == 0);
+        nlohmann::ordered_json& value = object["results"][std::string(columns[i].name)];
         if (!full) {
-            appendJsonString(out, cells.cells()[i]);
-        } else {
-            // Round-trip figures are JSON numbers as they stand.
-            out.append(result.computed() ? cells.cells()[i] : "null");
+            value = cells.cells()[i];
+        } else if (result.computed()) {
+            value = result.values.*columns[i].member;
         }
     }
-    out.append("\n  }");
-    writeMember(out, "  ", kFaultColumn, false);
-    appendJsonString(out, result.fault);
-    writeMember(out, "  ", kFaultQuantityColumn, false);
-    appendJsonString(out, result.faultQuantity);
-    out.append("\n}\n");
+    object[std::string(kFaultColumn)] = result.fault;
+    object[std::string(kFaultQuantityColumn)] = result.faultQuantity;
+    out.append(object.dump(2) + "\n");
 }
 
 }  // namespace
 
-int runSingleCase(const std::vector<Assignment>& assignments, OutputBuffer& out,
-                  const CaseSettings& settings) {
+CLI::App* declareSingleCase(CLI::App& program, Options& options) {
+    program
+        .add_option("NAME=TEXT", options.arguments,
+                    "An input, by field name or caption, and its text, read as the window reads "
+                    "its field; inputs not given keep their default text; e.g. flowRate=32 or "
+                    "排量=32L/s")
+        ->type_name("");
+    addChoice(program, "--format", options.caseFormat,
+              {{"table", CaseFormat::Table}, {"json", CaseFormat::Json}}, "table|json",
+              "table (the default: each result's name, caption, display text and unit) or json "
+              "(one object: inputs as texts, results as display texts); e.g. --format json");
+    addCaseOptions(program, options);
+    return &program;
+}
+
+int runSingleCase(const Options& options, Streams& streams) {
     InputTexts texts = defaultInputTexts();
     GivenInputs given;
+    const std::vector<Assignment> assignments = parseAssignments(options.arguments);
     for (const Assignment& assignment : assignments) {
         texts[assignment.input] = assignment.text;
         given.set(assignment.input);
     }
     CaseComputer computer;
-    const CaseResult& result = computer.compute(texts, given, settings.strict);
-    if (settings.format == CaseFormat::Json) {
-        writeJson(texts, result, settings.full, out);
+    const CaseResult& result = computer.compute(texts, given, options.strict);
+    ResultCells cells;
+    cells.fill(result, options.full);
+    if (options.caseFormat == CaseFormat::Json) {
+        writeJson(texts, result, cells, options.full, streams.out);
     } else {
-        writeTable(result, settings.full, out);
+        writeTable(result, cells, options.full, streams.out);
     }
     return result.computed() ? kExitComputed : kExitFaulted;
 }

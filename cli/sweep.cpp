@@ -4,90 +4,65 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
-#include <optional>
 
-#include "cli/batch.h"
-#include "cli/case_computer.h"
-#include "cli/cli_errors.h"
-#include "cli/plain_figure.h"
-#include "cli/result_columns.h"
+#include <CLI/CLI.hpp>
+
+#include "cli/case/names.h"
+#include "cli/case_rows.h"
+#include "cli/io/errors.h"
+#include "cli/io/plain_figure.h"
 
 namespace bithydraulics::cli {
 namespace {
 
-constexpr std::int64_t kExactLimit = std::int64_t{1} << 53;  // integers a double holds exactly
-constexpr int kMaxScale = 22;                                // 10^22 is the largest exact power
+// How many digits the whole numbers FROM, TO and STEP are scaled to may have: enough for any two
+// finite doubles however far apart.
+constexpr std::size_t kMaxDigits = 800;
 
-// A plain figure as digits × 10^exponent, when the digits fit in 53 bits.
+// whole × 10^exponent rounded once to the nearest double; infinite beyond the range.
+double toDouble(const mpz_class& whole, long exponent) {
+    const std::string text = whole.get_str() + "e" + std::to_string(exponent);
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() ? value : HUGE_VAL;
+}
+
+// A plain figure as a whole number times a power of ten, and the double it reads as.
 struct Decimal {
-    std::int64_t digits = 0;
-    int exponent = 0;
+    mpz_class whole;
+    long exponent = 0;
+    double value = 0;
+
+    mpz_class scaledTo(long smaller) const {
+        mpz_class power;
+        mpz_ui_pow_ui(power.get_mpz_t(), 10, static_cast<unsigned long>(exponent - smaller));
+        return whole * power;
+    }
 };
 
-std::optional<Decimal> toDecimal(const PlainFigure& figure) {
+Decimal toDecimal(std::string_view text, std::string_view what) {
+    const std::optional<PlainFigure> figure = parsePlainFigure(text);
+    const std::string quoted = "sweep " + std::string(what) + " '" + std::string(text) + "'";
+    if (!figure) {
+        throw UsageError(quoted + " is not a plain figure such as 30, -1.5 or 2e3");
+    }
+    long exponent = 0;
+    for (const char c : figure->exponentDigits) {
+        exponent = std::min(exponent * 10 + (c - '0'), 100'000L);
+    }
     Decimal decimal;
-    for (const std::string_view part : {figure.integerDigits, figure.fractionDigits}) {
-        for (const char c : part) {
-            if (decimal.digits >= kExactLimit / 10) {
-                return std::nullopt;
-            }
-            decimal.digits = decimal.digits * 10 + (c - '0');
-        }
+    decimal.whole = mpz_class(
+        "0" + std::string(figure->integerDigits) + std::string(figure->fractionDigits), 10);
+    if (figure->negative) {
+        decimal.whole = -decimal.whole;
     }
-    long long exponent = 0;
-    for (const char c : figure.exponentDigits) {
-        if (exponent > 10'000) {
-            return std::nullopt;
-        }
-        exponent = exponent * 10 + (c - '0');
-    }
-    decimal.exponent = static_cast<int>(figure.exponentNegative ? -exponent : exponent) -
-                       static_cast<int>(figure.fractionDigits.size());
-    if (figure.negative) {
-        decimal.digits = -decimal.digits;
+    decimal.exponent = (figure->exponentNegative ? -exponent : exponent) -
+                       static_cast<long>(figure->fractionDigits.size());
+    decimal.value = toDouble(decimal.whole, decimal.exponent);
+    if (!std::isfinite(decimal.value)) {
+        throw UsageError(quoted + " is beyond the range of a double");
     }
     return decimal;
-}
-
-// digits × 10^power, when it stays below 2^53 in magnitude.
-std::optional<std::int64_t> scaleUp(std::int64_t digits, int power) {
-    for (int i = 0; i < power; ++i) {
-        if (std::llabs(digits) >= kExactLimit / 10) {
-            return std::nullopt;
-        }
-        digits *= 10;
-    }
-    return digits;
-}
-
-double toDouble(const PlainFigure& figure, std::string_view text, std::string_view what) {
-    std::string plain;
-    if (figure.negative) {
-        plain += '-';
-    }
-    plain += figure.integerDigits.empty() ? "0" : figure.integerDigits;
-    plain += '.';
-    plain += figure.fractionDigits;
-    plain += 'e';
-    plain += figure.exponentNegative ? "-" : "";
-    plain += figure.exponentDigits.empty() ? "0" : figure.exponentDigits;
-    double value = 0;
-    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (error != std::errc() || !std::isfinite(value)) {
-        throw UsageError("sweep " + std::string(what) + " '" + std::string(text) +
-                         "' is beyond the range of a double");
-    }
-    return value;
-}
-
-PlainFigure plainPart(std::string_view text, std::string_view what) {
-    const std::optional<PlainFigure> figure = parsePlainFigure(text);
-    if (!figure) {
-        throw UsageError("sweep " + std::string(what) + " '" + std::string(text) +
-                         "' is not a plain figure such as 30, -1.5 or 2e3");
-    }
-    return *figure;
 }
 
 }  // namespace
@@ -102,122 +77,102 @@ SweepRange SweepRange::parse(std::string_view argument) {
         throw UsageError("a sweep is NAME=FROM:TO:STEP, e.g. flowRate=20:40:0.5; got '" +
                          std::string(argument) + "'");
     }
-    const std::string_view fromText = text.substr(0, colon1);
     const std::string_view toText = text.substr(colon1 + 1, colon2 - colon1 - 1);
-    const std::string_view stepText = text.substr(colon2 + 1);
-    const PlainFigure fromFigure = plainPart(fromText, "FROM");
-    const PlainFigure toFigure = plainPart(toText, "TO");
-    const PlainFigure stepFigure = plainPart(stepText, "STEP");
+    const std::string stepText(text.substr(colon2 + 1));
+    const Decimal from = toDecimal(text.substr(0, colon1), "FROM");
+    const Decimal to = toDecimal(toText, "TO");
+    const Decimal step = toDecimal(stepText, "STEP");
 
     SweepRange range;
     range.input_ = assignment.input;
     range.name_ = assignment.name;
-    range.from_ = toDouble(fromFigure, fromText, "FROM");
-    const double to = toDouble(toFigure, toText, "TO");
-    range.step_ = toDouble(stepFigure, stepText, "STEP");
-    if (range.step_ == 0) {
+    range.exponent_ = std::min({from.exponent, to.exponent, step.exponent});
+    range.from_ = from.scaledTo(range.exponent_);
+    range.step_ = step.scaledTo(range.exponent_);
+    const mpz_class span = to.scaledTo(range.exponent_) - range.from_;
+    const auto digits = [](const mpz_class& whole) {
+        return mpz_sizeinbase(whole.get_mpz_t(), 10);
+    };
+    if (std::max({digits(range.from_), digits(range.step_), digits(span)}) > kMaxDigits) {
+        throw UsageError("sweep FROM, TO and STEP lie too far apart in magnitude");
+    }
+    if (sgn(range.step_) == 0) {
         throw UsageError("sweep STEP is 0");
     }
-    const double span = (to - range.from_) / range.step_;
-    if (span < 0) {
-        throw UsageError("sweep STEP " + std::string(stepText) + " leads away from TO " +
-                         std::string(toText) + "; give it the other sign");
+    if (sgn(span) != 0 && sgn(span) != sgn(range.step_)) {
+        throw UsageError("sweep STEP " + stepText + " leads away from TO " + std::string(toText) +
+                         "; give it the other sign");
     }
-    if (!(span <= static_cast<double>(kMaxRows))) {
+    // The number of whole steps from FROM to TO, counted exactly.
+    const mpz_class steps = span / range.step_;
+    if (steps >= kMaxRows) {
         throw UsageError("sweep gives more than " + std::to_string(kMaxRows) + " rows");
     }
-    auto steps = static_cast<std::size_t>(span);
+    range.count_ = steps.get_ui() + 1;
 
-    // The exact form, when FROM, STEP and every value stay within what a double holds exactly.
-    const std::optional<Decimal> from = toDecimal(fromFigure);
-    const std::optional<Decimal> step = toDecimal(stepFigure);
-    if (from && step) {
-        const int scale = std::max({0, -from->exponent, -step->exponent});
-        const std::optional<std::int64_t> scaledFrom =
-            scale <= kMaxScale ? scaleUp(from->digits, from->exponent + scale) : std::nullopt;
-        const std::optional<std::int64_t> scaledStep =
-            scale <= kMaxScale ? scaleUp(step->digits, step->exponent + scale) : std::nullopt;
-        if (scaledFrom && scaledStep &&
-            std::llabs(*scaledStep) <= (kExactLimit - 1 - std::llabs(*scaledFrom)) /
-                                           static_cast<std::int64_t>(steps + 2)) {
-            range.exact_ = true;
-            range.scaledFrom_ = *scaledFrom;
-            range.scaledStep_ = *scaledStep;
-            range.scale_ = scale;
+    // A step below the spacing of doubles there would give the same value twice.
+    const double largest =
+        std::max(std::abs(range.value(0)), std::abs(range.value(range.count_ - 1)));
+    if (std::abs(step.value) < 2 * (std::nextafter(largest, HUGE_VAL) - largest)) {
+        for (std::size_t i = 1; i < range.count_; ++i) {
+            if (range.value(i) == range.value(i - 1)) {
+                throw UsageError("sweep STEP " + stepText + " is too small to change the value " +
+                                 "from one row to the next; take a larger step");
+            }
         }
     }
-
-    // The quotient may be a little off either way: settle on the last value not beyond TO.
-    const auto within = [&](std::size_t i) {
-        const double value = range.value(i);
-        return range.step_ > 0 ? value <= to : value >= to;
-    };
-    while (steps + 1 <= kMaxRows && within(steps + 1)) {
-        ++steps;
-    }
-    while (steps > 0 && !within(steps)) {
-        --steps;
-    }
-    if (steps + 1 > kMaxRows) {
-        throw UsageError("sweep gives more than " + std::to_string(kMaxRows) + " rows");
-    }
-    range.count_ = steps + 1;
     return range;
 }
 
 double SweepRange::value(std::size_t i) const {
-    if (exact_) {
-        constexpr std::array<double, kMaxScale + 1> kPowers = [] {
-            std::array<double, kMaxScale + 1> powers{};
-            double power = 1;
-            for (double& p : powers) {
-                p = power;
-                power *= 10;
-            }
-            return powers;
-        }();
-        const std::int64_t scaled = scaledFrom_ + static_cast<std::int64_t>(i) * scaledStep_;
-        return static_cast<double>(scaled) / kPowers[static_cast<std::size_t>(scale_)];
-    }
-    return from_ + static_cast<double>(i) * step_;
+    return toDouble(from_ + step_ * static_cast<unsigned long>(i), exponent_);
 }
 
-int runSweep(const SweepRange& range, const std::vector<Assignment>& fixed, OutputBuffer& out,
-             const SweepSettings& settings) {
-    OutputLayout layout;
-    layout.full = settings.full;
-    layout.inputColumns.push_back({range.name(), range.input()});
+CLI::App* declareSweep(CLI::App& program, Options& options) {
+    CLI::App* sweep = program.add_subcommand(
+        "sweep",
+        "One case per value of one input, FROM + i × STEP from FROM to TO inclusive; e.g. "
+        "bit-hydraulics-cli sweep flowRate=20:40:0.5 mudDensity=1.3");
+    sweep
+        ->add_option("NAME=FROM:TO:STEP", options.arguments,
+                     "NAME=FROM:TO:STEP, the input to sweep and its range in plain figures, at "
+                     "most 1000000 values; then other inputs NAME=TEXT, as for one case; e.g. "
+                     "flowRate=20:40:0.5 mudDensity=1.3")
+        ->type_name("NAME=TEXT")
+        ->required();
+    addRowOptions(*sweep, options);
+    addCaseOptions(*sweep, options);
+    return sweep;
+}
+
+int runSweep(const Options& options, Streams& streams) {
+    const SweepRange range = SweepRange::parse(options.arguments.front());
+    const std::vector<Assignment> fixed =
+        parseAssignments({options.arguments.begin() + 1, options.arguments.end()});
+    std::vector<InputColumn> columns{{range.name(), range.input()}};
     InputTexts texts = defaultInputTexts();
     GivenInputs given;
     for (const Assignment& assignment : fixed) {
         if (assignment.input == range.input()) {
             throw UsageError(repeatedInputMessage(range.input(), range.name(), assignment.name));
         }
-        layout.inputColumns.push_back({assignment.name, assignment.input});
+        columns.push_back({assignment.name, assignment.input});
         texts[assignment.input] = assignment.text;
         given.set(assignment.input);
     }
-    std::vector<std::string_view> cells;
-    for (const Assignment& assignment : fixed) {
-        cells.push_back(assignment.text);
+    CaseRows rows(columns, options, streams.out);
+    const std::span<std::string_view> cells = rows.cells();
+    for (std::size_t i = 0; i < fixed.size(); ++i) {
+        cells[i + 1] = fixed[i].text;
     }
-    cells.insert(cells.begin(), std::string_view{});
-
-    const std::unique_ptr<RowWriter> writer =
-        makeRowWriter(settings.format, std::move(layout), out);
-    writer->writeHeader();
-    CaseComputer computer;
     std::array<char, 32> figure{};
-    bool faulted = false;
-    for (std::size_t i = 0; i < range.count(); ++i) {
-        // The swept value is a plain figure, so --strict checks only the fixed inputs.
-        cells[0] = texts[range.input()] = formatShortest(range.value(i), figure);
-        const CaseResult& result = computer.compute(texts, given, settings.strict);
-        faulted = faulted || !result.computed();
-        writer->writeRow(cells, result);
-    }
-    writer->finish();
-    return faulted ? kExitFaulted : kExitComputed;
+    return rows.run([&] {
+        for (std::size_t i = 0; i < range.count(); ++i) {
+            // The swept value is a plain figure, so --strict checks only the fixed inputs.
+            cells[0] = texts[range.input()] = formatShortest(range.value(i), figure);
+            rows.write(texts, given);
+        }
+    });
 }
 
 }  // namespace bithydraulics::cli

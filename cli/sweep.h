@@ -1,28 +1,25 @@
 #pragma once
 
+#include <gmpxx.h>
+
 #include <cstddef>
-#include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include "cli/names.h"
-#include "cli/output_buffer.h"
-#include "cli/row_writer.h"
+#include "cli/command.h"
 
 namespace bithydraulics::cli {
 
 // NAME=FROM:TO:STEP: one input taking the values FROM + i × STEP, i = 0, 1, …, from FROM to TO
-// inclusive. FROM, TO and STEP are plain figures. Each value is formed from i directly, never by
-// adding up steps; when FROM and STEP are decimals of modest size the sum is done exactly in
-// decimal and rounded once, so 0:0.3:0.1 gives 0, 0.1, 0.2 and 0.3, and a TO that the steps reach
-// exactly is always included.
+// inclusive. FROM, TO and STEP are plain figures. The rows are counted and each value formed
+// exactly in decimal, as the figures are written, and rounded once to a double: 0:0.3:0.1 gives
+// 0, 0.1, 0.2 and 0.3, and a TO that the steps reach is always included.
 class SweepRange {
   public:
     static constexpr std::size_t kMaxRows = 1'000'000;
 
-    // Throws UsageError for a malformed range, a step of 0, a step that leads away from TO, or
-    // more than kMaxRows values.
+    // Throws UsageError for a malformed range, a figure beyond a double, a step of 0, a step that
+    // leads away from TO or is too small to change the value, or more than kMaxRows values.
     static SweepRange parse(std::string_view argument);
 
     std::size_t input() const { return input_; }
@@ -33,26 +30,18 @@ class SweepRange {
   private:
     std::size_t input_ = 0;
     std::string name_;
-    double from_ = 0;
-    double step_ = 0;
     std::size_t count_ = 0;
-    // The exact form: value i is (scaledFrom_ + i × scaledStep_) ÷ 10^scale_.
-    bool exact_ = false;
-    std::int64_t scaledFrom_ = 0;
-    std::int64_t scaledStep_ = 0;
-    int scale_ = 0;
+    // Value i is (from_ + i × step_) × 10^exponent_.
+    mpz_class from_;
+    mpz_class step_;
+    long exponent_ = 0;
 };
 
-struct SweepSettings {
-    RowFormat format = RowFormat::Csv;
-    bool full = false;
-    bool strict = false;
-};
-
-// One row per value of the range; the other inputs take `fixed` or their default texts. The
-// rows carry the swept input and then the fixed ones, as named on the command line; each value
-// shows as the shortest figure that reads back as it. Returns kExitComputed or kExitFaulted.
-int runSweep(const SweepRange& range, const std::vector<Assignment>& fixed, OutputBuffer& out,
-             const SweepSettings& settings);
+// sweep NAME=FROM:TO:STEP [NAME=TEXT ...]: one row per value of the range; the other inputs
+// take their NAME=TEXT or their default texts. The rows carry the swept input and then the fixed
+// ones, as named on the command line; each value shows as the shortest figure that reads back as
+// it. Returns kExitComputed or kExitFaulted.
+CLI::App* declareSweep(CLI::App& program, Options& options);
+int runSweep(const Options& options, Streams& streams);
 
 }  // namespace bithydraulics::cli

@@ -1,7 +1,7 @@
-// Arbitrary bytes as CSV batch input. The first byte picks the chunk size and whether the bytes
-// bring their own header or follow a fixed one. It must never crash; every input row read must
-// come out as one output row whose input cells are exactly the row's, whose results are display
-// texts or empty with a fault; and what cannot be read must end in one clear error.
+// Arbitrary bytes as CSV batch input. The first byte picks the chunk size, the separator and
+// whether the bytes bring their own header or follow a fixed one. It must never crash; every input
+// row read must come out as one output row whose input cells are exactly the row's, whose results
+// are display texts or empty with a fault; and what cannot be read must end in one clear error.
 #include <array>
 #include <cstdint>
 #include <cstdio>
@@ -11,9 +11,10 @@
 #include <vector>
 
 #include "cli/batch.h"
-#include "cli/cli_errors.h"
-#include "cli/csv_reader.h"
-#include "cli/output_buffer.h"
+#include "cli/io/csv_reader.h"
+#include "cli/io/errors.h"
+#include "cli/io/output_buffer.h"
+#include "cli/io/plain_figure.h"
 
 namespace {
 
@@ -31,9 +32,9 @@ void checkAt(bool condition, int line) {
 using Rows = std::vector<std::vector<std::string>>;
 
 // Every row the reader gives before the end or an error.
-Rows readRows(const std::string& text, std::size_t chunkSize, bool& failed) {
+Rows readRows(const std::string& text, char separator, std::size_t chunkSize, bool& failed) {
     std::istringstream in(text);
-    CsvReader reader(in, chunkSize);
+    CsvReader reader(in, {Encoding::Utf8, separator}, chunkSize);
     Rows rows;
     failed = false;
     try {
@@ -69,26 +70,33 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const std::uint8_t control = data[0];
-    const std::size_t chunkSize = 4 + (control >> 2) % 29;
+    const std::size_t chunkSize = 4 + (control >> 3) % 29;
     std::string input(reinterpret_cast<const char*>(data + 1), size - 1);
-    BatchSettings settings;
-    settings.strict = (control & 2) != 0;
+    Options options;
+    options.strict = (control & 2) != 0;
+    options.read.separator = options.write.separator = (control & 4) != 0 ? ';' : ',';
     if ((control & 1) == 0) {
-        input = "flowRate,p,泥浆密度\n" + input;
-        settings.passColumns = {"p"};
+        input = "flowRate" + std::string(1, options.read.separator) + "p" +
+                std::string(1, options.read.separator) + "泥浆密度\n" + input;
+        options.passColumns = {"p"};
     }
 
     // The rows as a reader with a different chunk size sees them.
     bool readFailed = false;
-    const Rows expected = readRows(input, chunkSize, readFailed);
+    Rows expected = readRows(input, options.read.separator, chunkSize, readFailed);
+    // A first line naming the separator is honoured by both readers alike; the batch then
+    // writes with the separator asked for.
+    const char separator = options.write.separator;
 
     std::istringstream in(input);
     std::ostringstream out;
+    std::ostringstream err;
     bool batchFailed = false;
     {
         OutputBuffer buffer(out, 64);
+        Streams streams{in, buffer, err};
         try {
-            runBatch(in, buffer, settings);
+            runBatch(options, streams);
         } catch (const InputError& error) {
             check(std::string(error.what()).rfind("line ", 0) == 0);
             batchFailed = true;
@@ -97,29 +105,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     bool outputFailed = false;
-    const Rows output = readRows(out.str(), 64 * 1024, outputFailed);
+    const Rows output = readRows(out.str(), separator, 64 * 1024, outputFailed);
     check(!outputFailed);
     if (output.empty()) {
         check(batchFailed);  // no header, or the header itself was refused
         return 0;
     }
     check(!readFailed || batchFailed);
-    const std::size_t inputColumns = expected[0].size();
-    check(output[0].size() == inputColumns + 9 + 2);
-    for (std::size_t c = 0; c < inputColumns; ++c) {
-        check(output[0][c] == expected[0][c]);
+    // The named columns of the header, trimmed; columns under an empty header cell are left out.
+    std::vector<std::size_t> named;
+    for (std::size_t c = 0; c < expected[0].size(); ++c) {
+        if (!trimBlanks(expected[0][c]).empty()) {
+            named.push_back(c);
+        }
+    }
+    check(output[0].size() == named.size() + 9 + 2);
+    for (std::size_t k = 0; k < named.size(); ++k) {
+        check(output[0][k] == trimBlanks(expected[0][named[k]]));
     }
     check(output.size() <= expected.size());
     for (std::size_t r = 1; r < output.size(); ++r) {
         const std::vector<std::string>& row = output[r];
-        check(row.size() == inputColumns + 9 + 2);
-        for (std::size_t c = 0; c < inputColumns; ++c) {
-            check(row[c] == expected[r][c]);
+        check(row.size() == named.size() + 9 + 2);
+        for (std::size_t k = 0; k < named.size(); ++k) {
+            check(row[k] == expected[r][named[k]]);
         }
-        const bool faulted = !row[inputColumns + 9].empty();
-        check(faulted != row[inputColumns + 10].empty());
+        const bool faulted = !row[named.size() + 9].empty();
+        check(faulted != row[named.size() + 10].empty());
         for (std::size_t c = 0; c < 9; ++c) {
-            const std::string& text = row[inputColumns + c];
+            const std::string& text = row[named.size() + c];
             check(faulted ? text.empty() : isDisplayText(text));
         }
     }

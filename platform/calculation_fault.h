@@ -8,7 +8,7 @@ namespace bithydraulics {
 // The three ways one arithmetic step can fail.
 enum class FaultKind { DivisionByZero, Overflow, InvalidArgument };
 
-// The runtime's error number for each kind, as the fault report shows it.
+// The error number of each kind, as the fault report shows it.
 constexpr int errorNumber(FaultKind kind) {
     switch (kind) {
         case FaultKind::DivisionByZero:
@@ -24,7 +24,7 @@ constexpr int errorNumber(FaultKind kind) {
 // A stable machine-readable name ("division_by_zero", "overflow", "invalid_argument").
 std::string_view faultKindName(FaultKind kind);
 
-// The runtime's own description of the kind, in Simplified Chinese.
+// The fault report's description of each kind, in Simplified Chinese.
 std::string_view faultKindDescription(FaultKind kind);
 
 // The failure of one arithmetic step. `quantity` names where it arose: the result field whose

@@ -4,8 +4,8 @@
 
 #include "platform/calculation_fault.h"
 
-// Arithmetic on doubles as the runtime does it: every operation either gives a finite double or
-// raises a CalculationFault. Inline, since the formulas run dozens of them per command.
+// Checked arithmetic on doubles: every operation either gives a finite double or raises a
+// CalculationFault. Inline, since the formulas run dozens of them per command.
 namespace bithydraulics {
 
 inline double finiteOrOverflow(double result) {
@@ -25,7 +25,7 @@ inline double checkedMultiply(double a, double b) {
     return finiteOrOverflow(a * b);
 }
 
-// A zero divisor is division by zero, except 0 / 0, which the runtime calls overflow.
+// A zero divisor is division by zero, except 0 ÷ 0, which counts as overflow.
 inline double checkedDivide(double dividend, double divisor) {
     if (divisor == 0.0) {
         raiseFault(dividend == 0.0 ? FaultKind::Overflow : FaultKind::DivisionByZero);

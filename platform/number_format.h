@@ -6,10 +6,9 @@
 
 namespace bithydraulics {
 
-// A display pattern of the shape the runtime's formatter takes for fixed figures: "#" and "0"
-// before the point (a "0" is an integer digit always shown), "0" digits after it, and an
-// optional trailing "%" that scales the value by 100. "###0.00" and "###0.00%" are the two the
-// program uses.
+// A display pattern for fixed figures: "#" and "0" before the point (a "0" is an integer digit
+// always shown), "0" digits after it, and an optional trailing "%" that scales the value by 100.
+// "###0.00" and "###0.00%" are the two the program uses.
 struct NumberPattern {
     int minIntegerDigits = 1;
     int decimals = 0;

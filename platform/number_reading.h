@@ -4,7 +4,7 @@
 
 namespace bithydraulics {
 
-// The runtime's lenient text-to-number conversion: reads the figure the text begins with and
+// Lenient text-to-number reading: reads the figure the text begins with and
 // ignores the rest, never rejecting malformed text.
 //  - Spaces and U+3000 are skipped wherever they stand. Tabs and line breaks, which separate the
 //    cells of a pasted table, are skipped before the figure and end it once it has begun.

@@ -1,4 +1,5 @@
-// The one place the window meets the command-line companion's CSV reader and writer.
+// The one place the window meets the CSV reader and writer it shares with the command-line
+// companion.
 #include "window/case_file.h"
 
 #include <QFile>
@@ -9,15 +10,13 @@
 #include <string>
 
 #include "calc/quantities.h"
-#include "cli/cli_errors.h"
-#include "cli/csv_reader.h"
-#include "cli/csv_writer.h"
-#include "cli/output_buffer.h"
+#include "cli/io/csv_reader.h"
+#include "cli/io/errors.h"
+#include "cli/io/output_buffer.h"
+#include "cli/io/row_writer.h"
 
 namespace bithydraulics {
 namespace {
-
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -86,21 +85,28 @@ QString writeWhole(const QString& path, const std::string& bytes) {
     return {};
 }
 
-// The CSV text of `rows`, with the byte-order mark, made by the companion's writer.
+// The CSV text of `rows`, the first being the header, with the byte-order mark, made by the
+// companion's writer.
 std::string csvBytes(const QList<QStringList>& rows) {
     std::ostringstream text;
     {
         cli::OutputBuffer out(text);
-        out.append(kByteOrderMark);
-        for (const QStringList& row : rows) {
-            for (qsizetype i = 0; i < row.size(); ++i) {
-                if (i > 0) {
-                    out.append(',');
-                }
-                cli::appendCsvCell(out, row[i].toStdString());
-            }
-            out.append('\n');
+        std::vector<cli::Column> columns;
+        for (const QString& name : rows.front()) {
+            columns.push_back({name.toStdString(), {}, {}, cli::CellKind::Text});
         }
+        cli::WriteOptions options;
+        options.byteOrderMark = true;
+        const auto writer = cli::makeRowWriter(columns, options, out);
+        for (qsizetype r = 1; r < rows.size(); ++r) {
+            std::vector<std::string> cells;
+            for (const QString& cell : rows[r]) {
+                cells.push_back(cell.toStdString());
+            }
+            const std::vector<std::string_view> views(cells.begin(), cells.end());
+            writer->writeRow(views);
+        }
+        writer->finish();
         out.flush();
     }
     return text.str();
@@ -147,6 +153,8 @@ CaseFileContents readCaseFile(const QString& path) {
     } catch (const cli::InputError& error) {
         return problem(QStringLiteral("无法读取：文件须为 UTF-8 编码的 CSV 文件（%1）。")
                            .arg(fromUtf8(error.what())));
+    } catch (const cli::ReadError&) {
+        return problem(QStringLiteral("读取文件“%1”时出错。").arg(path));
     }
     if (in.bad()) {
         return problem(QStringLiteral("读取文件“%1”时出错。").arg(path));

@@ -2,9 +2,9 @@
 
 #include <QLineEdit>
 #include <array>
+#include <charconv>
 
 #include "calc/field_text.h"
-#include "cli/result_columns.h"
 #include "window/field_editing.h"
 #include "window/hydraulics_form.h"
 
@@ -14,10 +14,11 @@ namespace {
 constexpr int kFlowRateField = 3;
 constexpr int kPumpPressureField = 10;
 
+// The shortest text that reads back as `value`, "8.73125".
 QString shortest(double value) {
     std::array<char, 32> buffer{};
-    const std::string_view text = cli::formatShortest(value, buffer);
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    const char* end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
+    return QString::fromLatin1(buffer.data(), end - buffer.data());
 }
 
 }  // namespace

@@ -1,14 +1,12 @@
 #include "window/quantity_captions.h"
 
+#include <utility>
+
 #include "calc/compute_command.h"
 #include "calc/quantities.h"
 
-#include <utility>
-
 namespace bithydraulics {
 namespace {
-
-constexpr std::string_view kNozzleAreaCaption = "喷嘴面积";
 
 // The optimiser's own figures, where its arithmetic may fault.
 constexpr std::pair<std::string_view, std::string_view> kOptimizerCaptions[] = {

@@ -108,9 +108,15 @@ TEST(ParseFieldNumberRange, FigureBeyondDoubleIsOverflow) {
 }
 
 TEST(ParseFieldNumberRange, LocaleDoesNotChangeThePoint) {
-    std::setlocale(LC_ALL, "de_DE.UTF-8");  // may not exist; harmless then
+    // A locale whose decimal point is a comma; scripts/install-deps installs it.
+    struct Locale {
+        const char* set = std::setlocale(LC_ALL, "de_DE.UTF-8");
+        ~Locale() { std::setlocale(LC_ALL, "C"); }
+    } locale;
+    ASSERT_NE(locale.set, nullptr) << "de_DE.UTF-8 is not installed: run scripts/install-deps";
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
     EXPECT_EQ(parseFieldNumber("1.25"), 1.25);
-    std::setlocale(LC_ALL, "C");
+    EXPECT_EQ(parseFieldNumber("-2.5e1"), -25);
 }
 
 // Plain decimals of every length and point position read exactly as the standard library's

@@ -1,17 +1,18 @@
 // Batch runs in process: every text as the window shows it, columns as the header names them,
-// fault rows, --strict, --full, JSON Lines input, and the exit statuses.
-#include "cli/batch.h"
-
+// spreadsheet exports, fault rows, --strict, --full, overrides, JSON Lines input, read errors and
+// the exit statuses.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <charconv>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "calc/compute_command.h"
-#include "cli/cli_errors.h"
-#include "cli/csv_reader.h"
+#include "cli/io/csv_reader.h"
+#include "cli/io/errors.h"
 #include "run_cli.h"
 
 namespace bithydraulics::cli {
@@ -19,9 +20,9 @@ namespace {
 
 using Table = std::vector<std::vector<std::string>>;
 
-Table parseCsv(const std::string& text) {
+Table parseCsv(const std::string& text, char separator = ',') {
     std::istringstream in(text);
-    CsvReader reader(in);
+    CsvReader reader(in, {Encoding::Utf8, separator});
     Table table;
     while (reader.next()) {
         table.emplace_back(reader.cells().begin(), reader.cells().end());
@@ -61,7 +62,9 @@ TEST(BatchTest, EveryTextIsWhatTheWindowShows) {
     for (const bool byCaption : {false, true}) {
         const CliOutcome outcome = runCliWith({"batch"}, casesAsCsv(byCaption));
         EXPECT_EQ(outcome.status, 1);  // some cases fault
-        EXPECT_EQ(outcome.err, "");
+        // Nothing but the warning of the texts that are not plain figures.
+        EXPECT_EQ(outcome.err.rfind("bit-hydraulics-cli: warning: ", 0), 0u) << outcome.err;
+        EXPECT_EQ(linesOf(outcome.err).size(), 1u);
         const Table table = parseCsv(outcome.out);
         ASSERT_EQ(table.size(), kCases.size() + 1);
         for (std::size_t row = 0; row < kCases.size(); ++row) {
@@ -93,20 +96,6 @@ TEST(BatchTest, EveryTextIsWhatTheWindowShows) {
     }
 }
 
-TEST(BatchTest, FaultColumnsNameTheKindAndTheQuantity) {
-    const CliOutcome outcome = runCliWith({"batch"}, casesAsCsv(false));
-    const Table table = parseCsv(outcome.out);
-    const auto faultOf = [&](std::size_t row) {
-        return table[row + 1][kInputCount + 9] + " " + table[row + 1][kInputCount + 10];
-    };
-    EXPECT_EQ(faultOf(0), " ");
-    EXPECT_EQ(faultOf(3), "division_by_zero bitPressureDrop");
-    EXPECT_EQ(faultOf(4), "invalid_argument annularPressureLoss");
-    EXPECT_EQ(faultOf(5), "division_by_zero annularVelocityPipe");
-    EXPECT_EQ(faultOf(6), "division_by_zero powerUtilization");
-    EXPECT_EQ(faultOf(7), "overflow flowRate");
-}
-
 TEST(BatchTest, HeaderInAnyOrderAndSubsetOthersTakeDefaults) {
     const CliOutcome outcome =
         runCliWith({"batch", "--pass", "well"}, "泵压,well,flowRate\n13,\"A-1, upper\",30\n");
@@ -130,13 +119,28 @@ TEST(BatchTest, HeaderErrors) {
         const char* error;
     };
     for (const Case& c : std::vector<Case>{
-             {{"batch"}, "flowRate,mudDensty\n", "line 1: unknown column 'mudDensty'; valid"},
-             {{"batch"}, "\n\nwell\n", "line 3: unknown column 'well'"},
-             {{"batch"}, "flowRate,排量\n", "input 'flowRate' is given twice (as 'flowRate' and"},
-             {{"batch", "--pass", "w"}, "w,w\n", "line 1: column 'w' is given twice"},
+             {{"batch"}, "flowRate,mudDensty\n", "line 1, column 2: unknown column 'mudDensty'"},
+             {{"batch"}, "\n\nwell\n", "line 3, column 1: unknown column 'well'"},
+             {{"batch"},
+              "flowRate,排量\n",
+              "column 2: input 'flowRate' is given twice (as 'flowRate'"},
+             {{"batch", "--pass", "w"}, "w,,w\n", "line 1, column 3: column 'w' is given twice"},
              {{"batch", "--pass", "well"}, "flowRate\n30\n", "'well' declared with --pass"},
              {{"batch"}, "", "line 1: no header row"},
              {{"batch", "--pass", "flowRate"}, "flowRate\n", "names an input"},
+             {{"batch"},
+              "flowRate;mudDensity\n",
+              "column 1: the header looks separated by ';': use --separator ';'"},
+             {{"batch"},
+              "flowRate\tmudDensity\n",
+              "the header looks separated by tab: use --separator tab"},
+             {{"batch"},
+              "flowRate,fault\n",
+              "column 2: column 'fault' holds results, as an earlier output does; give "
+              "--ignore-results"},
+             {{"batch"},
+              "flowRate,,\n30,,1\n",
+              "line 2, column 3: a cell under an empty header cell"},
          }) {
         const CliOutcome outcome = runCliWith(c.args, c.input);
         EXPECT_EQ(outcome.status, 2) << c.error;
@@ -154,7 +158,7 @@ TEST(BatchTest, MalformedRowStopsAfterTheRowsBefore) {
     const CliOutcome outcome =
         runCliWith({"batch"}, "flowRate,mudDensity\n30,1.2\n32,1.3\n34\n36,1\n");
     EXPECT_EQ(outcome.status, 2);
-    EXPECT_EQ(outcome.err, "bit-hydraulics-cli: error: line 4: 1 cells where the header has 2\n");
+    EXPECT_EQ(outcome.err, "bit-hydraulics-cli: error: line 4: 1 cell where the header has 2\n");
     EXPECT_EQ(parseCsv(outcome.out).size(), 3u);
 }
 
@@ -255,6 +259,7 @@ TEST(BatchTest, JsonLinesNameErrorsNameTheLine) {
              {"{\"flowRate\":30}\n{\"flowrate\":30}\n", "line 2: unknown column 'flowrate'"},
              {"{\"flowRate\":30,\"排量\":31}\n", "line 1: input 'flowRate' is given twice"},
              {"{\"flowRate\":30,\"flowRate\":31}\n", "line 1: input 'flowRate' is given twice"},
+             {"{\"flowRate\":null}\n", "line 1: the value of 'flowRate' is null, not a string"},
          }) {
         const CliOutcome outcome = runCliWith({"batch", "--input", "jsonl"}, c.input);
         EXPECT_EQ(outcome.status, 2);
@@ -275,6 +280,152 @@ TEST(BatchTest, TableFormatKeepsEveryRowInOrder) {
     for (std::size_t i = 0; i < rows; ++i) {
         EXPECT_EQ(lines[i + 3].rfind(std::to_string(20 + i % 30) + " ", 0), 0u) << lines[i + 3];
     }
+}
+
+// The same table as spreadsheets export it, in each of their habits, gives the rows its plain
+// UTF-8, comma-separated form gives.
+TEST(BatchTest, SpreadsheetExportsReadAsTheirPlainForm) {
+    const std::string plain = "well,排量,泥浆密度\nA-1,30,1.2\n井二,\"34\",1.25\n";
+    const Table expected = parseCsv(runCliWith({"batch", "--pass", "well"}, plain).out);
+    ASSERT_EQ(expected.size(), 3u);
+    std::string tabs = plain;
+    std::string semicolons = plain;
+    std::replace(tabs.begin(), tabs.end(), ',', '\t');
+    std::replace(semicolons.begin(), semicolons.end(), ',', ';');
+    struct Case {
+        const char* name;
+        std::vector<std::string> options;
+        std::string input;
+        char separator;  // of the output
+    };
+    for (const Case& c : std::vector<Case>{
+             {"Gb18030", {"--encoding", "gb18030"}, converted(plain, "GB18030"), ','},
+             {"Utf16Text", {"--separator", "tab"}, "\xFF\xFE" + converted(tabs, "UTF-16LE"), '\t'},
+             {"Utf16NoMark",
+              {"--encoding", "utf-16", "--separator", "tab"},
+              converted(tabs, "UTF-16LE"),
+              '\t'},
+             {"SeparatorLine", {}, "sep=;\r\n" + semicolons, ','},
+             {"Semicolons", {"--separator", ";"}, semicolons, ';'},
+             {"MarkBlanksEmptyColumns",
+              {},
+              "\xEF\xBB\xBF well , 排量 ,泥浆密度,,\r\nA-1,30,1.2,,\r\n井二,\"34\",1.25,, \r\n",
+              ','},
+         }) {
+        std::vector<std::string> args{"batch", "--pass", "well"};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const CliOutcome outcome = runCliWith(args, c.input);
+        EXPECT_EQ(outcome.status, 0) << c.name << ": " << outcome.err;
+        EXPECT_EQ(parseCsv(outcome.out, c.separator), expected) << c.name;
+    }
+}
+
+TEST(BatchTest, NameTextFixesAColumnOrAddsOne) {
+    const std::string input = "flowRate,mudDensity\n30,1.2\n32,1.1\n";
+    const CliOutcome fixed = runCliWith({"batch", "-", "mudDensity=1.3", "泵压=14"}, input);
+    EXPECT_EQ(fixed.status, 0);
+    EXPECT_EQ(fixed.out,
+              runCliWith({"batch"}, "flowRate,mudDensity,泵压\n30,1.3,14\n32,1.3,14\n").out);
+
+    const CliOutcome objects = runCliWith({"batch", "mudDensity=1.3", "--input", "jsonl"},
+                                          "{\"flowRate\":30,\"mudDensity\":2}\n{}\n");
+    EXPECT_EQ(objects.out, runCliWith({"batch", "--input", "jsonl"},
+                                      "{\"flowRate\":30,\"mudDensity\":\"1.3\"}\n"
+                                      "{\"mudDensity\":\"1.3\"}\n")
+                               .out);
+
+    EXPECT_NE(runCliWith({"batch", "a.csv", "b.csv"}).err.find("more than one FILE"),
+              std::string::npos);
+    EXPECT_NE(runCliWith({"batch", "flowRate=1", "排量=2"}).err.find("given twice"),
+              std::string::npos);
+}
+
+// An output fed back as input with --ignore-results gives the same output again.
+TEST(BatchTest, EarlierOutputFedBackGivesItAgain) {
+    const std::string csv = "well,flowRate,泵压\nA,30,13\nB,32L/s,0\n";
+    const std::string jsonl = "{\"well\":\"A\",\"flowRate\":30}\n{\"泵压\":0}\n";
+    for (const auto& [input, options] :
+         std::vector<std::pair<std::string, std::vector<std::string>>>{
+             {csv, {}},
+             {csv, {"--full"}},
+             {jsonl, {"--input", "jsonl", "--format", "jsonl"}},
+             {jsonl, {"--input", "jsonl", "--format", "jsonl", "--full"}}}) {
+        std::vector<std::string> args{"batch", "--pass", "well"};
+        args.insert(args.end(), options.begin(), options.end());
+        const CliOutcome first = runCliWith(args, input);
+        EXPECT_EQ(first.status, 1);
+        EXPECT_EQ(runCliWith(args, first.out).status, 2);  // its result columns are refused
+        args.push_back("--ignore-results");
+        const CliOutcome again = runCliWith(args, first.out);
+        EXPECT_EQ(again.status, 1) << again.err;
+        EXPECT_EQ(again.out, first.out);
+    }
+}
+
+TEST(BatchTest, LenientCellsAreCountedInOneWarning) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string input;
+        std::string warning;  // empty for none
+    };
+    for (const Case& c : std::vector<Case>{
+             {{"batch"}, "flowRate,mudDensity\n30,1.2\n-3e1, +.5 \n", ""},
+             {{"batch"},
+              "flowRate,pipeLength\n30,1820\n32L/s,\"1,820\"\n31,\n",
+              "3 cells were not a plain figure and read as the window reads it (an empty cell "
+              "as 0, 1,820 as 1), the first on line 3, column 1 (flowRate) '32L/s'; give "
+              "--strict to fault such rows instead"},
+             {{"batch", "--pass", "well"}, "well,flowRate\nA-1,30\n", ""},
+             {{"batch", "-", "flowRate=32L/s"}, "mudDensity\n1.2\n", ""},
+             {{"batch", "--strict"}, "flowRate\n32L/s\n", ""},
+             {{"batch", "--input", "jsonl"},
+              "{\"flowRate\":30}\n{\"泥浆密度\":\"1.2g\",\"flowRate\":\"\"}\n",
+              "2 cells were not a plain figure and read as the window reads it (an empty cell "
+              "as 0, 1,820 as 1), the first on line 2 (泥浆密度) '1.2g'"},
+         }) {
+        const CliOutcome outcome = runCliWith(c.args, c.input);
+        EXPECT_LE(outcome.status, 1) << outcome.err;
+        if (c.warning.empty()) {
+            EXPECT_EQ(outcome.err, "") << c.input;
+        } else {
+            EXPECT_EQ(outcome.err.rfind("bit-hydraulics-cli: warning: " + c.warning, 0), 0u)
+                << outcome.err;
+            EXPECT_EQ(linesOf(outcome.err).size(), 1u);
+        }
+    }
+}
+
+TEST(BatchTest, ReadErrorStopsWithoutTheHalfReadRow) {
+    for (const auto& [format, input] : std::vector<std::pair<std::string, std::string>>{
+             {"csv", "flowRate,pipeLength\n30,1820\n31,18"},
+             {"jsonl", "{\"flowRate\":30,\"pipeLength\":1820}\n{\"pipeLength\":18"}}) {
+        FailingBuffer buffer(input);
+        std::istream in(&buffer);
+        const CliOutcome outcome = runCliWith({"batch", "--input", format}, in);
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(outcome.err,
+                  "bit-hydraulics-cli: error: cannot read standard input: Input/output error\n");
+        const Table table = parseCsv(outcome.out);
+        ASSERT_EQ(table.size(), 2u) << outcome.out;
+        EXPECT_NE(std::find(table[1].begin(), table[1].end(), "1820"), table[1].end());
+    }
+}
+
+TEST(BatchTest, JsonNumberBeyondADoubleFaultsOnlyItsRow) {
+    const CliOutcome outcome = runCliWith(
+        {"batch", "--input", "jsonl"},
+        "{\"flowRate\":1e400}\n{\"flowRate\":\"1e400\"}\n{\"mudDensity\":-1E+999}\n{}\n");
+    EXPECT_EQ(outcome.status, 1);
+    const Table table = parseCsv(outcome.out);
+    ASSERT_EQ(table.size(), 5u);
+    for (const auto& [row, text, input] : {std::tuple{1, "1e400", "flowRate"},
+                                           {2, "1e400", "flowRate"},
+                                           {3, "-1E+999", "mudDensity"}}) {
+        EXPECT_EQ(table[row][row == 3 ? 4 : 3], text);
+        EXPECT_EQ(table[row][20], "overflow");
+        EXPECT_EQ(table[row][21], input);
+    }
+    EXPECT_EQ(table[4][20], "");
 }
 
 }  // namespace

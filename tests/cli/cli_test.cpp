@@ -12,7 +12,7 @@
 
 #include "calc/compute_command.h"
 #include "calc/quantities.h"
-#include "cli/names.h"
+#include "cli/case/names.h"
 #include "run_cli.h"
 
 namespace bithydraulics::cli {
@@ -29,9 +29,11 @@ TEST(SingleCaseTest, TableShowsEachResultWithCaptionTextAndUnit) {
     runComputeCommand(window, state);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const ResultQuantity& result = kDisplayedResults[i];
+        // A percentage carries its unit already.
+        const std::string unit =
+            result.style == DisplayStyle::Percent2 ? "" : "  " + std::string(result.displayUnit);
         const std::regex shape(std::string(result.name) + " +" + std::string(result.caption) +
-                               " +" + window.text(kFirstResultField + static_cast<int>(i)) + "  " +
-                               std::string(result.displayUnit));
+                               " +" + window.text(kFirstResultField + static_cast<int>(i)) + unit);
         EXPECT_TRUE(std::regex_match(lines[i], shape)) << lines[i];
     }
 }
@@ -78,6 +80,13 @@ TEST(SingleCaseTest, FaultedCaseNamesTheFault) {
     EXPECT_TRUE(object["results"]["nozzleArea"].is_null());
 }
 
+TEST(SingleCaseTest, FullTableShowsTheNozzleAreaWithItsCaption) {
+    const std::vector<std::string> lines = linesOf(runCliWith({"--full"}).out);
+    ASSERT_EQ(lines.size(), kDisplayedResults.size() + 1);
+    EXPECT_TRUE(std::regex_match(lines[0], std::regex("nozzleArea +喷嘴面积 +377\\.58.* mm²")))
+        << lines[0];
+}
+
 TEST(SingleCaseTest, FullGivesTheComputedValues) {
     const CliOutcome outcome = runCliWith({"--format", "json", "--full", "flowRate=31"});
     const auto object = nlohmann::json::parse(outcome.out);
@@ -97,24 +106,36 @@ TEST(SingleCaseTest, StrictRefusesLenientText) {
 }
 
 TEST(OptionsTest, UsageErrorsAreOneLineWithStatusTwo) {
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"--format", "xml"},
-             {"--format", "csv"},
-             {"batch", "--format", "json"},
-             {"batch", "--input", "xml"},
-             {"--pass", "well"},
-             {"flowRate=30", "batch"},
-             {"--full", "sweep", "flowRate=1:2:1"},
-             {"sweep"},
-             {"batch", "a.csv", "b.csv"},
-             {"flowRate"},
+    for (const auto& [args, error] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"--format", "xml"}, "--format takes table|json, not 'xml'"},
+             {{"--format", "csv"}, "--format takes table|json, not 'csv'"},
+             {{"batch", "--format", "json"}, "--format takes csv|jsonl|table, not 'json'"},
+             {{"batch", "--input", "xml"}, "--input takes csv|jsonl, not 'xml'"},
+             {{"batch", "--encoding", "latin1"}, "--encoding takes utf-8|gb18030|utf-16"},
+             {{"batch", "--separator", "|"}, "--separator takes ,|;|tab, not '|'"},
+             {{"--pass", "well"}, "--pass"},
+             {{"flowRate=30", "batch"}, "inputs and options go after 'batch'"},
+             {{"--full", "sweep", "flowRate=1:2:1"}, "inputs and options go after 'sweep'"},
+             {{"sweep"}, "NAME=FROM:TO:STEP"},
+             {{"batch", "a.csv", "b.csv"}, "more than one FILE: 'a.csv' and 'b.csv'"},
+             {{"flowRate"}, "expected NAME=TEXT"},
          }) {
         const CliOutcome outcome = runCliWith(args);
-        EXPECT_EQ(outcome.status, 2) << args[0];
-        EXPECT_EQ(outcome.out, "") << args[0];
+        EXPECT_EQ(outcome.status, 2) << error;
+        EXPECT_EQ(outcome.out, "") << error;
         EXPECT_EQ(outcome.err.rfind("bit-hydraulics-cli: error: ", 0), 0u) << outcome.err;
+        EXPECT_NE(outcome.err.find(error), std::string::npos) << outcome.err;
         EXPECT_EQ(outcome.err.find('\n'), outcome.err.size() - 1) << outcome.err;
     }
+}
+
+TEST(OptionsTest, AnOptionGivenTwiceTakesTheLast) {
+    const CliOutcome json =
+        runCliWith({"--format", "table", "--format", "json", "--full", "--full"});
+    EXPECT_EQ(json.status, 0) << json.err;
+    EXPECT_EQ(json.out.front(), '{');
+    const CliOutcome jsonl = runCliWith({"batch", "--input", "csv", "--input", "jsonl"}, "{}\n");
+    EXPECT_EQ(jsonl.status, 0) << jsonl.err;
 }
 
 TEST(OptionsTest, ErrorsWithLineBreaksStayOnOneLine) {
@@ -147,6 +168,35 @@ TEST(OptionsTest, HelpListsEveryOptionWithAnExample) {
         EXPECT_NE(outcome.out.find(input.caption), std::string::npos) << input.name;
     }
     EXPECT_EQ(runCliWith({"batch", "--help"}).status, 0);
+}
+
+TEST(OptionsTest, HelpStatesTheRules) {
+    const std::string help = runCliWith({"--help"}).out;
+    for (const char* rule : {"--format table|json  ",
+                             "--format csv|jsonl|table  ",
+                             "--pass NAME  ",
+                             "give it once for each column",
+                             "byte-order mark",
+                             "--encoding gb18030",
+                             "--separator ';' or tab",
+                             "sep=;",
+                             "an empty cell reads 0",
+                             "up to 1 MiB",
+                             "A malformed row stops the batch",
+                             "after the rows before it are written",
+                             "division_by_zero, overflow",
+                             "invalid_text",
+                             "faultQuantity the result whose step",
+                             "the output ends on a",
+                             "such as head, it ends quietly",
+                             "warns once",
+                             "--strict faults their rows",
+                             "--excel-safe",
+                             "cuts cells at 40 columns"}) {
+        EXPECT_NE(help.find(rule), std::string::npos) << rule;
+    }
+    EXPECT_EQ(help.find(":{"), std::string::npos);  // no list of checked values after a type
+    EXPECT_EQ(help.find("NAME ..."), std::string::npos);
 }
 
 }  // namespace

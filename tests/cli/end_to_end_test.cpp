@@ -1,13 +1,18 @@
-// The built bit-hydraulics-cli run as a child process: exit statuses, what goes to stderr, and
-// memory that stays flat while many rows stream through.
+// The built bit-hydraulics-cli run as a child process, for what only a process shows: exit
+// statuses, standard input and output that fail or are closed, signals, answers as lines
+// arrive, and memory that stays flat while many rows stream through.
 #include <fcntl.h>
+#include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -20,7 +25,7 @@ extern char** environ;
 namespace {
 
 struct Outcome {
-    int status = -1;
+    int status = -1;  // the exit status, or 128 + the signal that ended it
     std::string out;
     std::string err;
 };
@@ -30,145 +35,256 @@ std::string readFile(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::vector<char*> argvFor(std::vector<std::string>& args) {
+int waitFor(pid_t child) {
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+// Starts the program with `actions` for its standard streams.
+pid_t start(std::vector<std::string> args, posix_spawn_file_actions_t& actions) {
     args.insert(args.begin(), BH_CLI_PATH);
     std::vector<char*> argv;
     for (std::string& arg : args) {
         argv.push_back(arg.data());
     }
     argv.push_back(nullptr);
-    return argv;
+    pid_t child = 0;
+    const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    return spawned == 0 ? child : -1;
 }
 
-int waitFor(pid_t child) {
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-// Runs the program with `input` on stdin; stdout and stderr go through files.
-Outcome run(std::vector<std::string> args, const std::string& input) {
+// Runs the program with `input` on stdin (closed when `closedInput`) and stdout to `output` (a
+// file of its own when empty); stdout and stderr are read back from their files.
+Outcome run(std::vector<std::string> args, const std::string& input, bool closedInput = false,
+            const std::string& output = "") {
     const std::string base = ::testing::TempDir() + "cli_e2e_" + std::to_string(getpid());
-    const std::string inPath = base + ".in", outPath = base + ".out", errPath = base + ".err";
+    const std::string inPath = base + ".in", errPath = base + ".err";
+    const std::string outPath = output.empty() ? base + ".out" : output;
     std::ofstream(inPath, std::ios::binary) << input;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, inPath.c_str(), O_RDONLY, 0);
+    if (closedInput) {
+        posix_spawn_file_actions_addclose(&actions, STDIN_FILENO);
+    } else {
+        posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, inPath.c_str(), O_RDONLY, 0);
+    }
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.c_str(),
                                      O_WRONLY | O_CREAT | O_TRUNC, 0600);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(),
                                      O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    std::vector<char*> argv = argvFor(args);
-    pid_t child = 0;
     Outcome outcome;
-    if (posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
-        outcome.status = waitFor(child);
+    const pid_t child = start(std::move(args), actions);
+    outcome.status = child > 0 ? waitFor(child) : -1;
+    if (output.empty()) {
+        outcome.out = readFile(outPath);
+        std::remove(outPath.c_str());
     }
-    posix_spawn_file_actions_destroy(&actions);
-    outcome.out = readFile(outPath);
     outcome.err = readFile(errPath);
-    for (const std::string& path : {inPath, outPath, errPath}) {
-        std::remove(path.c_str());
-    }
+    std::remove(inPath.c_str());
+    std::remove(errPath.c_str());
     return outcome;
 }
 
-struct StatusCase {
-    const char* name;
-    std::vector<std::string> args;
-    std::string input;
-    int status;
-    std::string out;  // a part of stdout
-    std::string err;  // a part of the one stderr line; empty when stderr must be empty
+// The program with pipes for stdin and stdout, as a script drives it.
+class Piped {
+  public:
+    explicit Piped(std::vector<std::string> args) {
+        int input[2];
+        int output[2];
+        if (pipe(input) != 0 || pipe(output) != 0) {
+            return;
+        }
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, input[0], STDIN_FILENO);
+        posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
+        for (const int fd : {input[0], input[1], output[0], output[1]}) {
+            posix_spawn_file_actions_addclose(&actions, fd);
+        }
+        child_ = start(std::move(args), actions);
+        close(input[0]);
+        close(output[1]);
+        in_ = input[1];
+        out_ = output[0];
+    }
+    ~Piped() {
+        closeInput();
+        close(out_);
+        if (child_ > 0 && status_ < 0) {
+            kill(child_, SIGKILL);
+            waitFor(child_);
+        }
+    }
+
+    pid_t child() const { return child_; }
+    bool write(std::string_view text) {
+        for (std::size_t written = 0; written < text.size();) {
+            const ssize_t n = ::write(in_, text.data() + written, text.size() - written);
+            if (n <= 0) {
+                return false;
+            }
+            written += static_cast<std::size_t>(n);
+        }
+        return true;
+    }
+    void closeInput() {
+        if (in_ >= 0) {
+            close(in_);
+            in_ = -1;
+        }
+    }
+    // Reads what the program writes, waiting at most 30 s for each part: until `lines` lines
+    // have come in all, or up to the end when `lines` is 0. False when the time ran out.
+    bool read(std::size_t lines = 0) {
+        while (lines == 0 || lineCount < lines) {
+            pollfd ready{out_, POLLIN, 0};
+            if (poll(&ready, 1, 30'000) != 1) {
+                return false;
+            }
+            char buffer[1 << 16];
+            const ssize_t n = ::read(out_, buffer, sizeof buffer);
+            if (n <= 0) {
+                return lines == 0;
+            }
+            const std::string_view part(buffer, static_cast<std::size_t>(n));
+            lineCount += static_cast<std::size_t>(std::count(part.begin(), part.end(), '\n'));
+            if (keep) {
+                out += part;
+            }
+        }
+        return true;
+    }
+    int wait() { return status_ = waitFor(child_); }
+
+    std::string out;  // what the program wrote, when kept
+    bool keep = true;
+    std::size_t lineCount = 0;
+
+  private:
+    pid_t child_ = -1;
+    int in_ = -1;
+    int out_ = -1;
+    int status_ = -1;
 };
 
-// Test names and failure messages show the case by its name.
-void PrintTo(const StatusCase& c, std::ostream* os) {
-    *os << c.name;
+// Whether every line of `csv` holds `cells` comma-separated cells and the text ends on a line
+// break: whole rows only.
+bool wholeRows(const std::string& csv, std::size_t cells) {
+    std::istringstream lines(csv);
+    for (std::string line; std::getline(lines, line);) {
+        if (static_cast<std::size_t>(std::count(line.begin(), line.end(), ',')) + 1 != cells) {
+            return false;
+        }
+    }
+    return !csv.empty() && csv.back() == '\n';
 }
 
-class ExitStatusTest : public ::testing::TestWithParam<StatusCase> {};
-
-TEST_P(ExitStatusTest, StatusOutputAndOneErrorLine) {
-    const StatusCase& c = GetParam();
-    const Outcome outcome = run(c.args, c.input);
-    EXPECT_EQ(outcome.status, c.status);
-    EXPECT_NE(outcome.out.find(c.out), std::string::npos) << outcome.out;
-    if (c.err.empty()) {
-        EXPECT_EQ(outcome.err, "");
-    } else {
-        EXPECT_EQ(outcome.err.rfind("bit-hydraulics-cli: error: ", 0), 0u) << outcome.err;
-        EXPECT_NE(outcome.err.find(c.err), std::string::npos) << outcome.err;
-        EXPECT_EQ(outcome.err.find('\n'), outcome.err.size() - 1) << outcome.err;
+TEST(ProcessTest, ExitStatusesAndOneErrorLine) {
+    const std::string directory = ::testing::TempDir();
+    struct Case {
+        std::vector<std::string> args;
+        bool closedInput;
+        int status;
+        std::string err;  // the one stderr line, or empty
+    };
+    for (const Case& c : std::vector<Case>{
+             {{"flowRate=32"}, false, 0, ""},
+             {{"泵压=0"}, false, 1, ""},
+             {{"flowrate=32"}, false, 2, "unknown input name 'flowrate'"},
+             {{"batch", "/nonexistent/cases.csv"},
+              false,
+              2,
+              "cannot open '/nonexistent/cases.csv': No such file or directory"},
+             {{"batch", directory}, false, 2, "cannot read '" + directory + "': Is a directory"},
+             {{"batch", "--input", "jsonl", directory},
+              false,
+              2,
+              "cannot read '" + directory + "': Is a directory"},
+             {{"batch"}, true, 2, "cannot read standard input: Bad file descriptor"},
+         }) {
+        const Outcome outcome = run(c.args, "flowRate\n30\n", c.closedInput);
+        EXPECT_EQ(outcome.status, c.status) << c.args[0] << ": " << outcome.err;
+        if (c.err.empty()) {
+            EXPECT_EQ(outcome.err, "");
+        } else {
+            EXPECT_EQ(outcome.err.rfind("bit-hydraulics-cli: error: " + c.err, 0), 0u)
+                << outcome.err;
+            EXPECT_EQ(outcome.err.find('\n'), outcome.err.size() - 1) << outcome.err;
+        }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ExitStatusTest,
-    ::testing::Values(
-        StatusCase{"OneCase", {"flowRate=32"}, "", 0, "4.77", ""},
-        StatusCase{"OneCaseFaults",
-                   {"nozzleDiameter1=0", "nozzleDiameter2=0"},
-                   "",
-                   1,
-                   "fault: division_by_zero at bitPressureDrop",
-                   ""},
-        StatusCase{"UnknownName", {"flowrate=32"}, "", 2, "", "unknown input name 'flowrate'"},
-        StatusCase{"UnknownOption", {"--bogus"}, "", 2, "", "--bogus"},
-        StatusCase{"Version", {"--version"}, "", 0, "1.00\n", ""},
-        StatusCase{"Help", {"--help"}, "", 0, "--strict", ""},
-        StatusCase{"BatchComputes", {"batch"}, "flowRate\n30\n32\n", 0, "\n32,4.77,", ""},
-        StatusCase{"BatchFaultRowsStillWritten",
-                   {"batch"},
-                   "pumpPressure\n0\n13\n",
-                   1,
-                   ",division_by_zero,powerUtilization\n13,4.20,",
-                   ""},
-        StatusCase{"BatchMalformedAfterRows",
-                   {"batch"},
-                   "flowRate\n30\n\"32\n",
-                   2,
-                   "\n30,4.20,",
-                   "line 3: quoted cell is never closed"},
-        StatusCase{"BatchCellCount",
-                   {"batch"},
-                   "flowRate,mudDensity\n30\n",
-                   2,
-                   "",
-                   "line 2: 1 cells where the header has 2"},
-        StatusCase{"BatchUnknownColumn",
-                   {"batch"},
-                   "flowrate\n30\n",
-                   2,
-                   "",
-                   "line 1: unknown column 'flowrate'"},
-        StatusCase{"BatchMissingFile",
-                   {"batch", "/nonexistent/cases.csv"},
-                   "",
-                   2,
-                   "",
-                   "cannot open '/nonexistent/cases.csv'"},
-        StatusCase{"BatchJsonLines",
-                   {"batch", "--input", "jsonl", "--format", "jsonl"},
-                   "{\"flowRate\":32}\n",
-                   0,
-                   "\"flowRate\":\"32\"",
-                   ""},
-        StatusCase{"BatchBadJson",
-                   {"batch", "--input", "jsonl"},
-                   "{\"flowRate\":32}\n{\n",
-                   2,
-                   "\n15,16,0,32,",
-                   "line 2: invalid JSON"},
-        StatusCase{"SweepComputes", {"sweep", "flowRate=30:32:1"}, "", 0, "\n32,4.77,", ""},
-        StatusCase{"SweepTooManyRows",
-                   {"sweep", "flowRate=0:2000000:1"},
-                   "",
-                   2,
-                   "",
-                   "more than 1000000 rows"},
-        StatusCase{"SweepZeroStep", {"sweep", "flowRate=0:1:0"}, "", 2, "", "STEP is 0"}),
-    [](const auto& info) { return std::string(info.param.name); });
+TEST(ProcessTest, FullDiskIsAnErrorInEveryMode) {
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {},
+             {"--format", "json"},
+             {"--help"},
+             {"--version"},
+             {"batch"},
+             {"batch", "--format", "jsonl"},
+             {"batch", "--format", "table"},
+             {"sweep", "flowRate=1:3:1"},
+         }) {
+        const Outcome outcome = run(args, "flowRate\n30\n", false, "/dev/full");
+        EXPECT_EQ(outcome.status, 2) << (args.empty() ? "" : args[0]);
+        EXPECT_EQ(outcome.err,
+                  "bit-hydraulics-cli: error: cannot write the output: No space left on device\n");
+    }
+}
+
+TEST(ProcessTest, LineBufferedAnswersEachLineAtOnce) {
+    Piped program({"batch", "--line-buffered"});
+    ASSERT_TRUE(program.write("flowRate\n"));
+    ASSERT_TRUE(program.read(1)) << "no header";
+    for (const std::string line : {"30\n", "32\n"}) {
+        ASSERT_TRUE(program.write(line));
+        ASSERT_TRUE(program.read(program.lineCount + 1)) << "no answer to " << line;
+    }
+    EXPECT_NE(program.out.find("\n30,4.20,"), std::string::npos);
+    EXPECT_NE(program.out.find("\n32,4.77,"), std::string::npos);
+    program.closeInput();
+    ASSERT_TRUE(program.read());
+    EXPECT_EQ(program.wait(), 0);
+}
+
+// Interrupted while it waits for input, the program ends by the signal after writing every row
+// it was given.
+TEST(ProcessTest, InterruptedWhileWaitingEndsAfterTheRowsGiven) {
+    for (const int signal : {SIGINT, SIGTERM}) {
+        Piped program({"batch", "--line-buffered"});
+        ASSERT_TRUE(program.write("flowRate\n30\n32\n"));
+        ASSERT_TRUE(program.read(3));
+        kill(program.child(), signal);
+        ASSERT_TRUE(program.read());
+        EXPECT_EQ(program.wait(), 128 + signal);
+        EXPECT_EQ(program.lineCount, 3u);
+    }
+}
+
+// Interrupted amid a long batch, the program ends by the signal with its output on a whole row.
+TEST(ProcessTest, InterruptedBatchEndsOnAWholeRow) {
+    std::signal(SIGPIPE, SIG_IGN);  // the writer below sees the end of the program as an error
+    Piped program({"batch", "--pass", "well"});
+    std::thread writer([&] {
+        std::string block = "well,flowRate,mudDensity\n";
+        for (std::size_t i = 0; program.write(block); ++i) {
+            block.clear();
+            for (std::size_t k = 0; k < 1000; ++k) {
+                block += "W" + std::to_string(i) + "," + std::to_string(20 + k % 20) + ".5,1.2\n";
+            }
+        }
+    });
+    const bool started = program.read(5000);  // well past the first blocks of output
+    kill(program.child(), SIGTERM);
+    const bool ended = program.read();
+    program.closeInput();
+    writer.join();
+    ASSERT_TRUE(started && ended);
+    EXPECT_EQ(program.wait(), 128 + SIGTERM);
+    EXPECT_TRUE(wholeRows(program.out, 3 + 9 + 2)) << program.out.substr(program.out.size() - 200);
+}
 
 // Peak resident memory of a running process, from /proc.
 long peakKilobytes(pid_t pid) {
@@ -192,32 +308,9 @@ struct StreamRun {
 // read once every row has been handed over, while the program still waits for the end of its
 // input, so it covers all but the last pipeful.
 StreamRun streamRows(std::size_t rows) {
-    int input[2];
-    int output[2];
-    if (pipe(input) != 0 || pipe(output) != 0) {
-        return {};
-    }
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, input[0], STDIN_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
-    for (const int fd : {input[0], input[1], output[0], output[1]}) {
-        posix_spawn_file_actions_addclose(&actions, fd);
-    }
-    std::vector<std::string> args{"batch", "--pass", "well"};
-    std::vector<char*> argv = argvFor(args);
-    pid_t child = 0;
-    const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(input[0]);
-    close(output[1]);
+    Piped program({"batch", "--pass", "well"});
+    program.keep = false;
     StreamRun result;
-    if (spawned != 0) {
-        close(input[1]);
-        close(output[0]);
-        return result;
-    }
-
     std::thread writer([&] {
         std::string block = "well,nozzleDiameter1,flowRate,mudDensity,pipeLength,pumpPressure\n";
         char row[128];
@@ -227,29 +320,17 @@ StreamRun streamRows(std::size_t rows) {
                                              1000 + i % 2000, 10 + i % 10);
             block.append(row, static_cast<std::size_t>(length));
             if (block.size() >= (1 << 16) || i + 1 == rows) {
-                for (std::size_t written = 0; written < block.size();) {
-                    const ssize_t n =
-                        write(input[1], block.data() + written, block.size() - written);
-                    if (n <= 0) {
-                        break;
-                    }
-                    written += static_cast<std::size_t>(n);
-                }
+                program.write(block);
                 block.clear();
             }
         }
-        result.peakKilobytes = peakKilobytes(child);
-        close(input[1]);
+        result.peakKilobytes = peakKilobytes(program.child());
+        program.closeInput();
     });
-    char buffer[1 << 16];
-    for (ssize_t n; (n = read(output[0], buffer, sizeof buffer)) > 0;) {
-        for (ssize_t i = 0; i < n; ++i) {
-            result.outputLines += buffer[i] == '\n' ? 1 : 0;
-        }
-    }
+    program.read();
     writer.join();
-    close(output[0]);
-    result.status = waitFor(child);
+    result.outputLines = program.lineCount;
+    result.status = program.wait();
     return result;
 }
 

@@ -1,5 +1,5 @@
 // The JSON Lines reader: the members it hands out, and the line it names for what it refuses.
-#include "cli/jsonl_reader.h"
+#include "cli/io/jsonl_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "cli/cli_errors.h"
+#include "cli/io/errors.h"
 
 namespace bithydraulics::cli {
 namespace {
@@ -47,6 +47,7 @@ const std::vector<GoodCase>& goodCases() {
          {1}},
         {"Escapes", "{\"\\u6392\\u91cf\":\"a\\\"b\\\\c\\n\"}", {{{"排量", "a\"b\\c\n"}}}, {1}},
         {"EmptyObject", "{}\n", {{}}, {1}},
+        {"NullGivesNoText", "{\"a\":null}\n", {{{"a", "(null)"}}}, {1}},
         {"OrderKept", "{\"z\":\"1\",\"a\":\"2\"}", {{{"z", "1"}, {"a", "2"}}}, {1}},
         {"BlankLinesAndCrLf",
          "\r\n{\"a\":1}\r\n  \t\n\n{\"b\":2}\r\n",
@@ -55,6 +56,11 @@ const std::vector<GoodCase>& goodCases() {
         {"ByteOrderMark", "\xEF\xBB\xBF{\"a\":\"x\"}\n", {{{"a", "x"}}}, {1}},
         {"BlanksAroundObject", "  {\"a\" : \"x\" }  \n", {{{"a", "x"}}}, {1}},
         {"Empty", "", {}, {}},
+        // Beyond the range of a double: given as written, for the row to fault on.
+        {"NumbersBeyondDouble",
+         "{\"a\":1e400,\"b\":-2.5E+999,\"c\":\"1e400\",\"d\":1e-999}",
+         {{{"a", "1e400"}, {"b", "-2.5E+999"}, {"c", "1e400"}, {"d", "1e-999"}}},
+         {1}},
     };
     return cases;
 }
@@ -65,13 +71,13 @@ class JsonLinesReaderGoodTest : public ::testing::TestWithParam<std::tuple<GoodC
 TEST_P(JsonLinesReaderGoodTest, ReadsMembersAndLines) {
     const auto& [testCase, chunkSize] = GetParam();
     std::istringstream in(testCase.input);
-    JsonLinesReader reader(in, chunkSize);
+    JsonLinesReader reader(in, Encoding::Utf8, chunkSize);
     std::vector<Members> objects;
     std::vector<std::uint64_t> lines;
     while (reader.next()) {
         Members members;
         for (const JsonMember& member : reader.members()) {
-            members.emplace_back(member.key, member.text);
+            members.emplace_back(member.key, member.null ? "(null)" : member.text);
         }
         objects.push_back(members);
         lines.push_back(reader.line());
@@ -104,7 +110,7 @@ class JsonLinesReaderBadTest : public ::testing::TestWithParam<BadCase> {};
 TEST_P(JsonLinesReaderBadTest, NamesTheLine) {
     const BadCase& testCase = GetParam();
     std::istringstream in("{\"a\":1}\n\n" + testCase.input);
-    JsonLinesReader reader(in, 7);
+    JsonLinesReader reader(in, Encoding::Utf8, 7);
     ASSERT_TRUE(reader.next());
     try {
         while (reader.next()) {
@@ -119,23 +125,27 @@ TEST_P(JsonLinesReaderBadTest, NamesTheLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, JsonLinesReaderBadTest,
-    ::testing::Values(BadCase{"InvalidJson", "{\"a\":}\n", 3, "invalid JSON: column 6"},
-                      BadCase{"Truncated", "{\"a\":\"x\"\n", 3, "invalid JSON"},
-                      BadCase{"TwoObjectsOnALine", "{\"a\":1} {\"b\":2}\n", 3, "invalid JSON"},
-                      BadCase{"NotAnObject", "[1,2]\n", 3, "expected a JSON object"},
-                      BadCase{"BareNumber", "42\n", 3, "expected a JSON object"},
-                      BadCase{"BareString", "\"x\"\n", 3, "expected a JSON object"},
-                      BadCase{"NullValue", "{\"a\":null}\n", 3, "the value of 'a' is null"},
-                      BadCase{"BooleanValue", "{\"a\":true}\n", 3, "'a' is true or false"},
-                      BadCase{"ArrayValue", "{\"b\":[1]}\n", 3, "'b' is an array"},
-                      BadCase{"ObjectValue", "{\"c\":{\"d\":1}}\n", 3, "'c' is an object"},
-                      BadCase{"NumberBeyondDouble", "{\"a\":1e999}\n", 3, "invalid JSON"},
-                      BadCase{"InvalidUtf8", "{\"a\":\"\xC3\x28\"}\n", 3, "invalid UTF-8"},
-                      BadCase{"LaterLine", "{\"a\":1}\n{\"a\":2}\n{oops}\n", 5, "invalid JSON"},
-                      BadCase{
-                          "LineTooLong",
-                          "{\"a\":\"" + std::string(JsonLinesReader::kMaxLineBytes, 'x') + "\"}\n",
-                          3, "longer than"}),
+    ::testing::Values(
+        BadCase{"InvalidJson", "{\"a\":}\n", 3, "invalid JSON: column 6"},
+        BadCase{"Truncated", "{\"a\":\"x\"\n", 3, "invalid JSON"},
+        BadCase{"TwoObjectsOnALine", "{\"a\":1} {\"b\":2}\n", 3, "invalid JSON"},
+        BadCase{"NotAnObject", "[1,2]\n", 3, "expected a JSON object"},
+        BadCase{"BareNumber", "42\n", 3, "expected a JSON object"},
+        BadCase{"BareString", "\"x\"\n", 3, "expected a JSON object"},
+        BadCase{"BooleanValue", "{\"a\":true}\n", 3, "'a' is true or false"},
+        BadCase{"ArrayValue", "{\"b\":[1]}\n", 3, "'b' is an array"},
+        BadCase{"ObjectValue", "{\"c\":{\"d\":1}}\n", 3, "'c' is an object"},
+        BadCase{"NumberBeyondDoubleThenBadJson", "{\"a\":1e999,}\n", 3, "invalid JSON"},
+        BadCase{"InvalidUtf8", "{\"a\":\"\xC3\x28\"}\n", 3,
+                "line 3, byte 7: the text is not UTF-8"},
+        BadCase{"NulThenAnotherObject", std::string("{\"a\":30}\0{\"a\":31}\n", 18), 3,
+                "line 3, byte 9: invalid JSON: a NUL byte"},
+        BadCase{"NulThenGarbage", std::string("{\"a\":30}\0 ]]]\n", 14), 3, "a NUL byte"},
+        BadCase{"NulInAString", std::string("{\"a\":\"3\0\"}\n", 11), 3, "a NUL byte"},
+        BadCase{"LaterLine", "{\"a\":1}\n{\"a\":2}\n{oops}\n", 5, "invalid JSON"},
+        BadCase{"LineTooLong",
+                "{\"a\":\"" + std::string(JsonLinesReader::kMaxLineBytes, 'x') + "\"}\n", 3,
+                "longer than"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

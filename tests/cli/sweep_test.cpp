@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/cli_errors.h"
-#include "cli/result_columns.h"
+#include "cli/case/result_columns.h"
+#include "cli/io/errors.h"
 #include "run_cli.h"
 
 namespace bithydraulics::cli {
@@ -55,7 +55,11 @@ INSTANTIATE_TEST_SUITE_P(
         RangeCase{
             "SmallSteps", "mudDensity=1.2:1.2003:0.0001", {"1.2", "1.2001", "1.2002", "1.2003"}},
         RangeCase{"Large", "pipeLength=1e20:3e20:1e20", {"1e+20", "2e+20", "3e+20"}},
-        RangeCase{"Blanks", "flowRate= 1 : 3 : 1 ", {"1", "2", "3"}}),
+        RangeCase{"Blanks", "flowRate= 1 : 3 : 1 ", {"1", "2", "3"}},
+        RangeCase{"OneValueOfAHugeFigure", "flowRate=1e22:1e22:2.5", {"1e+22"}},
+        RangeCase{"OneValueWhereOneMoreStepIsLost", "pipeLength=1e16:1e16:1", {"1e+16"}},
+        RangeCase{"AcrossTheWholeRange", "flowRate=-1e308:1e308:1e308", {"-1e+308", "0", "1e+308"}},
+        RangeCase{"TinyFromToZero", "flowRate=-1e-30:0:1e300", {"-1e-30"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SweepRangeTest, NoDriftOverManySteps) {
@@ -68,10 +72,10 @@ TEST(SweepRangeTest, NoDriftOverManySteps) {
     EXPECT_EQ(range.value(1000), 100.0);
 }
 
-TEST(SweepRangeTest, FiguresBeyondExactDecimalsUseTheProduct) {
+TEST(SweepRangeTest, LongFiguresAreExactToo) {
     const SweepRange range = SweepRange::parse("flowRate=0.12345678901234567890:1:0.25");
     ASSERT_EQ(range.count(), 4u);
-    EXPECT_EQ(range.value(3), 0.12345678901234567890 + 3 * 0.25);
+    EXPECT_EQ(range.value(3), 0.87345678901234567890);  // the literal, rounded once
 }
 
 TEST(SweepRangeTest, AtMostAMillionRows) {
@@ -97,6 +101,9 @@ TEST(SweepRangeTest, RefusesBadRanges) {
              {"flowRate=0:1L/s:1", "TO '1L/s' is not a plain figure"},
              {"flowRate=0:1:", "STEP '' is not a plain figure"},
              {"flowRate=0:1e999:1", "beyond the range of a double"},
+             {"flowRate=1e-30:0:1e300", "leads away from TO"},
+             {"pipeLength=1e16:10000000000000010:1", "too small to change the value"},
+             {"pipeLength=1e22:10000000000000000000300:30", "too small to change the value"},
              {"flowrate=0:1:1", "unknown input name 'flowrate'"},
              {"0:1:1", "expected NAME=TEXT"},
          }) {

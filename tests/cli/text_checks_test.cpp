@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "cli/plain_figure.h"
-#include "cli/text_table.h"
-#include "cli/utf8.h"
+#include "cli/io/plain_figure.h"
+#include "cli/io/text.h"
+#include "cli/io/text_table.h"
 
 namespace bithydraulics::cli {
 namespace {

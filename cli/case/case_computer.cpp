@@ -1,0 +1,60 @@
+#include "cli/case/case_computer.h"
+
+#include <stdexcept>
+
+#include "cli/io/plain_figure.h"
+#include "platform/calculation_fault.h"
+
+namespace bithydraulics::cli {
+
+InputTexts defaultInputTexts() {
+    InputTexts texts;
+    for (std::size_t i = 0; i < kInputCount; ++i) {
+        texts[i] = kInputQuantities[i].defaultText;
+    }
+    return texts;
+}
+
+std::string CaseComputer::Fields::readText(int index) const {
+    if (index >= 0 && index < kInputFieldCount) {
+        return std::string(inputs[static_cast<std::size_t>(index)]);
+    }
+    return results.at(static_cast<std::size_t>(index - kFirstResultField));
+}
+
+void CaseComputer::Fields::replaceText(int index, std::string_view text) {
+    if (index < kFirstResultField || index >= kFieldCount) {
+        throw std::logic_error("the compute command writes result fields only");
+    }
+    results[static_cast<std::size_t>(index - kFirstResultField)].assign(text);
+}
+
+const CaseResult& CaseComputer::compute(const InputTexts& texts, GivenInputs given, bool strict) {
+    result_.fault = {};
+    result_.faultQuantity = {};
+    result_.texts = {};
+    if (strict) {
+        for (std::size_t i = 0; i < kInputCount; ++i) {
+            if (given[i] && !isPlainFigure(texts[i])) {
+                result_.fault = kInvalidTextFault;
+                result_.faultQuantity = kInputQuantities[i].name;
+                return result_;
+            }
+        }
+    }
+    fields_.inputs = texts;
+    try {
+        runComputeCommand(fields_, state_);
+    } catch (const CalculationFault& fault) {
+        result_.fault = faultKindName(fault.kind());
+        result_.faultQuantity = fault.quantity();
+        return result_;
+    }
+    for (std::size_t i = 0; i < result_.texts.size(); ++i) {
+        result_.texts[i] = fields_.results[i];
+    }
+    result_.values = state_.results;
+    return result_;
+}
+
+}  // namespace bithydraulics::cli

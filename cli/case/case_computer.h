@@ -1,0 +1,61 @@
+#pragma once
+
+#include <array>
+#include <bitset>
+#include <string>
+#include <string_view>
+
+#include "calc/compute_command.h"
+#include "calc/quantities.h"
+
+// One case through the window's compute command: the eleven input texts go into a field array,
+// runComputeCommand reads, computes and writes the nine result texts, exactly as the window does.
+namespace bithydraulics::cli {
+
+using InputTexts = std::array<std::string_view, kInputCount>;
+using GivenInputs = std::bitset<kInputCount>;
+
+// What the window's input fields hold when it opens.
+InputTexts defaultInputTexts();
+
+// The fault name --strict gives a text that is not one plain figure.
+inline constexpr std::string_view kInvalidTextFault = "invalid_text";
+
+struct CaseResult {
+    std::string_view fault;  // empty when every result was computed
+    std::string_view
+        faultQuantity;  // the result whose step faulted, or the input it could not read
+    std::array<std::string_view, kDisplayedResults.size()> texts;  // display texts; empty on fault
+    HydraulicsResults values;  // the calculation state's results; meaningful without a fault
+
+    bool computed() const { return fault.empty(); }
+};
+
+class CaseComputer {
+  public:
+    CaseComputer() = default;
+    CaseComputer(const CaseComputer&) = delete;
+    CaseComputer& operator=(const CaseComputer&) = delete;
+
+    // Runs the compute command on `texts`. With `strict`, each given input must first hold one
+    // plain figure, or the case faults with invalid_text at the first that does not. The result
+    // and its texts stay valid until the next call.
+    const CaseResult& compute(const InputTexts& texts, GivenInputs given, bool strict);
+
+  private:
+    // The twenty fields: input texts viewed where the caller keeps them, result texts owned.
+    class Fields final : public FieldArray {
+      public:
+        std::string readText(int index) const override;
+        void replaceText(int index, std::string_view text) override;
+
+        InputTexts inputs;
+        std::array<std::string, kResultFieldCount> results;
+    };
+
+    Fields fields_;
+    CalculationState state_;
+    CaseResult result_;
+};
+
+}  // namespace bithydraulics::cli

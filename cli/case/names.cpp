@@ -1,0 +1,127 @@
+#include "cli/case/names.h"
+
+#include <algorithm>
+
+#include "cli/case/result_columns.h"
+#include "cli/io/errors.h"
+#include "cli/io/text.h"
+
+namespace bithydraulics::cli {
+namespace {
+
+std::string quoted(std::string_view text) {
+    std::string result(1, '\'');
+    result += text;
+    result += '\'';
+    return result;
+}
+
+}  // namespace
+
+std::string inputNameList() {
+    std::string list;
+    for (const InputQuantity& quantity : kInputQuantities) {
+        if (!list.empty()) {
+            list += ", ";
+        }
+        list += quantity.name;
+        list += " (";
+        list += quantity.caption;
+        list += ")";
+    }
+    return list;
+}
+
+Assignment parseAssignment(std::string_view argument) {
+    if (!isValidUtf8(argument)) {
+        throw UsageError("argument " + quoted(argument) + " is not valid UTF-8");
+    }
+    const std::size_t equals = argument.find('=');
+    if (equals == std::string_view::npos) {
+        throw UsageError("expected NAME=TEXT, got " + quoted(argument) +
+                         "; valid names: " + inputNameList());
+    }
+    const std::string_view name = argument.substr(0, equals);
+    const std::optional<std::size_t> input = findInput(name);
+    if (!input) {
+        throw UsageError("unknown input name " + quoted(name) +
+                         "; valid names: " + inputNameList());
+    }
+    return {*input, std::string(name), std::string(argument.substr(equals + 1))};
+}
+
+std::vector<Assignment> parseAssignments(const std::vector<std::string>& arguments) {
+    std::vector<Assignment> assignments;
+    for (const std::string& argument : arguments) {
+        Assignment assignment = parseAssignment(argument);
+        for (const Assignment& earlier : assignments) {
+            if (earlier.input == assignment.input) {
+                throw UsageError(
+                    repeatedInputMessage(assignment.input, earlier.name, assignment.name));
+            }
+        }
+        assignments.push_back(std::move(assignment));
+    }
+    return assignments;
+}
+
+std::string repeatedInputMessage(std::size_t input, std::string_view first,
+                                 std::string_view second) {
+    return "input " + quoted(kInputQuantities[input].name) + " is given twice (as " +
+           quoted(first) + " and " + quoted(second) + ")";
+}
+
+ColumnNames::ColumnNames(std::vector<std::string> passColumns, bool ignoreResults)
+    : passColumns_(std::move(passColumns)), ignoreResults_(ignoreResults) {
+    for (auto name = passColumns_.begin(); name != passColumns_.end(); ++name) {
+        if (name->empty()) {
+            throw UsageError("--pass needs a column name");
+        }
+        if (!isValidUtf8(*name)) {
+            throw UsageError("--pass " + quoted(*name) + " is not valid UTF-8");
+        }
+        if (findInput(*name)) {
+            throw UsageError("--pass " + quoted(*name) +
+                             " names an input; inputs are read without --pass");
+        }
+        if (isResultColumn(*name)) {
+            throw UsageError("--pass " + quoted(*name) + " would clash with an output column");
+        }
+        if (std::find(passColumns_.begin(), name, *name) != name) {
+            throw UsageError("--pass " + quoted(*name) + " is given twice");
+        }
+    }
+}
+
+std::optional<std::size_t> ColumnNames::resolve(std::string_view name,
+                                                std::vector<std::string_view>& namedAs) const {
+    std::optional<std::size_t> slot = findInput(name);
+    const auto pass = std::find(passColumns_.begin(), passColumns_.end(), name);
+    if (!slot && pass != passColumns_.end()) {
+        slot = kInputCount + static_cast<std::size_t>(pass - passColumns_.begin());
+    }
+    if (!slot && isResultColumn(name)) {
+        if (ignoreResults_) {
+            return std::nullopt;
+        }
+        throw UsageError("column " + quoted(name) +
+                         " holds results, as an earlier output does; give --ignore-results to "
+                         "leave such columns out");
+    }
+    if (!slot) {
+        std::string message =
+            "unknown column " + quoted(name) + "; valid names: " + inputNameList();
+        for (const std::string& passColumn : passColumns_) {
+            message += ", " + passColumn;
+        }
+        throw UsageError(message + "; declare other columns with --pass NAME");
+    }
+    if (!namedAs[*slot].empty()) {
+        throw UsageError(*slot < kInputCount ? repeatedInputMessage(*slot, namedAs[*slot], name)
+                                             : "column " + quoted(name) + " is given twice");
+    }
+    namedAs[*slot] = name;
+    return slot;
+}
+
+}  // namespace bithydraulics::cli

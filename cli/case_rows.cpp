@@ -1,0 +1,63 @@
+#include "cli/case_rows.h"
+
+#include <algorithm>
+
+#include "cli/io/errors.h"
+#include "cli/io/file_input.h"
+
+namespace bithydraulics::cli {
+namespace {
+
+std::vector<Column> rowColumns(const std::vector<InputColumn>& inputs, bool full) {
+    std::vector<Column> columns;
+    for (const InputColumn& column : inputs) {
+        columns.push_back({column.name, {}, {}, CellKind::Text});
+        if (column.input) {
+            columns.back().caption = kInputQuantities[*column.input].caption;
+            columns.back().unit = kInputQuantities[*column.input].unit;
+        }
+    }
+    for (const ResultColumn& column : resultColumns(full)) {
+        columns.push_back({std::string(column.name), column.caption, column.unit,
+                           full ? CellKind::Number : CellKind::Figure});
+    }
+    columns.push_back({std::string(kFaultColumn), {}, {}, CellKind::Text});
+    columns.push_back({std::string(kFaultQuantityColumn), {}, {}, CellKind::Text});
+    return columns;
+}
+
+}  // namespace
+
+CaseRows::CaseRows(const std::vector<InputColumn>& columns, const Options& options,
+                   OutputBuffer& out)
+    : out_(out),
+      full_(options.full),
+      strict_(options.strict),
+      lineBuffered_(options.lineBuffered),
+      writer_(makeRowWriter(rowColumns(columns, options.full), options.write, out)),
+      inputColumns_(columns.size()),
+      row_(inputColumns_ + resultColumns(full_).size() + 2) {
+    if (lineBuffered_) {
+        out_.flush();
+    }
+}
+
+void CaseRows::write(const InputTexts& texts, GivenInputs given) {
+    if (interruption() != 0) {
+        throw Interrupted{};
+    }
+    const CaseResult& result = computer_.compute(texts, given, strict_);
+    faulted_ += result.computed() ? 0 : 1;
+    results_.fill(result, full_);
+    const auto next =
+        std::copy(results_.cells().begin(), results_.cells().end(), row_.begin() + inputColumns_);
+    next[0] = result.fault;
+    next[1] = result.faultQuantity;
+    writer_->writeRow(row_);
+    if (lineBuffered_) {
+        writer_->finish();
+        out_.flush();
+    }
+}
+
+}  // namespace bithydraulics::cli

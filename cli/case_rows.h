@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/case/case_computer.h"
+#include "cli/case/result_columns.h"
+#include "cli/command.h"
+#include "cli/exit_status.h"
+#include "cli/io/row_writer.h"
+
+// The rows that batch and sweep write, one per case: its input columns as given (input texts and
+// --pass columns), then its results (display texts, or with --full round-trip figures), then
+// fault and faultQuantity.
+namespace bithydraulics::cli {
+
+struct InputColumn {
+    std::string name;                  // as the input or the command line gave it
+    std::optional<std::size_t> input;  // the input it feeds; none for a --pass column
+};
+
+class CaseRows {
+  public:
+    // Writes the header.
+    CaseRows(const std::vector<InputColumn>& columns, const Options& options, OutputBuffer& out);
+
+    // The texts of the input columns of the next row, to be filled in before write(); they keep
+    // their texts from one row to the next.
+    std::span<std::string_view> cells() { return {row_.data(), inputColumns_}; }
+
+    // Computes the case and writes its row. Once SIGINT or SIGTERM has come, throws Interrupted
+    // instead.
+    void write(const InputTexts& texts, GivenInputs given);
+
+    // Runs `writeRows`, seeing that every row before an error or an interruption is written, and
+    // returns kExitComputed or kExitFaulted.
+    template <typename WriteRows>
+    int run(WriteRows&& writeRows) {
+        try {
+            writeRows();
+        } catch (...) {
+            writer_->finish();
+            throw;
+        }
+        writer_->finish();
+        return faulted_ == 0 ? kExitComputed : kExitFaulted;
+    }
+
+  private:
+    OutputBuffer& out_;
+    bool full_;
+    bool strict_;
+    bool lineBuffered_;
+    std::unique_ptr<RowWriter> writer_;
+    CaseComputer computer_;
+    ResultCells results_;
+    std::size_t inputColumns_;
+    std::vector<std::string_view> row_;
+    std::uint64_t faulted_ = 0;
+};
+
+}  // namespace bithydraulics::cli

@@ -1,0 +1,50 @@
+#include "cli/command.h"
+
+#include <ostream>
+
+namespace bithydraulics::cli {
+
+void addCaseOptions(CLI::App& command, Options& options) {
+    command.add_flag("--full", options.full,
+                     "Results as the shortest figures that read back as the computed values, "
+                     "nozzleArea included, instead of display texts; e.g. --full");
+    command.add_flag("--strict", options.strict,
+                     "Every input text must be one plain figure (such as 32, -1.5 or 2e3, blanks "
+                     "around it allowed) and nothing else, or the case faults with invalid_text; "
+                     "e.g. --strict");
+}
+
+void addRowOptions(CLI::App& command, Options& options) {
+    addChoice(
+        command, "--format", options.write.format,
+        {{"csv", RowFormat::Csv}, {"jsonl", RowFormat::JsonLines}, {"table", RowFormat::Table}},
+        "csv|jsonl|table",
+        "csv (the default), jsonl or table; each row holds its inputs as given, the nine "
+        "results, fault and faultQuantity; a table cuts cells at 40 columns with …; e.g. "
+        "--format table");
+    const std::map<std::string, std::string> separators{
+        {",", ","}, {";", ";"}, {"tab", "\t"}, {"\t", "\t"}};
+    command
+        .add_option_function<std::string>(
+            "--separator",
+            [&options](const std::string& separator) {
+                options.read.separator = options.write.separator = separator.front();
+            },
+            "The CSV separator of input and output: , (the default), ; or tab, as European "
+            "spreadsheets write; a first line sep=; names it too; e.g. --separator ';'")
+        ->transform(CLI::CheckedTransformer(separators).description(""))
+        ->type_name(",|;|tab");
+    command.add_flag("--bom", options.write.byteOrderMark,
+                     "Begin the output with a UTF-8 byte-order mark, so that a spreadsheet shows "
+                     "its Chinese captions; e.g. --bom");
+    command.add_flag("--excel-safe", options.write.excelSafe,
+                     "Write a CSV text cell that begins with = + - or @ (and is not a figure) "
+                     "with a leading ', so that a spreadsheet does not take it for a formula; "
+                     "e.g. --excel-safe");
+}
+
+void warn(std::ostream& err, std::string_view message) {
+    err << kProgramName << ": warning: " << message << '\n';
+}
+
+}  // namespace bithydraulics::cli

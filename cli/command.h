@@ -1,0 +1,67 @@
+#pragma once
+
+#include <iosfwd>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <CLI/CLI.hpp>
+
+#include "cli/io/formats.h"
+#include "platform/version.h"
+
+// What every command of the command-line companion is given: the options record and the streams.
+// A command lives in a file of its own with two functions, one declaring its arguments and options
+// on the command line and one running it; the table of commands in cli.cpp names them.
+namespace bithydraulics::cli {
+
+class OutputBuffer;
+
+inline constexpr std::string_view kProgramName = "bit-hydraulics-cli";
+inline constexpr std::string_view kVersion = kDisplayVersion;
+
+enum class CaseFormat { Table, Json };
+
+// Everything the command line asks for; each command reads what concerns it.
+struct Options {
+    std::vector<std::string> arguments;  // the positional arguments: NAME=TEXT, a range, a file
+    CaseFormat caseFormat = CaseFormat::Table;
+    bool full = false;
+    bool strict = false;
+    // Rows of cases (batch, sweep).
+    InputFormat input = InputFormat::Csv;
+    ReadOptions read;
+    WriteOptions write;
+    std::vector<std::string> passColumns;
+    bool ignoreResults = false;
+    bool lineBuffered = false;
+};
+
+struct Streams {
+    std::istream& in;
+    OutputBuffer& out;
+    std::ostream& err;  // one line per error or warning
+};
+
+// An option taking one of the names in `choices`, in any case, and storing the value paired with
+// it in `target`; the help shows `names`, such as "csv|jsonl|table".
+template <typename T>
+CLI::Option* addChoice(CLI::App& command, const std::string& option, T& target,
+                       const std::map<std::string, T>& choices, const std::string& names,
+                       const std::string& help) {
+    return command.add_option(option, target, help)
+        ->transform(CLI::CheckedTransformer(choices, CLI::ignore_case).description(""))
+        ->type_name(names);
+}
+
+// The options every command takes: --full and --strict.
+void addCaseOptions(CLI::App& command, Options& options);
+// The options of a command that writes rows: --format csv|jsonl|table, --separator, --bom,
+// --excel-safe.
+void addRowOptions(CLI::App& command, Options& options);
+
+// Writes "bit-hydraulics-cli: warning: MESSAGE" as one line.
+void warn(std::ostream& err, std::string_view message);
+
+}  // namespace bithydraulics::cli

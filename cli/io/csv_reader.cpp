@@ -1,0 +1,248 @@
+#include "cli/io/csv_reader.h"
+
+#include <algorithm>
+
+#include "cli/io/errors.h"
+#include "cli/io/plain_figure.h"
+
+namespace bithydraulics::cli {
+
+CsvReader::CsvReader(std::istream& in, const ReadOptions& options, std::size_t chunkSize)
+    : input_(in, options.encoding, chunkSize) {
+    setSeparator(options.separator);
+}
+
+void CsvReader::setSeparator(char separator) {
+    separator_ = separator;
+    bytes_.fill(kOther);
+    for (char c = '0'; c <= '9'; ++c) {
+        bytes_[static_cast<unsigned char>(c)] = kDigit;
+    }
+    bytes_['.'] = kPoint;
+    for (const char c : {separator, '"', '\r', '\n'}) {
+        bytes_[static_cast<unsigned char>(c)] = kStop;
+    }
+}
+
+bool CsvReader::next() {
+    for (;;) {
+        if (input_.available().empty()) {
+            return false;
+        }
+        rowLine_ = line_;
+        rowStart_ = input_.consumed();
+        if (!readSimpleRow()) {
+            readRow();
+        }
+        if (rowLine_ == 1 && isSeparatorLine()) {
+            setSeparator(cells_.size() == 1 ? cells_[0].back() : separator_);
+        } else if (!isBlankRow()) {
+            return true;
+        }
+    }
+}
+
+bool CsvReader::readSimpleRow() {
+    // The common case: the whole line lies in the chunk at hand and holds no quote and no CR
+    // but the one before its LF. Its cells are then views into the chunk, copied nowhere.
+    const std::string_view chunk = input_.available();
+    const std::size_t lineFeed = chunk.find('\n');
+    if (lineFeed == std::string_view::npos) {
+        return false;
+    }
+    std::string_view line = chunk.substr(0, lineFeed);
+    if (!line.empty() && line.back() == '\r') {
+        line.remove_suffix(1);
+    }
+    cells_.clear();
+    plain_.clear();
+    // Each cell's bytes at a glance: digits with at most one point make a plain figure.
+    const char* begin = line.data();
+    unsigned seen = 0;
+    unsigned points = 0;  // kPoint for each
+    const auto endCell = [&](const char* end) {
+        cells_.emplace_back(begin, static_cast<std::size_t>(end - begin));
+        plain_.push_back((seen & ~kPoint) == kDigit && points <= kPoint);
+        begin = end + 1;
+        seen = points = 0;
+    };
+    for (const char* c = line.data(); c != line.data() + line.size(); ++c) {
+        const unsigned kind = bytes_[static_cast<unsigned char>(*c)];
+        if (kind != kStop) {
+            seen |= kind;
+            points += kind & kPoint;
+        } else if (*c == separator_) {
+            endCell(c);
+        } else {
+            return false;  // a quote or a CR
+        }
+    }
+    endCell(line.data() + line.size());
+    firstCellQuoted_ = false;
+    input_.consume(lineFeed + 1);
+    ++line_;
+    return true;
+}
+
+void CsvReader::readRow() {
+    text_.clear();
+    ends_.clear();
+    firstCellQuoted_ = false;
+    for (bool more = true; more;) {
+        const std::string_view start = input_.available();
+        if (!start.empty() && start.front() == '"') {
+            input_.consume(1);
+            firstCellQuoted_ = firstCellQuoted_ || ends_.empty();
+            readQuotedCell();
+        } else {
+            readBareCell();
+        }
+        ends_.push_back(text_.size());
+        more = endCell();
+    }
+    cells_.clear();
+    std::size_t begin = 0;
+    for (const std::size_t end : ends_) {
+        cells_.emplace_back(text_.data() + begin, end - begin);
+        begin = end;
+    }
+    plain_.assign(cells_.size(), 0);
+}
+
+bool CsvReader::endCell() {
+    const std::string_view rest = input_.available();
+    if (rest.empty()) {
+        return false;  // the last row, without a line break
+    }
+    input_.consume(1);
+    if (rest.front() == separator_) {
+        checkRowSize(0);
+        return true;
+    }
+    if (rest.front() == '\r') {
+        const std::string_view lineFeed = input_.available();
+        if (lineFeed.empty() || lineFeed.front() != '\n') {
+            throw InputError(line_, "carriage return without a line feed");
+        }
+        input_.consume(1);
+    }
+    ++line_;
+    return false;
+}
+
+void CsvReader::readBareCell() {
+    for (;;) {
+        const std::string_view chunk = input_.available();
+        if (chunk.empty()) {
+            return;
+        }
+        std::size_t n = 0;
+        while (n < chunk.size() && bytes_[static_cast<unsigned char>(chunk[n])] != kStop) {
+            ++n;
+        }
+        append(chunk.substr(0, n));
+        input_.consume(n);
+        if (n < chunk.size()) {
+            if (chunk[n] == '"') {
+                throw InputError(line_,
+                                 "quote inside an unquoted cell (quote the whole cell and double "
+                                 "each quote in it)");
+            }
+            return;
+        }
+    }
+}
+
+void CsvReader::readQuotedCell() {
+    const std::uint64_t openedOn = line_;
+    for (;;) {
+        const std::string_view chunk = input_.available();
+        if (chunk.empty()) {
+            throw InputError(openedOn, "quoted cell is never closed");
+        }
+        const std::size_t quote = chunk.find('"');
+        const std::string_view run = chunk.substr(0, quote);
+        line_ += static_cast<std::uint64_t>(std::count(run.begin(), run.end(), '\n'));
+        append(run);
+        input_.consume(run.size());
+        if (quote == std::string_view::npos) {
+            continue;
+        }
+        input_.consume(1);
+        const std::string_view after = input_.available();
+        if (!after.empty() && after.front() == '"') {
+            append("\"");
+            input_.consume(1);
+            continue;
+        }
+        if (after.empty() || after.front() == separator_ || after.front() == '\r' ||
+            after.front() == '\n') {
+            return;
+        }
+        throw InputError(line_, "text after the closing quote of a cell");
+    }
+}
+
+void CsvReader::append(std::string_view bytes) {
+    checkRowSize(bytes.size());
+    text_.append(bytes);
+}
+
+void CsvReader::checkRowSize(std::size_t more) const {
+    if (input_.consumed() + more - rowStart_ > kMaxRowBytes) {
+        throw InputError(rowLine_, "row longer than " + std::to_string(kMaxRowBytes) + " bytes");
+    }
+}
+
+bool CsvReader::isBlankRow() const {
+    return cells_.size() == 1 && !firstCellQuoted_ &&
+           cells_.front().find_first_not_of(" \t") == std::string_view::npos;
+}
+
+bool CsvReader::isSeparatorLine() const {
+    return !firstCellQuoted_ &&
+           ((cells_.size() == 1 && cells_[0].size() == 5 && cells_[0].starts_with("sep=")) ||
+            (cells_.size() == 2 && cells_[0] == "sep=" && cells_[1].empty()));
+}
+
+CsvTable::CsvTable(std::istream& in, const ReadOptions& options, std::size_t chunkSize)
+    : reader_(in, options, chunkSize) {
+    if (!reader_.next()) {
+        throw InputError(1,
+                         "no header row; the first line names the columns, e.g. "
+                         "flowRate,mudDensity");
+    }
+    headerLine_ = reader_.line();
+    width_ = reader_.cells().size();
+    for (std::size_t i = 0; i < width_; ++i) {
+        const std::string_view name = trimBlanks(reader_.cells()[i]);
+        if (name.empty()) {
+            unnamed_.push_back(i);
+        } else {
+            columns_.push_back({std::string(name), i});
+        }
+    }
+}
+
+bool CsvTable::next() {
+    if (!reader_.next()) {
+        return false;
+    }
+    const std::size_t count = reader_.cells().size();
+    if (count != width_) {
+        throw InputError(line(), std::to_string(count) + (count == 1 ? " cell" : " cells") +
+                                     " where the header has " + std::to_string(width_));
+    }
+    for (const std::size_t index : unnamed_) {
+        if (!trimBlanks(reader_.cells()[index]).empty()) {
+            fail(index, "a cell under an empty header cell; name the column in the header");
+        }
+    }
+    return true;
+}
+
+void CsvTable::fail(std::size_t index, const std::string& message) const {
+    throw InputError(line(), message, ", column " + std::to_string(index + 1));
+}
+
+}  // namespace bithydraulics::cli

@@ -1,0 +1,76 @@
+#include "cli/io/text.h"
+
+#include <utf8.h>
+#include <utf8proc.h>
+
+#include <cstdint>
+#include <cstring>
+
+namespace bithydraulics::cli {
+namespace {
+
+// The length of the character that begins at `text` and the columns it takes.
+std::size_t nextCharacter(std::string_view text, std::size_t& columns) {
+    utf8proc_int32_t codePoint = 0;
+    const utf8proc_ssize_t length =
+        utf8proc_iterate(reinterpret_cast<const utf8proc_uint8_t*>(text.data()),
+                         static_cast<utf8proc_ssize_t>(text.size()), &codePoint);
+    if (length <= 0) {
+        columns = 1;
+        return 1;
+    }
+    columns = static_cast<std::size_t>(utf8proc_charwidth(codePoint));
+    return static_cast<std::size_t>(length);
+}
+
+}  // namespace
+
+std::size_t findInvalidUtf8(std::string_view text) {
+    // Runs of ASCII eight bytes at a time: most input is nothing else.
+    std::size_t i = 0;
+    for (std::uint64_t word = 0; i + 8 <= text.size(); i += 8) {
+        std::memcpy(&word, text.data() + i, sizeof word);
+        if ((word & 0x8080808080808080ULL) != 0) {
+            break;
+        }
+    }
+    const auto invalid = utf8::find_invalid(text.begin() + static_cast<long>(i), text.end());
+    return invalid == text.end() ? std::string_view::npos
+                                 : static_cast<std::size_t>(invalid - text.begin());
+}
+
+bool isCharacterStart(std::string_view tail) {
+    if (tail.empty()) {
+        return false;
+    }
+    const auto lead = static_cast<unsigned char>(tail.front());
+    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
+    for (const char c : tail.substr(1)) {
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
+            return false;
+        }
+    }
+    return lead <= 0xF4 && tail.size() < length;
+}
+
+std::size_t displayWidth(std::string_view text) {
+    std::size_t width = 0;
+    for (std::size_t i = 0, columns = 0; i < text.size(); width += columns) {
+        i += nextCharacter(text.substr(i), columns);
+    }
+    return width;
+}
+
+std::string_view leadingColumns(std::string_view text, std::size_t width) {
+    std::size_t end = 0;
+    for (std::size_t taken = 0, columns = 0; end < text.size(); taken += columns) {
+        const std::size_t length = nextCharacter(text.substr(end), columns);
+        if (taken + columns > width) {
+            break;
+        }
+        end += length;
+    }
+    return text.substr(0, end);
+}
+
+}  // namespace bithydraulics::cli

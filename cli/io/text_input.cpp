@@ -1,0 +1,159 @@
+#include "cli/io/text_input.h"
+
+#include <iconv.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "cli/io/errors.h"
+#include "cli/io/text.h"
+
+namespace bithydraulics::cli {
+
+TextInput::TextInput(std::istream& in, Encoding encoding, std::size_t chunkSize)
+    : in_(in), encoding_(encoding), data_(std::max<std::size_t>(chunkSize, 4)) {}
+
+TextInput::~TextInput() {
+    if (converter_ != nullptr) {
+        iconv_close(static_cast<iconv_t>(converter_));
+    }
+}
+
+void TextInput::refill() {
+    if (!invalid_.empty()) {
+        fail();
+    }
+    account();
+    // An incomplete character held back goes to the front, to be completed by the next read.
+    std::memmove(data_.data(), data_.data() + end_, size_ - end_);
+    size_ -= end_;
+    end_ = 0;
+    position_ = 0;
+    if (!started_) {
+        start();
+    }
+    for (bool ended = false;;) {
+        decode(ended);
+        if (end_ > 0 || ended || !invalid_.empty()) {
+            break;
+        }
+        std::vector<char>& to = converter_ != nullptr ? raw_ : data_;
+        std::size_t& size = converter_ != nullptr ? rawSize_ : size_;
+        const std::size_t count = read(to.data() + size, to.size() - size);
+        ended = count == 0;
+        size += count;
+    }
+    if (end_ == 0 && !invalid_.empty()) {
+        fail();
+    }
+}
+
+void TextInput::start() {
+    started_ = true;
+    while (size_ < 3) {
+        const std::size_t count = read(data_.data() + size_, data_.size() - size_);
+        if (count == 0) {
+            break;
+        }
+        size_ += count;
+    }
+    const std::string_view head(data_.data(), size_);
+    const char* from = encoding_ == Encoding::Gb18030 ? "GB18030"
+                       : encoding_ == Encoding::Utf16 ? "UTF-16LE"
+                                                      : nullptr;
+    std::size_t mark = 0;
+    if (head.starts_with("\xEF\xBB\xBF")) {
+        mark = 3;
+        from = nullptr;
+    } else if (head.starts_with("\xFF\xFE") || head.starts_with("\xFE\xFF")) {
+        mark = 2;
+        from = head.front() == '\xFF' ? "UTF-16LE" : "UTF-16BE";
+        encoding_ = Encoding::Utf16;
+    }
+    std::memmove(data_.data(), data_.data() + mark, size_ - mark);
+    size_ -= mark;
+    if (from != nullptr) {
+        converter_ = iconv_open("UTF-8", from);
+        if (converter_ == reinterpret_cast<void*>(-1)) {
+            converter_ = nullptr;
+            throw ReadError(std::string("cannot convert from ") + from + ": " +
+                            std::strerror(errno));
+        }
+        raw_.assign(data_.size(), 0);
+        std::copy_n(data_.begin(), size_, raw_.begin());
+        rawSize_ = size_;
+        size_ = 0;
+    }
+}
+
+std::size_t TextInput::read(char* to, std::size_t count) {
+    std::streambuf& buffer = *in_.rdbuf();
+    try {
+        // What is at hand, or else wait for at least one byte.
+        std::streamsize ready = buffer.in_avail();
+        if (ready <= 0) {
+            if (std::streambuf::traits_type::eq_int_type(buffer.sgetc(),
+                                                         std::streambuf::traits_type::eof())) {
+                return 0;
+            }
+            ready = std::max<std::streamsize>(buffer.in_avail(), 1);
+        }
+        return static_cast<std::size_t>(
+            buffer.sgetn(to, std::min(ready, static_cast<std::streamsize>(count))));
+    } catch (const std::ios_base::failure& failure) {
+        throw ReadError(failure.code().message());
+    }
+}
+
+void TextInput::decode(bool ended) {
+    bool failed = false;
+    if (converter_ != nullptr) {
+        char* in = raw_.data();
+        std::size_t inLeft = rawSize_;
+        char* out = data_.data();
+        std::size_t outLeft = data_.size();
+        failed = iconv(static_cast<iconv_t>(converter_), &in, &inLeft, &out, &outLeft) ==
+                     static_cast<std::size_t>(-1) &&
+                 (errno == EILSEQ || (errno == EINVAL && ended));
+        std::memmove(raw_.data(), in, inLeft);
+        rawSize_ = inLeft;
+        size_ = data_.size() - outLeft;
+    }
+    // Converted text is checked too: a converter may pass a lone surrogate through.
+    const std::size_t bad = findInvalidUtf8({data_.data(), size_});
+    end_ = std::min(bad, size_);
+    const bool held = bad != std::string_view::npos && converter_ == nullptr && !ended &&
+                      isCharacterStart({data_.data() + bad, size_ - bad});
+    if (failed || (bad != std::string_view::npos && !held)) {
+        invalid_ = converter_ == nullptr
+                       ? "the text is not UTF-8; save the file as CSV UTF-8, or give --encoding "
+                         "gb18030"
+                       : std::string("the text is not ") +
+                             (encoding_ == Encoding::Utf16 ? "UTF-16" : "GB18030") +
+                             "; check --encoding";
+    }
+}
+
+void TextInput::account() {
+    const char* begin = data_.data();
+    for (const char* at = begin;
+         (at = static_cast<const char*>(
+              std::memchr(at, '\n', static_cast<std::size_t>(begin + end_ - at)))) != nullptr;
+         ++at) {
+        ++lines_;
+    }
+    if (const void* lineFeed = memrchr(begin, '\n', end_)) {
+        lineStart_ =
+            base_ + static_cast<std::uint64_t>(static_cast<const char*>(lineFeed) - begin) + 1;
+    }
+    base_ += end_;
+}
+
+void TextInput::fail() {
+    account();
+    end_ = position_ = 0;
+    throw InputError(lines_ + 1, invalid_, ", byte " + std::to_string(base_ - lineStart_ + 1));
+}
+
+}  // namespace bithydraulics::cli

@@ -1,0 +1,66 @@
+#include "cli/io/text_table.h"
+
+#include <algorithm>
+
+#include "cli/io/text.h"
+
+namespace bithydraulics::cli {
+
+TextTable::TextTable(std::vector<Align> alignments)
+    : alignments_(std::move(alignments)), widths_(alignments_.size(), 0) {}
+
+void TextTable::addRow(std::span<const std::string_view> cells) {
+    const std::size_t columns = alignments_.size();
+    if (cells_.size() < (rowCount_ + 1) * columns) {
+        cells_.resize((rowCount_ + 1) * columns);
+    }
+    for (std::size_t c = 0; c < columns; ++c) {
+        std::string& cell = cells_[rowCount_ * columns + c];
+        const std::string_view text = c < cells.size() ? cells[c] : std::string_view{};
+        if (text.size() > kMaxCellWidth && displayWidth(text) > kMaxCellWidth) {
+            cell.assign(leadingColumns(text, kMaxCellWidth - 1)).append("…");
+        } else {
+            cell.assign(text);
+        }
+        std::replace_if(
+            cell.begin(), cell.end(),
+            [](char ch) { return static_cast<unsigned char>(ch) < 0x20 || ch == 0x7F; }, ' ');
+    }
+    ++rowCount_;
+}
+
+void TextTable::render(OutputBuffer& out) {
+    const std::size_t columns = alignments_.size();
+    for (std::size_t r = 0; r < rowCount_; ++r) {
+        for (std::size_t c = 0; c < columns; ++c) {
+            widths_[c] = std::max(widths_[c], displayWidth(cells_[r * columns + c]));
+        }
+    }
+    for (std::size_t r = 0; r < rowCount_; ++r) {
+        // Blanks are written only before a later cell, so no line ends in blanks.
+        std::size_t pending = 0;
+        for (std::size_t c = 0; c < columns; ++c) {
+            const std::string& cell = cells_[r * columns + c];
+            const std::size_t padding = widths_[c] - displayWidth(cell);
+            if (c > 0) {
+                pending += 2;
+            }
+            if (alignments_[c] == Align::Right) {
+                pending += padding;
+            }
+            if (!cell.empty()) {
+                for (; pending > 0; --pending) {
+                    out.append(' ');
+                }
+                out.append(cell);
+            }
+            if (alignments_[c] == Align::Left) {
+                pending += padding;
+            }
+        }
+        out.append('\n');
+    }
+    rowCount_ = 0;
+}
+
+}  // namespace bithydraulics::cli
