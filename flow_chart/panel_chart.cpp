@@ -93,6 +93,21 @@ PanelChart::PanelChart(const ChartPanel& panel, const FlowChartFigures& figures,
       valueAxis_(new QValueAxis(this)),
       hoverLine_(new QGraphicsLineItem(this)),
       hoverFlow_(kNoFlowRate) {
+    setUpLooks(figures, place);
+    setUpAxes(figures, place);
+    if (figures.operatingWindow) {
+        shadeOperatingWindow(figures, place);
+    }
+    addCurves();
+    addMarks(figures, place.top);
+    addPoints();
+    hoverLine_->setPen(linePen(kHoverColour, 1, Qt::SolidLine));
+    hoverLine_->setZValue(10);
+    hoverLine_->hide();
+    connect(this, &QChart::plotAreaChanged, this, &PanelChart::placeLabels);
+}
+
+void PanelChart::setUpLooks(const FlowChartFigures& figures, Place place) {
     const QFont font = QApplication::font();
     setFont(font);
     setTitleFont(font);
@@ -108,10 +123,12 @@ PanelChart::PanelChart(const ChartPanel& panel, const FlowChartFigures& figures,
         caption_ = new QGraphicsSimpleTextItem(figures.caption, this);
         caption_->setFont(font);
     }
+}
 
+void PanelChart::setUpAxes(const FlowChartFigures& figures, Place place) {
     for (QValueAxis* axis : {flowAxis_, valueAxis_}) {
-        axis->setLabelsFont(font);
-        axis->setTitleFont(font);
+        axis->setLabelsFont(font());
+        axis->setTitleFont(font());
     }
     // The axis ends where the figures end, its ticks at round flow rates.
     flowAxis_->setRange(0, figures.maxFlowRate);
@@ -124,7 +141,7 @@ PanelChart::PanelChart(const ChartPanel& panel, const FlowChartFigures& figures,
         flowAxis_->setTitleText(QStringLiteral("排量 (L/s)"));
     }
     // Four or five round ticks, the range widened to whole steps.
-    const auto [low, high] = valueRange(panel);
+    const auto [low, high] = valueRange(panel_);
     const double step = niceStep((high - low) / 4);
     valueAxis_->setRange(std::floor(low / step) * step, std::ceil(high / step) * step);
     valueAxis_->setTickType(QValueAxis::TicksDynamic);
@@ -132,38 +149,31 @@ PanelChart::PanelChart(const ChartPanel& panel, const FlowChartFigures& figures,
     valueAxis_->setTickInterval(step);
     const int decimals = std::max(0, static_cast<int>(std::ceil(-std::log10(step) - 1e-9)));
     valueAxis_->setLabelFormat(QStringLiteral("%.%1f").arg(decimals));
-    valueAxis_->setTitleText(QStringLiteral("%1 (%2)").arg(panel.title, panel.unit));
+    valueAxis_->setTitleText(QStringLiteral("%1 (%2)").arg(panel_.title, panel_.unit));
     addAxis(flowAxis_, Qt::AlignBottom);
     addAxis(valueAxis_, Qt::AlignLeft);
+}
 
-    if (figures.operatingWindow) {
-        auto* area = new QAreaSeries();
-        auto* upper = new QLineSeries(area);
-        auto* lower = new QLineSeries(area);
-        for (const double flow : {figures.operatingWindow->lower, figures.operatingWindow->upper}) {
-            upper->append(flow, valueAxis_->max());
-            lower->append(flow, valueAxis_->min());
-        }
-        area->setUpperSeries(upper);
-        area->setLowerSeries(lower);
-        area->setName(figures.operatingWindowName);
-        area->setBrush(kWindowShade);
-        area->setPen(Qt::NoPen);
-        addSeries(area);
-        area->attachAxis(flowAxis_);
-        area->attachAxis(valueAxis_);
-        for (QLegendMarker* marker : legend()->markers(area)) {
-            marker->setVisible(place.top);
-        }
+void PanelChart::shadeOperatingWindow(const FlowChartFigures& figures, Place place) {
+    auto* area = new QAreaSeries();
+    auto* upper = new QLineSeries(area);
+    auto* lower = new QLineSeries(area);
+    for (const double flow : {figures.operatingWindow->lower, figures.operatingWindow->upper}) {
+        upper->append(flow, valueAxis_->max());
+        lower->append(flow, valueAxis_->min());
     }
-    addCurves();
-    addMarks(figures, place.top);
-    addPoints();
-
-    hoverLine_->setPen(linePen(kHoverColour, 1, Qt::SolidLine));
-    hoverLine_->setZValue(10);
-    hoverLine_->hide();
-    connect(this, &QChart::plotAreaChanged, this, &PanelChart::placeLabels);
+    area->setUpperSeries(upper);
+    area->setLowerSeries(lower);
+    area->setName(figures.operatingWindowName);
+    area->setBrush(kWindowShade);
+    area->setPen(Qt::NoPen);
+    addSeries(area);
+    area->attachAxis(flowAxis_);
+    area->attachAxis(valueAxis_);
+    // Named once, in the top panel's legend.
+    for (QLegendMarker* marker : legend()->markers(area)) {
+        marker->setVisible(place.top);
+    }
 }
 
 QLineSeries* PanelChart::addLine(const QList<QPointF>& points, const QPen& pen,

@@ -42,6 +42,9 @@ class PanelChart final : public QChart {
     void setExtraRoom(const QMargins& extra);
 
   private:
+    void setUpLooks(const FlowChartFigures& figures, Place place);
+    void setUpAxes(const FlowChartFigures& figures, Place place);
+    void shadeOperatingWindow(const FlowChartFigures& figures, Place place);
     void addCurves();
     void addMarks(const FlowChartFigures& figures, bool labelled);
     void addPoints();
