@@ -374,6 +374,22 @@ void ToolWindowsTest::unusableLimitsAndFiguresAreSaidNeverComputed() {
     QCOMPARE(window.table().model()->rowCount(), 0);
     window.typeLimit(optimize::Setting::MaxEquivalentDensity, QStringLiteral("1.30"));
 
+    // A list of sizes in mm: a size that is not a figure is marked; the sets are of the list.
+    optimization.limits().seriesBox()->setCurrentIndex(1);
+    // As an input method commits the Chinese separators.
+    QLineEdit* sizes = limits.field(optimize::Setting::SeriesSizes);
+    sizes->selectAll();
+    sizes->insert(QStringLiteral("9，10.5、1l"));
+    QVERIFY(limits.reasonAt(optimize::Setting::SeriesSizes).contains(QStringLiteral("“1l”")));
+    window.typeLimit(optimize::Setting::SeriesSizes, QStringLiteral("9, 10.5 12"));
+    QVERIFY(!limits.isMarked(optimize::Setting::SeriesSizes));
+    QVERIFY(window.table().model()->rowCount() > 0);
+    QCOMPARE(window.cell(0, NozzleSetTable::SizesInch), QString());
+    for (const QString& size : window.cell(0, NozzleSetTable::SizesMm).split('-')) {
+        QVERIFY2(QStringList({"9.00", "10.50", "12.00"}).contains(size), qPrintable(size));
+    }
+    optimization.limits().seriesBox()->setCurrentIndex(0);
+
     // A set-up the optimiser cannot calibrate on, after 运算.
     typeInto(window.form.field(10), QStringLiteral("4"));
     QTest::mouseClick(window.form.computeButton(), Qt::LeftButton);
