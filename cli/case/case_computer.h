@@ -2,6 +2,7 @@
 
 #include <array>
 #include <bitset>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,10 @@ InputTexts defaultInputTexts();
 
 // The fault name --strict gives a text that is not one plain figure.
 inline constexpr std::string_view kInvalidTextFault = "invalid_text";
+
+// The first given input whose text is not one plain figure, which --strict faults; none when all
+// are.
+std::optional<std::size_t> firstLenientInput(const InputTexts& texts, GivenInputs given);
 
 struct CaseResult {
     std::string_view fault;  // empty when every result was computed
