@@ -121,6 +121,9 @@ int parseAndRun(int argc, const char* const* argv, Options& options, Streams& st
         "arguments or streamed in, and the best flow rate and nozzles within the rig's limits.",
         std::string(kProgramName));
     program.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    // Wide enough that "--max-pressure MPa REQUIRED" stands apart from its description by two
+    // blanks, as the manual page and the completion read the help.
+    program.get_formatter()->column_width(32);
     program.set_help_flag("-h,--help",
                           "Print this help, every option included, and exit; e.g. "
                           "bit-hydraulics-cli --help, bit-hydraulics-cli batch --help");

@@ -45,16 +45,11 @@ class Section {
   public:
     static constexpr std::size_t kNoteWidth = 200;
 
-    Section(OutputBuffer& out, const std::string& heading)
-        : out_(out),
+    explicit Section(std::string heading)
+        : heading_(std::move(heading)),
           table_({TextTable::Align::Left, TextTable::Align::Right, TextTable::Align::Left,
                   TextTable::Align::Left},
-                 kNoteWidth) {
-        out_.append(heading + "\n");
-    }
-    Section(const Section&) = delete;
-    Section& operator=(const Section&) = delete;
-    ~Section() { table_.render(out_); }
+                 kNoteWidth) {}
 
     void add(std::string_view label, const std::string& figure, std::string_view unit,
              const std::string& note = {}) {
@@ -63,14 +58,19 @@ class Section {
         table_.addRow(row);
     }
 
+    void write(OutputBuffer& out) {
+        out.append(heading_ + "\n");
+        table_.render(out);
+    }
+
   private:
-    OutputBuffer& out_;
+    std::string heading_;
     TextTable table_;
 };
 
 void writeCalibration(const Calibration& c, const OptimizationLimits& limits, OutputBuffer& out) {
-    Section section(out, "Calibration on the current set-up, " + formatFixed2(c.flowRate) +
-                             " L/s at " + formatFixed2(c.pumpPressure) + " MPa");
+    Section section("Calibration on the current set-up, " + formatFixed2(c.flowRate) + " L/s at " +
+                    formatFixed2(c.pumpPressure) + " MPa");
     section.add("bit pressure drop", formatFixed2(c.bitPressureDrop), "MPa");
     section.add("losses outside the bit", formatFixed2(c.parasiticLoss), "MPa",
                 "K·Q^m with K = " + significant(c.lossCoefficient) + " MPa/(L/s)^" +
@@ -82,6 +82,7 @@ void writeCalibration(const Calibration& c, const OptimizationLimits& limits, Ou
                     "at " + formatFixed2(limits.maxEquivalentDensity) + " g/cm³ over " +
                         asGiven(c.verticalDepth) + " m");
     }
+    section.write(out);
 }
 
 void writeWindow(const OperatingWindow& window, OutputBuffer& out) {
@@ -90,12 +91,12 @@ void writeWindow(const OperatingWindow& window, OutputBuffer& out) {
                    describeContradiction(*window.contradiction, kEnglish) + "\n");
         return;
     }
-    out.append("\n");
-    Section section(out, "Operating window of the current nozzles");
+    Section section("\nOperating window of the current nozzles");
     for (const auto& [label, end] : {std::pair{"from", window.lower}, {"to", window.upper}}) {
         section.add(label, formatFixed2(end.flowRate), "L/s",
                     "set by " + limitWithSetting(end.limit, end.setting));
     }
+    section.write(out);
 }
 
 void writeOptimum(const OptimizationResult& result, const OptimizationLimits& limits,
@@ -103,10 +104,9 @@ void writeOptimum(const OptimizationResult& result, const OptimizationLimits& li
     const ContinuousOptimum& optimum = result.optimum;
     const OperatingPoint& point = optimum.point;
     const ResultTexts shown = formResultTexts(point.results);
-    out.append("\n");
-    Section section(out, "Continuous optimum of " +
-                             std::string(criterionName(result.criterion, kEnglish)) + ", " +
-                             std::string(regimeName(optimum.regime, kEnglish)));
+    Section section("\nContinuous optimum of " +
+                    std::string(criterionName(result.criterion, kEnglish)) + ", " +
+                    std::string(regimeName(optimum.regime, kEnglish)));
     section.add("flow rate", formatFixed2(point.flowRate()), "L/s",
                 "95 % of the optimum from " + formatFixed2(optimum.band95.lower) + " to " +
                     formatFixed2(optimum.band95.upper) + " L/s");
@@ -117,6 +117,7 @@ void writeOptimum(const OptimizationResult& result, const OptimizationLimits& li
                     formatFixed2(optimum.idealNozzleDiameter) + " mm");
     section.add(criterionName(result.criterion, kEnglish), formatFixed2(point.criterionValue),
                 criterionUnit(result.criterion));
+    section.write(out);
 }
 
 std::string millimetres(const NozzleSet& set) {

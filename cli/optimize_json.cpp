@@ -108,7 +108,8 @@ Json limitsJson(const OptimizationLimits& limits) {
     json["lossExponent"] = limits.lossExponent;
     json["criterion"] = criterionKey(limits.criterion);
     json["nozzleCount"] = limits.nozzleCount;
-    json["seriesMm"] = limits.series.diametersMm;
+    // "32nds", or the sizes in mm --sizes-mm gave.
+    json["series"] = limits.series.inInches() ? Json("32nds") : Json(limits.series.diametersMm);
     json["spread"] = limits.spread ? Json(*limits.spread) : Json("any");
     json["top"] = limits.topCount;
     return json;

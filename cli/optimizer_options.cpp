@@ -1,7 +1,6 @@
 #include "cli/optimizer_options.h"
 
 #include <cmath>
-#include <functional>
 
 #include "calc/compute_command.h"
 #include "calc/field_text.h"
@@ -135,8 +134,7 @@ SetUp readSetUp(const Options& options) {
         given.set(assignment.input);
     }
     if (const auto lenient = options.strict ? firstLenientInput(texts, given) : std::nullopt) {
-        throw Unanswered("fault: " + std::string(kInvalidTextFault) + " at " +
-                         std::string(kInputQuantities[*lenient].name));
+        throw Unanswered(cli::faultLine(kInvalidTextFault, kInputQuantities[*lenient].name));
     }
     InMemoryFieldArray fields;
     for (std::size_t i = 0; i < kInputCount; ++i) {
@@ -152,8 +150,7 @@ SetUp readSetUp(const Options& options) {
 }
 
 std::string faultLine(const CalculationFault& fault) {
-    return "fault: " + std::string(faultKindName(fault.kind())) + " at " +
-           std::string(fault.quantity());
+    return faultLine(faultKindName(fault.kind()), fault.quantity());
 }
 
 void endForRefusal(const optimize::Refusal& refusal) {

@@ -25,8 +25,7 @@ void writeTable(const CaseResult& result, const ResultCells& cells, bool full, O
     }
     table.render(out);
     if (!result.computed()) {
-        out.append(std::string(kFaultColumn) + ": " + std::string(result.fault) + " at " +
-                   std::string(result.faultQuantity) + "\n");
+        out.append(faultLine(result.fault, result.faultQuantity) + "\n");
     }
 }
 

@@ -15,6 +15,10 @@ InputTexts defaultInputTexts() {
     return texts;
 }
 
+std::string faultLine(std::string_view fault, std::string_view faultQuantity) {
+    return "fault: " + std::string(fault) + " at " + std::string(faultQuantity);
+}
+
 std::optional<std::size_t> firstLenientInput(const InputTexts& texts, GivenInputs given) {
     for (std::size_t i = 0; i < kInputCount; ++i) {
         if (given[i] && !isPlainFigure(texts[i])) {

@@ -26,6 +26,9 @@ inline constexpr std::string_view kInvalidTextFault = "invalid_text";
 // are.
 std::optional<std::size_t> firstLenientInput(const InputTexts& texts, GivenInputs given);
 
+// "fault: division_by_zero at powerUtilization": how a case states its fault on one line.
+std::string faultLine(std::string_view fault, std::string_view faultQuantity);
+
 struct CaseResult {
     std::string_view fault;  // empty when every result was computed
     std::string_view
