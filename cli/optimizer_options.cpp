@@ -126,13 +126,9 @@ CLI::Option* addWholeNumber(CLI::App& command, const std::string& option, int& t
 
 SetUp readSetUp(const Options& options) {
     SetUp setUp;
-    InputTexts texts = defaultInputTexts();
-    GivenInputs given;
     const std::vector<Assignment> assignments = parseAssignments(options.arguments);
-    for (const Assignment& assignment : assignments) {
-        texts[assignment.input] = assignment.text;
-        given.set(assignment.input);
-    }
+    GivenInputs given;
+    const InputTexts texts = caseTexts(assignments, given);
     if (const auto lenient = options.strict ? firstLenientInput(texts, given) : std::nullopt) {
         throw Unanswered(cli::faultLine(kInvalidTextFault, kInputQuantities[*lenient].name));
     }

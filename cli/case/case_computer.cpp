@@ -15,6 +15,15 @@ InputTexts defaultInputTexts() {
     return texts;
 }
 
+InputTexts caseTexts(const std::vector<Assignment>& assignments, GivenInputs& given) {
+    InputTexts texts = defaultInputTexts();
+    for (const Assignment& assignment : assignments) {
+        texts[assignment.input] = assignment.text;
+        given.set(assignment.input);
+    }
+    return texts;
+}
+
 std::string faultLine(std::string_view fault, std::string_view faultQuantity) {
     return "fault: " + std::string(fault) + " at " + std::string(faultQuantity);
 }

@@ -5,9 +5,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calc/compute_command.h"
 #include "calc/quantities.h"
+#include "cli/case/names.h"
 
 // One case through the window's compute command: the eleven input texts go into a field array,
 // runComputeCommand reads, computes and writes the nine result texts, exactly as the window does.
@@ -18,6 +20,10 @@ using GivenInputs = std::bitset<kInputCount>;
 
 // What the window's input fields hold when it opens.
 InputTexts defaultInputTexts();
+
+// The texts of one case: each assignment's text (viewed where the assignment keeps it) and the
+// default text of every other input; `given` marks the inputs assigned.
+InputTexts caseTexts(const std::vector<Assignment>& assignments, GivenInputs& given);
 
 // The fault name --strict gives a text that is not one plain figure.
 inline constexpr std::string_view kInvalidTextFault = "invalid_text";

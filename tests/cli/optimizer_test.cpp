@@ -13,35 +13,24 @@
 #include "optimize/optimizer.h"
 #include "optimize/texts.h"
 #include "run_cli.h"
+#include "tests/optimize/reference_model.h"
 
 namespace bithydraulics::cli {
 namespace {
 
 using namespace optimize;
+using optimize::testing::defaultSetUp;
+using optimize::testing::workedExampleLimits;
 using Json = nlohmann::json;
 
 const std::vector<std::string> kWorkedExample{
     "--max-pressure", "18",   "--max-power", "720", "--min-annular-velocity", "0.6",
     "--max-ecd",      "1.30", "--depth",     "2000"};
 
-OptimizationLimits workedExampleLimits() {
-    OptimizationLimits limits;
-    limits.maxPressure = 18;
-    limits.maxPower = 720;
-    limits.minAnnularVelocity = 0.6;
-    limits.maxEquivalentDensity = 1.30;
-    limits.verticalDepth = 2000;
-    return limits;
-}
-
 std::vector<std::string> with(std::vector<std::string> first,
                               const std::vector<std::string>& more) {
     first.insert(first.end(), more.begin(), more.end());
     return first;
-}
-
-HydraulicsInputs defaultSetUp() {
-    return readInputs(InMemoryFieldArray());
 }
 
 // The figures of a point in the JSON against the library's point: every number exact, every
