@@ -11,10 +11,12 @@
 #include "cli/batch.h"
 #include "cli/command.h"
 #include "cli/exit_status.h"
+#include "cli/flow_range.h"
 #include "cli/io/errors.h"
 #include "cli/io/file_input.h"
 #include "cli/io/output_buffer.h"
 #include "cli/io/text.h"
+#include "cli/optimize.h"
 #include "cli/single_case.h"
 #include "cli/sweep.h"
 
@@ -28,10 +30,12 @@ struct CommandEntry {
     int (*run)(const Options& options, Streams& streams);
 };
 
-constexpr std::array<CommandEntry, 3> kCommands{{
+constexpr std::array<CommandEntry, 5> kCommands{{
     {declareSingleCase, runSingleCase},
     {declareBatch, runBatch},
     {declareSweep, runSweep},
+    {declareOptimize, runOptimize},
+    {declareFlowRange, runFlowRange},
 }};
 
 // One line, whatever the message holds: control characters show as escapes.
@@ -83,8 +87,19 @@ Batch input:
   after the rows before it are written. Stopped by Ctrl+C or SIGTERM, the output ends on a
   whole row. Piped into a program that stops reading, such as head, it ends quietly.
 
-Exit status: 0 every case computed, 1 some cases faulted (every row is still written), 2 a usage
-error, malformed input or a failed read or write.
+Optimiser (optimize, flow-range):
+  The inputs are the current set-up, a measured operating point: its pump pressure at its flow
+  rate with its nozzles calibrates the losses outside the bit. Each limit is a plain figure in
+  its unit. flow-range writes one plain table for a spreadsheet chart: the operating window's
+  two ends are rows of their own, named in windowEnd with the limit that sets each, and
+  withinWindow marks the rows inside it. A row at a flow rate where the program faults (at
+  0 L/s the power utilisation is 0/0) carries fault and faultQuantity, as a batch row does.
+
+Exit status: 0 every case computed, or the optimiser answered; 1 some cases faulted (every row
+is still written), or the set-up cannot be optimised, the limits leave no flow rate (for
+flow-range: with the current nozzles, after its rows) or the arithmetic faulted, said in one
+line; 2 a usage error (a limit that is not a plain figure or is out of its range), malformed
+input or a failed read or write.
 
 Examples:
   bit-hydraulics-cli 排量=32L/s 泥浆密度=1.3
@@ -93,6 +108,8 @@ Examples:
   bit-hydraulics-cli batch 导出.csv --encoding gb18030 --separator ';' --bom --excel-safe
   bit-hydraulics-cli batch --input jsonl --format jsonl < cases.jsonl
   bit-hydraulics-cli sweep flowRate=20:40:0.5 mudDensity=1.3 --format table
+  bit-hydraulics-cli optimize --max-pressure 18 --max-power 720 --min-annular-velocity 0.6 --max-ecd 1.30 --depth 2000
+  bit-hydraulics-cli flow-range --max-pressure 18 --max-power 720 --max-ecd 1.30 --depth 2000 > window.csv
 )";
 }
 
@@ -101,9 +118,12 @@ Examples:
 int parseAndRun(int argc, const char* const* argv, Options& options, Streams& streams) {
     CLI::App program(
         "Bit hydraulics from the command line: the window's compute command on texts given as "
-        "arguments or streamed in.",
+        "arguments or streamed in, and the best flow rate and nozzles within the rig's limits.",
         std::string(kProgramName));
     program.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    // Wide enough that "--max-pressure MPa REQUIRED" stands apart from its description by two
+    // blanks, as the manual page and the completion read the help.
+    program.get_formatter()->column_width(32);
     program.set_help_flag("-h,--help",
                           "Print this help, every option included, and exit; e.g. "
                           "bit-hydraulics-cli --help, bit-hydraulics-cli batch --help");
@@ -163,10 +183,10 @@ int parseAndRun(int argc, const char* const* argv, Options& options, Streams& st
 int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& out,
            std::ostream& err) {
     OutputBuffer buffer(out);
-    const auto report = [&](std::string_view message) {
+    const auto report = [&](std::string_view message, int status = kExitUsage) {
         err << kProgramName << ": error: " << oneLine(message) << '\n';
         err.flush();
-        return kExitUsage;
+        return status;
     };
     // The rows before an error or an interruption go out before it is reported.
     const auto flushRows = [&]() -> bool {
@@ -188,6 +208,8 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         return flushRows() ? exitStatusForSignal(interruption()) : kExitUsage;
     } catch (const OutputError& error) {
         return report(error.what());
+    } catch (const Unanswered& error) {
+        return flushRows() ? report(error.what(), kExitFaulted) : kExitUsage;
     } catch (const std::runtime_error& error) {
         return flushRows() ? report(error.what()) : kExitUsage;
     }

@@ -8,20 +8,27 @@ void addCaseOptions(CLI::App& command, Options& options) {
     command.add_flag("--full", options.full,
                      "Results as the shortest figures that read back as the computed values, "
                      "nozzleArea included, instead of display texts; e.g. --full");
+    addStrictOption(command, options);
+}
+
+void addStrictOption(CLI::App& command, Options& options) {
     command.add_flag("--strict", options.strict,
                      "Every input text must be one plain figure (such as 32, -1.5 or 2e3, blanks "
                      "around it allowed) and nothing else, or the case faults with invalid_text; "
                      "e.g. --strict");
 }
 
-void addRowOptions(CLI::App& command, Options& options) {
+void addRowOptions(CLI::App& command, Options& options, std::string formatHelp) {
+    if (formatHelp.empty()) {
+        formatHelp =
+            "csv (the default), jsonl or table; each row holds its inputs as given, the nine "
+            "results, fault and faultQuantity; a table cuts cells at 40 columns with …; e.g. "
+            "--format table";
+    }
     addChoice(
         command, "--format", options.write.format,
         {{"csv", RowFormat::Csv}, {"jsonl", RowFormat::JsonLines}, {"table", RowFormat::Table}},
-        "csv|jsonl|table",
-        "csv (the default), jsonl or table; each row holds its inputs as given, the nine "
-        "results, fault and faultQuantity; a table cuts cells at 40 columns with …; e.g. "
-        "--format table");
+        "csv|jsonl|table", formatHelp);
     const std::map<std::string, std::string> separators{
         {",", ","}, {";", ";"}, {"tab", "\t"}, {"\t", "\t"}};
     command

@@ -9,6 +9,7 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/io/formats.h"
+#include "optimize/optimization_limits.h"
 #include "platform/version.h"
 
 // What every command of the command-line companion is given: the options record and the streams.
@@ -36,6 +37,9 @@ struct Options {
     std::vector<std::string> passColumns;
     bool ignoreResults = false;
     bool lineBuffered = false;
+    // The optimiser's commands (optimize, flow-range).
+    optimize::OptimizationLimits limits;
+    int flowPoints = 101;
 };
 
 struct Streams {
@@ -55,11 +59,13 @@ CLI::Option* addChoice(CLI::App& command, const std::string& option, T& target,
         ->type_name(names);
 }
 
-// The options every command takes: --full and --strict.
+// The options every command of cases takes: --full and --strict.
 void addCaseOptions(CLI::App& command, Options& options);
+// --strict alone, for a command whose output has no display texts to replace.
+void addStrictOption(CLI::App& command, Options& options);
 // The options of a command that writes rows: --format csv|jsonl|table, --separator, --bom,
-// --excel-safe.
-void addRowOptions(CLI::App& command, Options& options);
+// --excel-safe. `formatHelp` says what a row holds, when it is not a case.
+void addRowOptions(CLI::App& command, Options& options, std::string formatHelp = {});
 
 // Writes "bit-hydraulics-cli: warning: MESSAGE" as one line.
 void warn(std::ostream& err, std::string_view message);

@@ -4,7 +4,9 @@
 namespace bithydraulics::cli {
 
 inline constexpr int kExitComputed = 0;  // every case computed
-inline constexpr int kExitFaulted = 1;   // some cases faulted; every row was still written
+// Some cases faulted (every row was still written), or a question has no answer: limits that
+// leave no flow rate, a set-up that cannot be optimised.
+inline constexpr int kExitFaulted = 1;
 inline constexpr int kExitUsage = 2;  // a usage error, malformed input, or a failed read or write
 
 // Ended by SIGINT (130) or SIGTERM (143), after the last whole row.

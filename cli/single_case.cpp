@@ -25,8 +25,7 @@ void writeTable(const CaseResult& result, const ResultCells& cells, bool full, O
     }
     table.render(out);
     if (!result.computed()) {
-        out.append(std::string(kFaultColumn) + ": " + std::string(result.fault) + " at " +
-                   std::string(result.faultQuantity) + "\n");
+        out.append(faultLine(result.fault, result.faultQuantity) + "\n");
     }
 }
 
@@ -68,13 +67,9 @@ CLI::App* declareSingleCase(CLI::App& program, Options& options) {
 }
 
 int runSingleCase(const Options& options, Streams& streams) {
-    InputTexts texts = defaultInputTexts();
-    GivenInputs given;
     const std::vector<Assignment> assignments = parseAssignments(options.arguments);
-    for (const Assignment& assignment : assignments) {
-        texts[assignment.input] = assignment.text;
-        given.set(assignment.input);
-    }
+    GivenInputs given;
+    const InputTexts texts = caseTexts(assignments, given);
     CaseComputer computer;
     const CaseResult& result = computer.compute(texts, given, options.strict);
     ResultCells cells;

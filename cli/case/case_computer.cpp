@@ -15,6 +15,28 @@ InputTexts defaultInputTexts() {
     return texts;
 }
 
+InputTexts caseTexts(const std::vector<Assignment>& assignments, GivenInputs& given) {
+    InputTexts texts = defaultInputTexts();
+    for (const Assignment& assignment : assignments) {
+        texts[assignment.input] = assignment.text;
+        given.set(assignment.input);
+    }
+    return texts;
+}
+
+std::string faultLine(std::string_view fault, std::string_view faultQuantity) {
+    return "fault: " + std::string(fault) + " at " + std::string(faultQuantity);
+}
+
+std::optional<std::size_t> firstLenientInput(const InputTexts& texts, GivenInputs given) {
+    for (std::size_t i = 0; i < kInputCount; ++i) {
+        if (given[i] && !isPlainFigure(texts[i])) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
 std::string CaseComputer::Fields::readText(int index) const {
     if (index >= 0 && index < kInputFieldCount) {
         return std::string(inputs[static_cast<std::size_t>(index)]);
@@ -33,14 +55,10 @@ const CaseResult& CaseComputer::compute(const InputTexts& texts, GivenInputs giv
     result_.fault = {};
     result_.faultQuantity = {};
     result_.texts = {};
-    if (strict) {
-        for (std::size_t i = 0; i < kInputCount; ++i) {
-            if (given[i] && !isPlainFigure(texts[i])) {
-                result_.fault = kInvalidTextFault;
-                result_.faultQuantity = kInputQuantities[i].name;
-                return result_;
-            }
-        }
+    if (const auto lenient = strict ? firstLenientInput(texts, given) : std::nullopt) {
+        result_.fault = kInvalidTextFault;
+        result_.faultQuantity = kInputQuantities[*lenient].name;
+        return result_;
     }
     fields_.inputs = texts;
     try {

@@ -2,11 +2,14 @@
 
 #include <array>
 #include <bitset>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calc/compute_command.h"
 #include "calc/quantities.h"
+#include "cli/case/names.h"
 
 // One case through the window's compute command: the eleven input texts go into a field array,
 // runComputeCommand reads, computes and writes the nine result texts, exactly as the window does.
@@ -18,8 +21,19 @@ using GivenInputs = std::bitset<kInputCount>;
 // What the window's input fields hold when it opens.
 InputTexts defaultInputTexts();
 
+// The texts of one case: each assignment's text (viewed where the assignment keeps it) and the
+// default text of every other input; `given` marks the inputs assigned.
+InputTexts caseTexts(const std::vector<Assignment>& assignments, GivenInputs& given);
+
 // The fault name --strict gives a text that is not one plain figure.
 inline constexpr std::string_view kInvalidTextFault = "invalid_text";
+
+// The first given input whose text is not one plain figure, which --strict faults; none when all
+// are.
+std::optional<std::size_t> firstLenientInput(const InputTexts& texts, GivenInputs given);
+
+// "fault: division_by_zero at powerUtilization": how a case states its fault on one line.
+std::string faultLine(std::string_view fault, std::string_view faultQuantity);
 
 struct CaseResult {
     std::string_view fault;  // empty when every result was computed

@@ -4,11 +4,19 @@
 #include <stdexcept>
 #include <string>
 
-// What stops a run of the command-line companion (exit status 2, or the signal's own status).
+// What stops a run of the command-line companion (exit status 2, 1 for a question without an
+// answer, or the signal's own status).
 namespace bithydraulics::cli {
 
 // A request that cannot be carried out: an unknown name, a bad sweep range, a missing file.
 class UsageError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// A question the program cannot answer: limits that leave no flow rate, a set-up that cannot be
+// optimised, a fault of the arithmetic. Exit status 1, not 2: the request itself was sound.
+class Unanswered : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
 };

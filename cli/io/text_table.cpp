@@ -6,8 +6,10 @@
 
 namespace bithydraulics::cli {
 
-TextTable::TextTable(std::vector<Align> alignments)
-    : alignments_(std::move(alignments)), widths_(alignments_.size(), 0) {}
+TextTable::TextTable(std::vector<Align> alignments, std::size_t maxCellWidth)
+    : alignments_(std::move(alignments)),
+      maxCellWidth_(maxCellWidth),
+      widths_(alignments_.size(), 0) {}
 
 void TextTable::addRow(std::span<const std::string_view> cells) {
     const std::size_t columns = alignments_.size();
@@ -17,8 +19,8 @@ void TextTable::addRow(std::span<const std::string_view> cells) {
     for (std::size_t c = 0; c < columns; ++c) {
         std::string& cell = cells_[rowCount_ * columns + c];
         const std::string_view text = c < cells.size() ? cells[c] : std::string_view{};
-        if (text.size() > kMaxCellWidth && displayWidth(text) > kMaxCellWidth) {
-            cell.assign(leadingColumns(text, kMaxCellWidth - 1)).append("…");
+        if (text.size() > maxCellWidth_ && displayWidth(text) > maxCellWidth_) {
+            cell.assign(leadingColumns(text, maxCellWidth_ - 1)).append("…");
         } else {
             cell.assign(text);
         }

@@ -13,13 +13,13 @@ namespace bithydraulics::cli {
 // Rows of cells laid out in aligned columns, two spaces apart. Rows are held until render(); the
 // column widths only ever grow, so a long output rendered in blocks stays aligned as far as the
 // widths seen so far allow while memory stays bounded by the block. A cell wider than
-// kMaxCellWidth terminal columns is cut, "…" standing for the rest.
+// kMaxCellWidth terminal columns (or the width given) is cut, "…" standing for the rest.
 class TextTable {
   public:
     enum class Align { Left, Right };
     static constexpr std::size_t kMaxCellWidth = 40;
 
-    explicit TextTable(std::vector<Align> alignments);
+    explicit TextTable(std::vector<Align> alignments, std::size_t maxCellWidth = kMaxCellWidth);
 
     std::size_t rowCount() const { return rowCount_; }
     // Holds a copy of `cells` (one per column; missing cells are empty). Control characters
@@ -30,6 +30,7 @@ class TextTable {
 
   private:
     std::vector<Align> alignments_;
+    std::size_t maxCellWidth_;
     std::vector<std::size_t> widths_;
     std::vector<std::string> cells_;  // rowCount_ × columns, reused from block to block
     std::size_t rowCount_ = 0;

@@ -158,7 +158,8 @@ TEST(OptionsTest, HelpListsEveryOptionWithAnExample) {
     EXPECT_EQ(outcome.err, "");
     const std::vector<std::string> lines = linesOf(outcome.out);
     for (const char* option : {"--help", "--version", "--format", "--full", "--strict", "--input",
-                               "--pass", "batch", "sweep", "NAME=FROM:TO:STEP"}) {
+                               "--pass", "batch", "sweep", "NAME=FROM:TO:STEP", "optimize",
+                               "flow-range", "--max-pressure", "--sizes-mm", "--points"}) {
         const auto line = std::find_if(lines.begin(), lines.end(), [option](const std::string& l) {
             return l.find(option) != std::string::npos && l.find("e.g.") != std::string::npos;
         });

@@ -203,6 +203,12 @@ TEST(ProcessTest, ExitStatusesAndOneErrorLine) {
               2,
               "cannot read '" + directory + "': Is a directory"},
              {{"batch"}, true, 2, "cannot read standard input: Bad file descriptor"},
+             {{"optimize", "--max-pressure", "18"}, false, 0, ""},
+             {{"flow-range", "--max-pressure", "3", "--min-annular-velocity", "0.6"},
+              false,
+              1,
+              "hole cleaning and pump pressure contradict each other"},
+             {{"optimize", "--max-pressure", "x"}, false, 2, "--max-pressure takes a plain figure"},
          }) {
         const Outcome outcome = run(c.args, "flowRate\n30\n", c.closedInput);
         EXPECT_EQ(outcome.status, c.status) << c.args[0] << ": " << outcome.err;
@@ -226,6 +232,8 @@ TEST(ProcessTest, FullDiskIsAnErrorInEveryMode) {
              {"batch", "--format", "jsonl"},
              {"batch", "--format", "table"},
              {"sweep", "flowRate=1:3:1"},
+             {"optimize", "--max-pressure", "18"},
+             {"flow-range", "--max-pressure", "18"},
          }) {
         const Outcome outcome = run(args, "flowRate\n30\n", false, "/dev/full");
         EXPECT_EQ(outcome.status, 2) << (args.empty() ? "" : args[0]);

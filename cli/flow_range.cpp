@@ -1,0 +1,132 @@
+#include "cli/flow_range.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "cli/case/result_columns.h"
+#include "cli/exit_status.h"
+#include "cli/optimizer_options.h"
+#include "cli/point_cells.h"
+#include "optimize/hydraulic_model.h"
+#include "optimize/optimizer.h"
+#include "optimize/texts.h"
+
+namespace bithydraulics::cli {
+namespace {
+
+using namespace optimize;
+
+// One row: a flow rate of the range, or an end of the window.
+struct Row {
+    OperatingPoint point;
+    bool withinWindow = false;
+    std::string_view end;  // "lower", "upper" or empty
+    Limit limit = Limit::None;
+    std::optional<CalculationFault> fault;
+};
+
+// The rows of the range with the window's ends among them in flow-rate order. An end that falls
+// on a flow rate of the range marks that row instead.
+std::vector<Row> rowsWithEnds(const SetUp& setUp, const OptimizationLimits& limits,
+                              const FlowRange& range) {
+    std::vector<Row> rows;
+    for (const FlowRangeRow& row : range.rows) {
+        rows.push_back({row.point, row.withinWindow, {}, Limit::None, row.fault});
+    }
+    if (range.window.empty()) {
+        return rows;
+    }
+    const HydraulicModel model(setUp.figures, limits);
+    for (const auto& [name, end] :
+         {std::pair{"lower", range.window.lower}, {"upper", range.window.upper}}) {
+        const auto at = std::lower_bound(
+            rows.begin(), rows.end(), end.flowRate,
+            [](const Row& row, double flow) { return row.point.flowRate() < flow; });
+        if (at != rows.end() && at->point.flowRate() == end.flowRate) {
+            at->end = name;
+            at->limit = end.limit;
+            continue;
+        }
+        Row row{{}, true, name, end.limit, std::nullopt};
+        row.point.inputs.flowRate = end.flowRate;
+        try {
+            row.point = model.evaluate(model.currentNozzles(), end.flowRate);
+        } catch (const CalculationFault& fault) {
+            row.fault = fault;
+        }
+        rows.insert(at, row);
+    }
+    return rows;
+}
+
+void writeRows(const std::vector<Row>& rows, const Options& options, OutputBuffer& out) {
+    PointCells point(options.full);
+    std::vector<Column> columns = point.columns();
+    // A Number cell stands as written in JSON, so true and false are JSON's own.
+    columns.push_back({"withinWindow", {}, {}, CellKind::Number});
+    columns.push_back({"windowEnd", {}, {}, CellKind::Text});
+    columns.push_back({"windowLimit", {}, {}, CellKind::Text});
+    columns.push_back({std::string(kFaultColumn), {}, {}, CellKind::Text});
+    columns.push_back({std::string(kFaultQuantityColumn), {}, {}, CellKind::Text});
+    const auto writer = makeRowWriter(std::move(columns), options.write, out);
+    std::vector<std::string_view> cells;
+    for (const Row& row : rows) {
+        std::optional<CalculationFault> fault = row.fault;
+        try {
+            const auto figures = point.fill(row.point, !fault);
+            cells.assign(figures.begin(), figures.end());
+        } catch (const CalculationFault& textFault) {
+            fault = textFault;
+            const auto figures = point.fill(row.point, false);
+            cells.assign(figures.begin(), figures.end());
+        }
+        cells.push_back(row.withinWindow ? "true" : "false");
+        cells.push_back(row.end);
+        cells.push_back(row.end.empty() ? "" : limitName(row.limit, Language::English));
+        cells.push_back(fault ? faultKindName(fault->kind()) : "");
+        cells.push_back(fault ? fault->quantity() : "");
+        writer->writeRow(cells);
+    }
+    writer->finish();
+}
+
+}  // namespace
+
+CLI::App* declareFlowRange(CLI::App& program, Options& options) {
+    CLI::App* command = program.add_subcommand(
+        "flow-range",
+        "The current nozzles at evenly spaced flow rates from 0 to 1.2 times the operating "
+        "window's upper end, one row each, for a spreadsheet chart. The window's two ends are "
+        "rows of their own among them, marked in windowEnd with the limit that sets each, and "
+        "withinWindow marks every row inside it: one plain table that charts at once, with no "
+        "line to skip; e.g. bit-hydraulics-cli flow-range --max-pressure 18 --max-ecd 1.3 "
+        "--depth 2000");
+    addSetUpAndLimits(*command, options);
+    addWholeNumber(*command, "--points", options.flowPoints,
+                   "How many evenly spaced flow rates, from 0: 2 to 100000 (default 101); e.g. "
+                   "--points 41");
+    addRowOptions(*command, options,
+                  "csv (the default), jsonl or table; each row holds the flow rate, the "
+                  "predicted pump pressure, the pressure the pump may deliver there "
+                  "(availablePressure), the pump power, the nine results, the equivalent "
+                  "circulating density, withinWindow, windowEnd, windowLimit, fault and "
+                  "faultQuantity; e.g. --format table");
+    addCaseOptions(*command, options);
+    return command;
+}
+
+int runFlowRange(const Options& options, Streams& streams) {
+    const SetUp setUp = readSetUp(options);
+    const auto [range, rows] = answer([&] {
+        FlowRange range = computeFlowRange(setUp.figures, options.limits, options.flowPoints);
+        std::vector<Row> rows = rowsWithEnds(setUp, options.limits, range);
+        return std::pair{std::move(range), std::move(rows)};
+    });
+    writeRows(rows, options, streams.out);
+    if (range.window.empty()) {
+        throw Unanswered(describeContradiction(*range.window.contradiction, Language::English));
+    }
+    return kExitComputed;
+}
+
+}  // namespace bithydraulics::cli

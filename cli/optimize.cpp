@@ -1,0 +1,279 @@
+#include "cli/optimize.h"
+
+#include <array>
+#include <cstdio>
+
+#include "calc/field_text.h"
+#include "cli/case/result_columns.h"
+#include "cli/exit_status.h"
+#include "cli/io/plain_figure.h"
+#include "cli/io/text_table.h"
+#include "cli/point_cells.h"
+#include "optimize/optimizer.h"
+#include "optimize/texts.h"
+
+namespace bithydraulics::cli {
+namespace {
+
+using namespace optimize;
+
+constexpr Language kEnglish = Language::English;
+
+// A figure to six significant digits, for the loss coefficient, which is far below 0.01.
+std::string significant(double value) {
+    std::array<char, 32> text{};
+    std::snprintf(text.data(), text.size(), "%.6g", value);
+    return text.data();
+}
+
+// A setting as given: "2000", "0.6".
+std::string asGiven(double value) {
+    std::array<char, 32> buffer{};
+    return std::string(formatShortest(value, buffer));
+}
+
+std::string limitWithSetting(Limit limit, double setting) {
+    std::string text(limitName(limit, kEnglish));
+    if (limit != Limit::None) {
+        text += " (" + formatFixed2(setting) + " " + std::string(limitUnit(limit)) + ")";
+    }
+    return text;
+}
+
+// A section: its heading, then lines of a label, a figure, its unit and a note, aligned.
+class Section {
+  public:
+    static constexpr std::size_t kNoteWidth = 200;
+
+    explicit Section(std::string heading)
+        : heading_(std::move(heading)),
+          table_({TextTable::Align::Left, TextTable::Align::Right, TextTable::Align::Left,
+                  TextTable::Align::Left},
+                 kNoteWidth) {}
+
+    void add(std::string_view label, const std::string& figure, std::string_view unit,
+             const std::string& note = {}) {
+        const std::string indented = "  " + std::string(label);
+        const std::array<std::string_view, 4> row{indented, figure, unit, note};
+        table_.addRow(row);
+    }
+
+    void write(OutputBuffer& out) {
+        out.append(heading_ + "\n");
+        table_.render(out);
+    }
+
+  private:
+    std::string heading_;
+    TextTable table_;
+};
+
+void writeCalibration(const Calibration& c, const OptimizationLimits& limits, OutputBuffer& out) {
+    Section section("Calibration on the current set-up, " + formatFixed2(c.flowRate) + " L/s at " +
+                    formatFixed2(c.pumpPressure) + " MPa");
+    section.add("bit pressure drop", formatFixed2(c.bitPressureDrop), "MPa");
+    section.add("losses outside the bit", formatFixed2(c.parasiticLoss), "MPa",
+                "K·Q^m with K = " + significant(c.lossCoefficient) + " MPa/(L/s)^" +
+                    asGiven(c.lossExponent));
+    section.add("smallest flow rate", formatFixed2(c.minFlowRate), "L/s",
+                "for hole cleaning at " + formatFixed2(limits.minAnnularVelocity) + " m/s");
+    if (c.equivalentDensityFlowRate) {
+        section.add("largest flow rate for ECD", formatFixed2(*c.equivalentDensityFlowRate), "L/s",
+                    "at " + formatFixed2(limits.maxEquivalentDensity) + " g/cm³ over " +
+                        asGiven(c.verticalDepth) + " m");
+    }
+    section.write(out);
+}
+
+void writeWindow(const OperatingWindow& window, OutputBuffer& out) {
+    if (window.empty()) {
+        out.append("\nOperating window of the current nozzles: none; " +
+                   describeContradiction(*window.contradiction, kEnglish) + "\n");
+        return;
+    }
+    Section section("\nOperating window of the current nozzles");
+    for (const auto& [label, end] : {std::pair{"from", window.lower}, {"to", window.upper}}) {
+        section.add(label, formatFixed2(end.flowRate), "L/s",
+                    "set by " + limitWithSetting(end.limit, end.setting));
+    }
+    section.write(out);
+}
+
+void writeOptimum(const OptimizationResult& result, const OptimizationLimits& limits,
+                  OutputBuffer& out) {
+    const ContinuousOptimum& optimum = result.optimum;
+    const OperatingPoint& point = optimum.point;
+    const ResultTexts shown = formResultTexts(point.results);
+    Section section("\nContinuous optimum of " +
+                    std::string(criterionName(result.criterion, kEnglish)) + ", " +
+                    std::string(regimeName(optimum.regime, kEnglish)));
+    section.add("flow rate", formatFixed2(point.flowRate()), "L/s",
+                "95 % of the optimum from " + formatFixed2(optimum.band95.lower) + " to " +
+                    formatFixed2(optimum.band95.upper) + " L/s");
+    section.add("bit pressure drop", shown[0], "MPa",
+                shown[7] + " of the pump pressure " + formatFixed2(point.pumpPressure()) + " MPa");
+    section.add("nozzle area", formatFixed2(point.results.nozzleArea), "mm²",
+                std::to_string(limits.nozzleCount) + " equal nozzles of " +
+                    formatFixed2(optimum.idealNozzleDiameter) + " mm");
+    section.add(criterionName(result.criterion, kEnglish), formatFixed2(point.criterionValue),
+                criterionUnit(result.criterion));
+    section.write(out);
+}
+
+std::string millimetres(const NozzleSet& set) {
+    std::string text;
+    for (int i = 0; i < set.count; ++i) {
+        text += (i > 0 ? "-" : "") + formatFixed2(set.diametersMm[static_cast<std::size_t>(i)]);
+    }
+    return text;
+}
+
+void writeBestSets(const OptimizationResult& result, OutputBuffer& out) {
+    out.append("\nBest nozzle sets: " + std::to_string(result.setsExamined) + " examined, " +
+               std::to_string(result.setsFeasible) + " reach the hole-cleaning flow rate\n");
+    PointCells point(false);
+    std::vector<Column> columns{{"rank", {}, {}, CellKind::Figure},
+                                {"nozzles", {}, {}, CellKind::Text},
+                                {"diameters", {}, "mm", CellKind::Text}};
+    for (Column& column : point.columns()) {
+        columns.push_back(std::move(column));
+    }
+    columns.push_back({"shareOfOptimum", {}, "%", CellKind::Figure});
+    columns.push_back({"limit", {}, {}, CellKind::Text});
+    WriteOptions table;
+    table.format = RowFormat::Table;
+    const auto writer = makeRowWriter(std::move(columns), table, out);
+    std::vector<std::string_view> row;
+    for (std::size_t i = 0; i < result.bestSets.size(); ++i) {
+        const RankedSet& set = result.bestSets[i];
+        const std::string rank = std::to_string(i + 1);
+        const std::string label = nozzleSetLabel(set.nozzles);
+        const std::string diameters = millimetres(set.nozzles);
+        const std::string share = formatPercent2(set.shareOfOptimum);
+        row.assign({rank, label, diameters});
+        for (const std::string_view cell : point.fill(set.point, true)) {
+            row.push_back(cell);
+        }
+        row.push_back(share);
+        row.push_back(limitName(set.limit, kEnglish));
+        writer->writeRow(row);
+    }
+    writer->finish();
+}
+
+void writeUsualWay(const OptimizationResult& result, OutputBuffer& out) {
+    const std::string_view unit = criterionUnit(result.criterion);
+    if (!result.roundedUpSet) {
+        out.append(
+            "\nThe usual way, the optimum's flow rate with its nozzle area rounded up: no "
+            "set of the series is that large\n");
+        return;
+    }
+    const RankedSet& set = *result.roundedUpSet;
+    out.append("\nThe usual way, the optimum's flow rate with its nozzle area rounded up to " +
+               nozzleSetLabel(set.nozzles) + ": " + formatFixed2(set.point.criterionValue) + " " +
+               std::string(unit) + ", " + formatPercent2(set.shareOfOptimum) +
+               " of the optimum, at " + formatFixed2(set.point.pumpPressure()) + " MPa\n");
+}
+
+// An option that sets the nozzle series.
+void addSeriesOptions(CLI::App& command, Options& options) {
+    CLI::Option* series =
+        command
+            .add_option_function<std::string>(
+                "--series",
+                [&options](const std::string&) {
+                    options.limits.series = NozzleSeries::thirtySecondsOfInch();
+                },
+                "The nozzle sizes a set is made of: 32nds (the default), 7/32 to 32/32 in, "
+                "k/32 in being k × 25.4/32 mm; e.g. --series 32nds")
+            ->transform(
+                CLI::CheckedTransformer(std::map<std::string, std::string>{{"32nds", "32nds"}},
+                                        CLI::ignore_case)
+                    .description(""))
+            ->type_name("32nds");
+    command
+        .add_option_function<std::string>(
+            "--sizes-mm",
+            [&options](const std::string& list) {
+                std::vector<double> sizes;
+                std::size_t start = 0;
+                for (std::size_t comma = 0; comma != std::string::npos; start = comma + 1) {
+                    comma = list.find(',', start);
+                    sizes.push_back(
+                        plainFigure("--sizes-mm", list.substr(start, comma - start), "8.5"));
+                }
+                options.limits.series = NozzleSeries::millimetres(std::move(sizes));
+            },
+            "The nozzle sizes a set is made of, instead of --series: diameters in mm separated "
+            "by commas; e.g. --sizes-mm 8,8.5,9,9.5,10,11")
+        ->type_name("LIST")
+        ->excludes(series);
+}
+
+}  // namespace
+
+CLI::App* declareOptimize(CLI::App& program, Options& options) {
+    CLI::App* command = program.add_subcommand(
+        "optimize",
+        "The best flow rate and nozzle set within the pump's and the hole's limits, from the "
+        "current set-up: the calibration, the operating window of the current nozzles, the best "
+        "with the nozzle area free, and the best real nozzle sets at their own best flow rates; "
+        "e.g. bit-hydraulics-cli optimize --max-pressure 18 --max-power 720");
+    addSetUpAndLimits(*command, options);
+    addChoice(*command, "--criterion", options.limits.criterion,
+              {{"power", Criterion::BitHydraulicPower},
+               {"impact", Criterion::ImpactForce},
+               {"velocity", Criterion::JetVelocity}},
+              "power|impact|velocity",
+              "What to make the most of at the bit: power (the default: bit hydraulic power, "
+              "kW), impact (jet impact force, N) or velocity (jet velocity, m/s); e.g. "
+              "--criterion impact");
+    addChoice(*command, "--nozzles", options.limits.nozzleCount, {{"1", 1}, {"2", 2}, {"3", 3}},
+              "1|2|3", "Nozzles in a set: 1, 2 or 3 (the default); e.g. --nozzles 2");
+    addSeriesOptions(*command, options);
+    command
+        ->add_option_function<std::string>(
+            "--spread",
+            [&options](const std::string& text) {
+                if (CLI::detail::to_lower(text) == "any") {
+                    options.limits.spread.reset();
+                } else if (isPlainFigure(text)) {
+                    options.limits.spread = wholeNumber("--spread", text);
+                } else {
+                    throw UsageError("--spread takes a whole number such as 1, or any, not '" +
+                                     text + "'");
+                }
+            },
+            "The largest difference in series steps between the sizes of one set: 1 (the "
+            "default: equal or adjacent sizes), 0 for equal sizes, or any; e.g. --spread any")
+        ->type_name("N|any");
+    addWholeNumber(*command, "--top", options.limits.topCount,
+                   "How many of the best sets to list, 1 or more (default 10); e.g. --top 5");
+    addChoice(*command, "--format", options.caseFormat,
+              {{"table", CaseFormat::Table}, {"json", CaseFormat::Json}}, "table|json",
+              "table (the default: sections of figures with their units, the sets as a table) "
+              "or json (one object: the optimiser's figures as numbers, the program's display "
+              "texts as strings); e.g. --format json");
+    addStrictOption(*command, options);
+    return command;
+}
+
+int runOptimize(const Options& options, Streams& streams) {
+    const SetUp setUp = readSetUp(options);
+    answer([&] {
+        const OptimizationResult result = optimizeHydraulics(setUp.figures, options.limits);
+        if (options.caseFormat == CaseFormat::Json) {
+            writeOptimizationJson(setUp, options.limits, result, streams.out);
+            return;
+        }
+        writeCalibration(result.calibration, options.limits, streams.out);
+        writeWindow(result.currentWindow, streams.out);
+        writeOptimum(result, options.limits, streams.out);
+        writeBestSets(result, streams.out);
+        writeUsualWay(result, streams.out);
+    });
+    return kExitComputed;
+}
+
+}  // namespace bithydraulics::cli

@@ -1,0 +1,164 @@
+#include "cli/optimizer_options.h"
+
+#include <cmath>
+
+#include "calc/compute_command.h"
+#include "calc/field_text.h"
+#include "cli/case/case_computer.h"
+#include "cli/case/names.h"
+#include "cli/io/plain_figure.h"
+#include "optimize/texts.h"
+
+namespace bithydraulics::cli {
+namespace {
+
+using optimize::OptimizationLimits;
+using optimize::Setting;
+
+// The option that gives each setting, for the messages about its value.
+std::string_view optionOf(Setting setting) {
+    switch (setting) {
+        case Setting::MaxPressure:
+            return "--max-pressure";
+        case Setting::MaxPower:
+            return "--max-power";
+        case Setting::MaxFlow:
+            return "--max-flow";
+        case Setting::MinAnnularVelocity:
+            return "--min-annular-velocity";
+        case Setting::MaxEquivalentDensity:
+            return "--max-ecd";
+        case Setting::VerticalDepth:
+            return "--depth";
+        case Setting::LossExponent:
+            return "--exponent";
+        case Setting::NozzleCount:
+            return "--nozzles";
+        case Setting::Spread:
+            return "--spread";
+        case Setting::TopCount:
+            return "--top";
+        case Setting::SeriesSizes:
+            return "--sizes-mm";
+        case Setting::Points:
+            return "--points";
+    }
+    return "";
+}
+
+// A limit in the program's unit: the option's type name is the unit.
+void addLimit(CLI::App& command, const std::string& option, double& target, const char* unit,
+              const char* example, const std::string& help) {
+    command
+        .add_option_function<std::string>(
+            option,
+            [option, &target, example](const std::string& text) {
+                target = plainFigure(option, text, example);
+            },
+            help + "; e.g. " + option + " " + example)
+        ->type_name(unit);
+}
+
+}  // namespace
+
+double plainFigure(const std::string& option, std::string_view text, std::string_view example) {
+    if (!isPlainFigure(text)) {
+        throw UsageError(option + " takes a plain figure such as " + std::string(example) +
+                         ", not '" + std::string(text) + "'");
+    }
+    try {
+        return parseFieldNumber(text);
+    } catch (const CalculationFault&) {
+        throw UsageError(option + " " + std::string(trimBlanks(text)) +
+                         " is beyond the range of a double");
+    }
+}
+
+int wholeNumber(const std::string& option, std::string_view text) {
+    const double value = plainFigure(option, text, "10");
+    if (value != std::trunc(value) || std::abs(value) > 1e9) {
+        throw UsageError(option + " takes a whole number such as 10, not '" + std::string(text) +
+                         "'");
+    }
+    return static_cast<int>(value);
+}
+
+void addSetUpAndLimits(CLI::App& command, Options& options) {
+    command
+        .add_option("NAME=TEXT", options.arguments,
+                    "The current set-up, a measured operating point: inputs as for one case, "
+                    "the others at their default texts; the pump pressure read at the flow rate "
+                    "with these nozzles calibrates the losses outside the bit; e.g. flowRate=30 "
+                    "pumpPressure=13")
+        ->type_name("");
+    OptimizationLimits& limits = options.limits;
+    addLimit(command, "--max-pressure", limits.maxPressure, "MPa", "18",
+             "The highest pump pressure allowed, MPa, above 0");
+    command.get_option("--max-pressure")->required();
+    addLimit(command, "--max-power", limits.maxPower, "kW", "720",
+             "The hydraulic power the pump can deliver, kW: at flow rate Q it gives at most "
+             "this ÷ Q MPa; 0 (the default) for no limit");
+    addLimit(command, "--max-flow", limits.maxFlow, "L/s", "40",
+             "The liner's largest flow rate, L/s; 0 (the default) for no limit");
+    addLimit(command, "--min-annular-velocity", limits.minAnnularVelocity, "m/s", "0.6",
+             "The smallest annular velocity around the drill pipe that still cleans the hole, "
+             "m/s, which sets the smallest flow rate; default 0.5, 0 for no limit");
+    addLimit(command, "--max-ecd", limits.maxEquivalentDensity, "g/cm3", "1.30",
+             "The largest equivalent circulating density, g/cm³: the mud density plus the "
+             "annular pressure loss over the vertical depth; 0 (the default) for no limit");
+    addLimit(command, "--depth", limits.verticalDepth, "m", "2000",
+             "The vertical depth the equivalent circulating density is taken over, m; 0 (the "
+             "default) for the drill-pipe plus the collar length");
+    addLimit(command, "--exponent", limits.lossExponent, "m", "1.8",
+             "The exponent m of the losses outside the bit, K·Q^m, K calibrated on the set-up; "
+             "above 0, default 1.86");
+}
+
+CLI::Option* addWholeNumber(CLI::App& command, const std::string& option, int& target,
+                            const std::string& help) {
+    return command
+        .add_option_function<std::string>(
+            option,
+            [option, &target](const std::string& text) { target = wholeNumber(option, text); },
+            help)
+        ->type_name("N");
+}
+
+SetUp readSetUp(const Options& options) {
+    SetUp setUp;
+    const std::vector<Assignment> assignments = parseAssignments(options.arguments);
+    GivenInputs given;
+    const InputTexts texts = caseTexts(assignments, given);
+    if (const auto lenient = options.strict ? firstLenientInput(texts, given) : std::nullopt) {
+        throw Unanswered(cli::faultLine(kInvalidTextFault, kInputQuantities[*lenient].name));
+    }
+    InMemoryFieldArray fields;
+    for (std::size_t i = 0; i < kInputCount; ++i) {
+        setUp.texts[i] = texts[i];
+        fields.replaceText(static_cast<int>(i), texts[i]);
+    }
+    try {
+        setUp.figures = readInputs(fields);
+    } catch (const CalculationFault& fault) {
+        throw Unanswered(faultLine(fault));
+    }
+    return setUp;
+}
+
+std::string faultLine(const CalculationFault& fault) {
+    return faultLine(faultKindName(fault.kind()), fault.quantity());
+}
+
+void endForRefusal(const optimize::Refusal& refusal) {
+    const std::string reason = optimize::describeRefusal(refusal, optimize::Language::English);
+    switch (refusal.reason) {
+        case optimize::RefusalReason::SettingOutOfRange:
+            throw UsageError(std::string(optionOf(refusal.setting)) + ": " + reason);
+        case optimize::RefusalReason::JetVelocityWithoutHoleCleaning:
+            throw UsageError("--criterion velocity with --min-annular-velocity 0: " + reason);
+        default:
+            throw Unanswered(reason);
+    }
+}
+
+}  // namespace bithydraulics::cli
