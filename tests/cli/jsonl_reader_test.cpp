@@ -15,7 +15,7 @@ namespace {
 
 using Members = std::vector<std::pair<std::string, std::string>>;
 
-struct GoodCase {
+struct JsonLinesGoodCase {
     const char* name;
     std::string input;
     std::vector<Members> objects;
@@ -23,12 +23,12 @@ struct GoodCase {
 };
 
 // Test names and failure messages show the case by its name.
-void PrintTo(const GoodCase& c, std::ostream* os) {
+void PrintTo(const JsonLinesGoodCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-const std::vector<GoodCase>& goodCases() {
-    static const std::vector<GoodCase> cases{
+const std::vector<JsonLinesGoodCase>& jsonLinesGoodCases() {
+    static const std::vector<JsonLinesGoodCase> cases{
         {"Strings",
          "{\"flowRate\":\"32L/s\",\"well\":\"A-1\"}\n",
          {{{"flowRate", "32L/s"}, {"well", "A-1"}}},
@@ -65,8 +65,8 @@ const std::vector<GoodCase>& goodCases() {
     return cases;
 }
 
-class JsonLinesReaderGoodTest : public ::testing::TestWithParam<std::tuple<GoodCase, std::size_t>> {
-};
+class JsonLinesReaderGoodTest
+    : public ::testing::TestWithParam<std::tuple<JsonLinesGoodCase, std::size_t>> {};
 
 TEST_P(JsonLinesReaderGoodTest, ReadsMembersAndLines) {
     const auto& [testCase, chunkSize] = GetParam();
@@ -87,28 +87,28 @@ TEST_P(JsonLinesReaderGoodTest, ReadsMembersAndLines) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, JsonLinesReaderGoodTest,
-                         ::testing::Combine(::testing::ValuesIn(goodCases()),
+                         ::testing::Combine(::testing::ValuesIn(jsonLinesGoodCases()),
                                             ::testing::Values(4, 9, 64 * 1024)),
                          [](const auto& info) {
                              return std::string(std::get<0>(info.param).name) + "_chunk" +
                                     std::to_string(std::get<1>(info.param));
                          });
 
-struct BadCase {
+struct JsonLinesBadCase {
     const char* name;
     std::string input;
     std::uint64_t line;
     std::string message;
 };
 
-void PrintTo(const BadCase& c, std::ostream* os) {
+void PrintTo(const JsonLinesBadCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class JsonLinesReaderBadTest : public ::testing::TestWithParam<BadCase> {};
+class JsonLinesReaderBadTest : public ::testing::TestWithParam<JsonLinesBadCase> {};
 
 TEST_P(JsonLinesReaderBadTest, NamesTheLine) {
-    const BadCase& testCase = GetParam();
+    const JsonLinesBadCase& testCase = GetParam();
     std::istringstream in("{\"a\":1}\n\n" + testCase.input);
     JsonLinesReader reader(in, Encoding::Utf8, 7);
     ASSERT_TRUE(reader.next());
@@ -126,26 +126,26 @@ TEST_P(JsonLinesReaderBadTest, NamesTheLine) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, JsonLinesReaderBadTest,
     ::testing::Values(
-        BadCase{"InvalidJson", "{\"a\":}\n", 3, "invalid JSON: column 6"},
-        BadCase{"Truncated", "{\"a\":\"x\"\n", 3, "invalid JSON"},
-        BadCase{"TwoObjectsOnALine", "{\"a\":1} {\"b\":2}\n", 3, "invalid JSON"},
-        BadCase{"NotAnObject", "[1,2]\n", 3, "expected a JSON object"},
-        BadCase{"BareNumber", "42\n", 3, "expected a JSON object"},
-        BadCase{"BareString", "\"x\"\n", 3, "expected a JSON object"},
-        BadCase{"BooleanValue", "{\"a\":true}\n", 3, "'a' is true or false"},
-        BadCase{"ArrayValue", "{\"b\":[1]}\n", 3, "'b' is an array"},
-        BadCase{"ObjectValue", "{\"c\":{\"d\":1}}\n", 3, "'c' is an object"},
-        BadCase{"NumberBeyondDoubleThenBadJson", "{\"a\":1e999,}\n", 3, "invalid JSON"},
-        BadCase{"InvalidUtf8", "{\"a\":\"\xC3\x28\"}\n", 3,
-                "line 3, byte 7: the text is not UTF-8"},
-        BadCase{"NulThenAnotherObject", std::string("{\"a\":30}\0{\"a\":31}\n", 18), 3,
-                "line 3, byte 9: invalid JSON: a NUL byte"},
-        BadCase{"NulThenGarbage", std::string("{\"a\":30}\0 ]]]\n", 14), 3, "a NUL byte"},
-        BadCase{"NulInAString", std::string("{\"a\":\"3\0\"}\n", 11), 3, "a NUL byte"},
-        BadCase{"LaterLine", "{\"a\":1}\n{\"a\":2}\n{oops}\n", 5, "invalid JSON"},
-        BadCase{"LineTooLong",
-                "{\"a\":\"" + std::string(JsonLinesReader::kMaxLineBytes, 'x') + "\"}\n", 3,
-                "longer than"}),
+        JsonLinesBadCase{"InvalidJson", "{\"a\":}\n", 3, "invalid JSON: column 6"},
+        JsonLinesBadCase{"Truncated", "{\"a\":\"x\"\n", 3, "invalid JSON"},
+        JsonLinesBadCase{"TwoObjectsOnALine", "{\"a\":1} {\"b\":2}\n", 3, "invalid JSON"},
+        JsonLinesBadCase{"NotAnObject", "[1,2]\n", 3, "expected a JSON object"},
+        JsonLinesBadCase{"BareNumber", "42\n", 3, "expected a JSON object"},
+        JsonLinesBadCase{"BareString", "\"x\"\n", 3, "expected a JSON object"},
+        JsonLinesBadCase{"BooleanValue", "{\"a\":true}\n", 3, "'a' is true or false"},
+        JsonLinesBadCase{"ArrayValue", "{\"b\":[1]}\n", 3, "'b' is an array"},
+        JsonLinesBadCase{"ObjectValue", "{\"c\":{\"d\":1}}\n", 3, "'c' is an object"},
+        JsonLinesBadCase{"NumberBeyondDoubleThenBadJson", "{\"a\":1e999,}\n", 3, "invalid JSON"},
+        JsonLinesBadCase{"InvalidUtf8", "{\"a\":\"\xC3\x28\"}\n", 3,
+                         "line 3, byte 7: the text is not UTF-8"},
+        JsonLinesBadCase{"NulThenAnotherObject", std::string("{\"a\":30}\0{\"a\":31}\n", 18), 3,
+                         "line 3, byte 9: invalid JSON: a NUL byte"},
+        JsonLinesBadCase{"NulThenGarbage", std::string("{\"a\":30}\0 ]]]\n", 14), 3, "a NUL byte"},
+        JsonLinesBadCase{"NulInAString", std::string("{\"a\":\"3\0\"}\n", 11), 3, "a NUL byte"},
+        JsonLinesBadCase{"LaterLine", "{\"a\":1}\n{\"a\":2}\n{oops}\n", 5, "invalid JSON"},
+        JsonLinesBadCase{"LineTooLong",
+                         "{\"a\":\"" + std::string(JsonLinesReader::kMaxLineBytes, 'x') + "\"}\n",
+                         3, "longer than"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
