@@ -280,7 +280,8 @@ TEST(ProcessTest, InterruptedBatchEndsOnAWholeRow) {
         for (std::size_t i = 0; program.write(block); ++i) {
             block.clear();
             for (std::size_t k = 0; k < 1000; ++k) {
-                block += "W" + std::to_string(i) + "," + std::to_string(20 + k % 20) + ".5,1.2\n";
+                block.append("W").append(std::to_string(i)).append(",");
+                block.append(std::to_string(20 + k % 20)).append(".5,1.2\n");
             }
         }
     });
