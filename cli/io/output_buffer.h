@@ -1,7 +1,7 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
-#include <cstring>
 #include <memory>
 #include <ostream>
 #include <string_view>
@@ -24,18 +24,8 @@ class OutputBuffer {
             appendLarge(text);
             return;
         }
-        put(text);
-    }
-
-    // `text` and then `end`: a cell and what follows it.
-    void append(std::string_view text, char end) {
-        if (text.size() >= capacity_ - used_) {
-            append(text);
-            append(end);
-            return;
-        }
-        put(text);
-        data_[used_++] = end;
+        std::copy(text.begin(), text.end(), data_.get() + used_);
+        used_ += text.size();
     }
 
     void append(char c) {
@@ -50,35 +40,6 @@ class OutputBuffer {
     void flush();
 
   private:
-    // Copies `text`, which fits.
-    void put(std::string_view text) {
-        char* to = data_.get() + used_;
-        const char* from = text.data();
-        const std::size_t n = text.size();
-        // Most texts are short: two overlapping moves of a fixed size beat a loop or a call.
-        if (n >= 8 && n <= 16) {
-            move<8>(to, from);
-            move<8>(to + n - 8, from + n - 8);
-        } else if (n >= 4 && n < 8) {
-            move<4>(to, from);
-            move<4>(to + n - 4, from + n - 4);
-        } else if (n > 16) {
-            std::memcpy(to, from, n);
-        } else {
-            for (std::size_t i = 0; i < n; ++i) {
-                to[i] = from[i];
-            }
-        }
-        used_ += n;
-    }
-
-    template <std::size_t kSize>
-    static void move(char* to, const char* from) {
-        char bytes[kSize];
-        std::memcpy(bytes, from, kSize);
-        std::memcpy(to, bytes, kSize);
-    }
-
     void appendLarge(std::string_view text);
 
     std::ostream& sink_;
