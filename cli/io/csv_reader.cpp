@@ -206,16 +206,16 @@ bool CsvReader::isSeparatorLine() const {
 }
 
 CsvTable::CsvTable(std::istream& in, const ReadOptions& options, std::size_t chunkSize)
-    : reader_(in, options, chunkSize) {
-    if (!reader_.next()) {
+    : CsvReader(in, options, chunkSize) {
+    if (!CsvReader::next()) {
         throw InputError(1,
                          "no header row; the first line names the columns, e.g. "
                          "flowRate,mudDensity");
     }
-    headerLine_ = reader_.line();
-    width_ = reader_.cells().size();
+    headerLine_ = line();
+    width_ = cells().size();
     for (std::size_t i = 0; i < width_; ++i) {
-        const std::string_view name = trimBlanks(reader_.cells()[i]);
+        const std::string_view name = trimBlanks(cells()[i]);
         if (name.empty()) {
             unnamed_.push_back(i);
         } else {
@@ -225,16 +225,16 @@ CsvTable::CsvTable(std::istream& in, const ReadOptions& options, std::size_t chu
 }
 
 bool CsvTable::next() {
-    if (!reader_.next()) {
+    if (!CsvReader::next()) {
         return false;
     }
-    const std::size_t count = reader_.cells().size();
+    const std::size_t count = cells().size();
     if (count != width_) {
         throw InputError(line(), std::to_string(count) + (count == 1 ? " cell" : " cells") +
                                      " where the header has " + std::to_string(width_));
     }
     for (const std::size_t index : unnamed_) {
-        if (!trimBlanks(reader_.cells()[index]).empty()) {
+        if (!trimBlanks(cells()[index]).empty()) {
             fail(index, "a cell under an empty header cell; name the column in the header");
         }
     }
