@@ -7,7 +7,9 @@ namespace {
 
 // The run of digits at the front of `text`, removed from it.
 std::string_view takeDigits(std::string_view& text) {
-    const std::size_t n = std::min(text.find_first_not_of("0123456789"), text.size());
+    const auto n = static_cast<std::size_t>(
+        std::find_if_not(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }) -
+        text.begin());
     const std::string_view digits = text.substr(0, n);
     text.remove_prefix(n);
     return digits;
