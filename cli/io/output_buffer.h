@@ -1,9 +1,8 @@
 #pragma once
 
-#include <algorithm>
 #include <cstddef>
-#include <memory>
 #include <ostream>
+#include <string>
 #include <string_view>
 
 namespace bithydraulics::cli {
@@ -20,19 +19,17 @@ class OutputBuffer {
     ~OutputBuffer();  // writes what is left; a failure there goes unreported
 
     void append(std::string_view text) {
-        if (text.size() > capacity_ - used_) {
-            appendLarge(text);
-            return;
+        data_.append(text);
+        if (data_.size() >= capacity_) {
+            flush();
         }
-        std::copy(text.begin(), text.end(), data_.get() + used_);
-        used_ += text.size();
     }
 
     void append(char c) {
-        if (used_ == capacity_) {
+        data_.push_back(c);
+        if (data_.size() >= capacity_) {
             flush();
         }
-        data_[used_++] = c;
     }
 
     // Hands everything held to the stream and flushes it; throws OutputError with the system's
@@ -40,12 +37,9 @@ class OutputBuffer {
     void flush();
 
   private:
-    void appendLarge(std::string_view text);
-
     std::ostream& sink_;
-    std::unique_ptr<char[]> data_;
+    std::string data_;
     std::size_t capacity_;
-    std::size_t used_ = 0;
 };
 
 }  // namespace bithydraulics::cli
