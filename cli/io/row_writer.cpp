@@ -34,7 +34,7 @@ class CsvWriter final : public RowWriter {
     void writeRow(std::span<const std::string_view> cells) override {
         for (std::size_t i = 0; i < cells.size(); ++i) {
             // Figures hold no separator, quote or line break and are never formulas.
-            if (text_[i] == 0 || standsAsItIs(cells[i])) {
+            if (text_[i] == 0 || (!needsQuotes(cells[i]) && !needsGuard(cells[i]))) {
                 out_.append(cells[i]);
             } else {
                 appendQuoted(cells[i]);
@@ -55,10 +55,6 @@ class CsvWriter final : public RowWriter {
         return excelSafe_ && !text.empty() &&
                std::string_view("=+-@").find(text.front()) != std::string_view::npos &&
                !isPlainFigure(text);
-    }
-
-    bool standsAsItIs(std::string_view text) const {
-        return !needsQuotes(text) && !needsGuard(text);
     }
 
     void appendQuoted(std::string_view text) {

@@ -78,8 +78,7 @@ void TextInput::start() {
                             std::strerror(errno));
         }
         converter_.reset(converter);
-        raw_.assign(data_.size(), 0);
-        std::copy_n(data_.begin(), size_, raw_.begin());
+        raw_ = data_;
         rawSize_ = size_;
         size_ = 0;
     }
