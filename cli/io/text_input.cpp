@@ -87,15 +87,12 @@ void TextInput::start() {
 std::size_t TextInput::read(char* to, std::size_t count) {
     std::streambuf& buffer = *in_.rdbuf();
     try {
-        // What is at hand, or else wait for at least one byte.
-        std::streamsize ready = buffer.in_avail();
-        if (ready <= 0) {
-            if (std::streambuf::traits_type::eq_int_type(buffer.sgetc(),
-                                                         std::streambuf::traits_type::eof())) {
-                return 0;
-            }
-            ready = std::max<std::streamsize>(buffer.in_avail(), 1);
+        // Wait for at least one byte, then take what is at hand.
+        if (std::streambuf::traits_type::eq_int_type(buffer.sgetc(),
+                                                     std::streambuf::traits_type::eof())) {
+            return 0;
         }
+        const std::streamsize ready = std::max<std::streamsize>(buffer.in_avail(), 1);
         return static_cast<std::size_t>(
             buffer.sgetn(to, std::min(ready, static_cast<std::streamsize>(count))));
     } catch (const std::ios_base::failure& failure) {
