@@ -1,5 +1,6 @@
 #include "cli/io/output_buffer.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -8,9 +9,7 @@
 namespace bithydraulics::cli {
 
 OutputBuffer::OutputBuffer(std::ostream& sink, std::size_t capacity)
-    : sink_(sink), capacity_(capacity) {
-    data_.reserve(capacity);
-}
+    : sink_(sink), data_(new char[capacity]), capacity_(capacity) {}
 
 OutputBuffer::~OutputBuffer() {
     try {
@@ -22,9 +21,9 @@ OutputBuffer::~OutputBuffer() {
 
 void OutputBuffer::flush() {
     errno = 0;
-    if (!data_.empty()) {
-        sink_.write(data_.data(), static_cast<std::streamsize>(data_.size()));
-        data_.clear();
+    if (used_ > 0) {
+        sink_.write(data_.get(), static_cast<std::streamsize>(used_));
+        used_ = 0;
     }
     sink_.flush();
     if (!sink_) {
@@ -32,6 +31,18 @@ void OutputBuffer::flush() {
         const int error = errno;
         throw OutputError(std::string("cannot write the output: ") +
                           (error != 0 ? std::strerror(error) : "the stream failed"));
+    }
+}
+
+void OutputBuffer::appendLarge(std::string_view text) {
+    while (!text.empty()) {
+        if (used_ == capacity_) {
+            flush();
+        }
+        const std::size_t n = std::min(text.size(), capacity_ - used_);
+        std::memcpy(data_.get() + used_, text.data(), n);
+        used_ += n;
+        text.remove_prefix(n);
     }
 }
 

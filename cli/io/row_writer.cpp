@@ -35,11 +35,11 @@ class CsvWriter final : public RowWriter {
         for (std::size_t i = 0; i < cells.size(); ++i) {
             // Figures hold no separator, quote or line break and are never formulas.
             if (text_[i] == 0 || (!needsQuotes(cells[i]) && !needsGuard(cells[i]))) {
-                out_.append(cells[i]);
+                out_.append(cells[i], ends_[i]);
             } else {
                 appendQuoted(cells[i]);
+                out_.append(ends_[i]);
             }
-            out_.append(ends_[i]);
         }
     }
 
@@ -106,8 +106,7 @@ class JsonLinesWriter final : public RowWriter {
             } else {
                 // Text that needs no escape is copied straight through.
                 out_.append('"');
-                out_.append(cells[i]);
-                out_.append('"');
+                out_.append(cells[i], '"');
             }
         }
         out_.append("}\n");
