@@ -49,20 +49,6 @@ std::size_t findInvalidUtf8(std::string_view text) {
                                  : static_cast<std::size_t>(invalid - text.begin());
 }
 
-bool isCharacterStart(std::string_view tail) {
-    if (tail.empty()) {
-        return false;
-    }
-    const auto lead = static_cast<unsigned char>(tail.front());
-    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
-    for (const char c : tail.substr(1)) {
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
-            return false;
-        }
-    }
-    return lead <= 0xF4 && tail.size() < length;
-}
-
 std::size_t displayWidth(std::string_view text) {
     return measure(text, std::numeric_limits<std::size_t>::max()).second;
 }

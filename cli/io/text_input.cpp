@@ -10,6 +10,21 @@
 #include "cli/io/text.h"
 
 namespace bithydraulics::cli {
+namespace {
+
+// Whether `tail` (not empty) is the start of a character whose other bytes have not come yet.
+bool isCharacterStart(std::string_view tail) {
+    const auto lead = static_cast<unsigned char>(tail.front());
+    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
+    for (const char c : tail.substr(1)) {
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
+            return false;
+        }
+    }
+    return lead <= 0xF4 && tail.size() < length;
+}
+
+}  // namespace
 
 TextInput::TextInput(std::istream& in, Encoding encoding, std::size_t chunkSize)
     : in_(in), encoding_(encoding), data_(std::max<std::size_t>(chunkSize, 4)) {}
