@@ -51,7 +51,7 @@ bool CsvReader::readSimpleRow() {
         return false;
     }
     std::string_view line = chunk.substr(0, lineFeed);
-    if (!line.empty() && line.back() == '\r') {
+    if (line.ends_with('\r')) {
         line.remove_suffix(1);
     }
     cells_.clear();
@@ -89,8 +89,7 @@ void CsvReader::readRow() {
     ends_.clear();
     firstCellQuoted_ = false;
     for (bool more = true; more;) {
-        const std::string_view start = input_.available();
-        if (!start.empty() && start.front() == '"') {
+        if (input_.available().starts_with('"')) {
             input_.consume(1);
             firstCellQuoted_ = firstCellQuoted_ || ends_.empty();
             readQuotedCell();
@@ -120,8 +119,7 @@ bool CsvReader::endCell() {
         return true;
     }
     if (rest.front() == '\r') {
-        const std::string_view lineFeed = input_.available();
-        if (lineFeed.empty() || lineFeed.front() != '\n') {
+        if (!input_.available().starts_with('\n')) {
             throw InputError(line_, "carriage return without a line feed");
         }
         input_.consume(1);
@@ -170,7 +168,7 @@ void CsvReader::readQuotedCell() {
         }
         input_.consume(1);
         const std::string_view after = input_.available();
-        if (!after.empty() && after.front() == '"') {
+        if (after.starts_with('"')) {
             append("\"");
             input_.consume(1);
             continue;

@@ -139,7 +139,7 @@ bool JsonLinesReader::readLine() {
         input_.consume(chunk.size());
     }
     ++line_;
-    if (!text_.empty() && text_.back() == '\r') {
+    if (text_.ends_with('\r')) {
         text_.pop_back();
     }
     return true;

@@ -37,14 +37,14 @@ std::optional<PlainFigure> parsePlainFigure(std::string_view text) {
     PlainFigure figure;
     figure.negative = takeSign(text);
     figure.integerDigits = takeDigits(text);
-    if (!text.empty() && text.front() == '.') {
+    if (text.starts_with('.')) {
         text.remove_prefix(1);
         figure.fractionDigits = takeDigits(text);
     }
     if (figure.integerDigits.empty() && figure.fractionDigits.empty()) {
         return std::nullopt;
     }
-    if (!text.empty() && (text.front() == 'e' || text.front() == 'E')) {
+    if (text.starts_with('e') || text.starts_with('E')) {
         text.remove_prefix(1);
         figure.exponentNegative = takeSign(text);
         figure.exponentDigits = takeDigits(text);
