@@ -178,20 +178,17 @@ void writeUsualWay(const OptimizationResult& result, OutputBuffer& out) {
 
 // An option that sets the nozzle series.
 void addSeriesOptions(CLI::App& command, Options& options) {
-    CLI::Option* series =
-        command
-            .add_option_function<std::string>(
-                "--series",
-                [&options](const std::string&) {
-                    options.limits.series = NozzleSeries::thirtySecondsOfInch();
-                },
-                "The nozzle sizes a set is made of: 32nds (the default), 7/32 to 32/32 in, "
-                "k/32 in being k × 25.4/32 mm; e.g. --series 32nds")
-            ->transform(
-                CLI::CheckedTransformer(std::map<std::string, std::string>{{"32nds", "32nds"}},
-                                        CLI::ignore_case)
-                    .description(""))
-            ->type_name("32nds");
+    CLI::Option* series = acceptOnly(
+        command.add_option_function<std::string>(
+            "--series",
+            [&options](const std::string&) {
+                options.limits.series = NozzleSeries::thirtySecondsOfInch();
+            },
+            "The nozzle sizes a set is made of: 32nds (the default), 7/32 to 32/32 in, k/32 in "
+            "being k × 25.4/32 mm; e.g. --series 32nds"),
+        CLI::CheckedTransformer(std::map<std::string, std::string>{{"32nds", "32nds"}},
+                                CLI::ignore_case),
+        "32nds");
     command
         .add_option_function<std::string>(
             "--sizes-mm",
@@ -213,6 +210,15 @@ void addSeriesOptions(CLI::App& command, Options& options) {
 
 }  // namespace
 
+// optimize [NAME=TEXT ...] --max-pressure MPa [limits] [choices]: the best flow rate and nozzle
+// set for the current set-up within the limits. Writes the calibration, the operating window of
+// the current nozzles, the continuous optimum with its 95 % band, the best real sets and the
+// usual way beside them:
+//  - Table: sections of aligned figures with their units, the sets as a table of rows.
+//  - Json: one object, the optimiser's figures as numbers, the program's display texts as
+//    strings, limits and regimes by stable names.
+// Returns kExitComputed; a set-up or limits that cannot be optimised, or a fault of the
+// arithmetic, end the run as endForRefusal and answer() say.
 CLI::App* declareOptimize(CLI::App& program, Options& options) {
     CLI::App* command = program.add_subcommand(
         "optimize",

@@ -6,60 +6,35 @@
 #include "cli/optimize.h"
 #include "optimize/texts.h"
 
+// Stable names for the limits, regimes and criteria, for programs to compare.
+namespace bithydraulics::optimize {
+
+NLOHMANN_JSON_SERIALIZE_ENUM(Limit, {{Limit::None, "none"},
+                                     {Limit::HoleCleaning, "holeCleaning"},
+                                     {Limit::PumpPressure, "pumpPressure"},
+                                     {Limit::PumpPower, "pumpPower"},
+                                     {Limit::LinerFlow, "linerFlow"},
+                                     {Limit::EquivalentDensity, "equivalentDensity"}})
+
+NLOHMANN_JSON_SERIALIZE_ENUM(OptimumRegime,
+                             {{OptimumRegime::PumpPressure, "pumpPressure"},
+                              {OptimumRegime::PumpPower, "pumpPower"},
+                              {OptimumRegime::PumpPressureAndPower, "pumpPressureAndPower"},
+                              {OptimumRegime::HoleCleaning, "holeCleaning"},
+                              {OptimumRegime::LinerFlow, "linerFlow"},
+                              {OptimumRegime::EquivalentDensity, "equivalentDensity"}})
+
+NLOHMANN_JSON_SERIALIZE_ENUM(Criterion, {{Criterion::BitHydraulicPower, "power"},
+                                         {Criterion::ImpactForce, "impact"},
+                                         {Criterion::JetVelocity, "velocity"}})
+
+}  // namespace bithydraulics::optimize
+
 namespace bithydraulics::cli {
 namespace {
 
 using namespace optimize;
 using Json = nlohmann::ordered_json;
-
-// Stable names for the limits, regimes and criteria, for programs to compare.
-std::string_view limitKey(Limit limit) {
-    switch (limit) {
-        case Limit::None:
-            return "none";
-        case Limit::HoleCleaning:
-            return "holeCleaning";
-        case Limit::PumpPressure:
-            return "pumpPressure";
-        case Limit::PumpPower:
-            return "pumpPower";
-        case Limit::LinerFlow:
-            return "linerFlow";
-        case Limit::EquivalentDensity:
-            return "equivalentDensity";
-    }
-    return "";
-}
-
-std::string_view regimeKey(OptimumRegime regime) {
-    switch (regime) {
-        case OptimumRegime::PumpPressure:
-            return "pumpPressure";
-        case OptimumRegime::PumpPower:
-            return "pumpPower";
-        case OptimumRegime::PumpPressureAndPower:
-            return "pumpPressureAndPower";
-        case OptimumRegime::HoleCleaning:
-            return "holeCleaning";
-        case OptimumRegime::LinerFlow:
-            return "linerFlow";
-        case OptimumRegime::EquivalentDensity:
-            return "equivalentDensity";
-    }
-    return "";
-}
-
-std::string_view criterionKey(Criterion criterion) {
-    switch (criterion) {
-        case Criterion::BitHydraulicPower:
-            return "power";
-        case Criterion::ImpactForce:
-            return "impact";
-        case Criterion::JetVelocity:
-            return "velocity";
-    }
-    return "";
-}
 
 // The optimiser's figures as numbers, the program's results as its display texts and as values.
 Json pointJson(const OperatingPoint& point) {
@@ -91,7 +66,7 @@ Json setJson(const RankedSet& set) {
         json["thirtySecondsInch"] = std::vector<int>(set.nozzles.thirtySecondsInch.begin(),
                                                      set.nozzles.thirtySecondsInch.begin() + count);
     }
-    json["limit"] = limitKey(set.limit);
+    json["limit"] = set.limit;
     json["shareOfOptimum"] = set.shareOfOptimum;
     json["point"] = pointJson(set.point);
     return json;
@@ -106,7 +81,7 @@ Json limitsJson(const OptimizationLimits& limits) {
     json["maxEquivalentDensity"] = limits.maxEquivalentDensity;
     json["verticalDepth"] = limits.verticalDepth;
     json["lossExponent"] = limits.lossExponent;
-    json["criterion"] = criterionKey(limits.criterion);
+    json["criterion"] = limits.criterion;
     json["nozzleCount"] = limits.nozzleCount;
     // "32nds", or the sizes in mm --sizes-mm gave.
     json["series"] = limits.series.inInches() ? Json("32nds") : Json(limits.series.diametersMm);
@@ -121,8 +96,8 @@ Json windowJson(const OperatingWindow& window) {
         const Contradiction& c = *window.contradiction;
         json["lower"] = nullptr;
         json["upper"] = nullptr;
-        json["contradiction"] = {{"lower", limitKey(c.lower)},
-                                 {"upper", limitKey(c.upper)},
+        json["contradiction"] = {{"lower", c.lower},
+                                 {"upper", c.upper},
                                  {"lowerFlow", c.lowerFlow},
                                  {"upperFlow", c.upperFlow},
                                  {"message", describeContradiction(c, Language::English)}};
@@ -130,7 +105,7 @@ Json windowJson(const OperatingWindow& window) {
     }
     for (const auto& [key, end] : {std::pair{"lower", window.lower}, {"upper", window.upper}}) {
         json[key] = {{"flowRate", end.flowRate},
-                     {"limit", limitKey(end.limit)},
+                     {"limit", end.limit},
                      {"setting", end.setting},
                      {"unit", limitUnit(end.limit)}};
     }
@@ -162,7 +137,7 @@ void writeOptimizationJson(const SetUp& setUp, const OptimizationLimits& limits,
     json["currentWindow"] = windowJson(result.currentWindow);
     const ContinuousOptimum& optimum = result.optimum;
     json["optimum"] = {
-        {"regime", regimeKey(optimum.regime)},
+        {"regime", optimum.regime},
         {"band95", {{"lower", optimum.band95.lower}, {"upper", optimum.band95.upper}}},
         {"idealNozzleDiameter", optimum.idealNozzleDiameter},
         {"point", pointJson(optimum.point)}};

@@ -49,18 +49,4 @@ std::string_view formatShortest(double value, std::array<char, 32>& buffer) {
     return {buffer.data(), static_cast<std::size_t>(end - buffer.data())};
 }
 
-void ResultCells::fill(const CaseResult& result, bool full) {
-    const std::span<const ResultColumn> columns = resultColumns(full);
-    count_ = columns.size();
-    if (!result.computed()) {
-        cells_.fill({});
-    } else if (full) {
-        for (std::size_t i = 0; i < count_; ++i) {
-            cells_[i] = formatShortest(result.values.*columns[i].member, figures_[i]);
-        }
-    } else {
-        std::copy(result.texts.begin(), result.texts.end(), cells_.begin());
-    }
-}
-
 }  // namespace bithydraulics::cli
