@@ -72,14 +72,14 @@ void writeRows(const std::vector<Row>& rows, const Options& options, OutputBuffe
     std::vector<std::string_view> cells;
     for (const Row& row : rows) {
         std::optional<CalculationFault> fault = row.fault;
+        std::span<const std::string_view> figures;
         try {
-            const auto figures = point.fill(row.point, !fault);
-            cells.assign(figures.begin(), figures.end());
+            figures = point.fill(row.point, !fault);
         } catch (const CalculationFault& textFault) {
             fault = textFault;
-            const auto figures = point.fill(row.point, false);
-            cells.assign(figures.begin(), figures.end());
+            figures = point.fill(row.point, false);
         }
+        cells.assign(figures.begin(), figures.end());
         cells.push_back(row.withinWindow ? "true" : "false");
         cells.push_back(row.end);
         cells.push_back(row.end.empty() ? "" : limitName(row.limit, Language::English));

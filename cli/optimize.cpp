@@ -1,7 +1,9 @@
 #include "cli/optimize.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
+#include <iterator>
 
 #include "calc/field_text.h"
 #include "cli/case/result_columns.h"
@@ -40,37 +42,22 @@ std::string limitWithSetting(Limit limit, double setting) {
     return text;
 }
 
-// A section: its heading, then lines of a label, a figure, its unit and a note, aligned.
-class Section {
+// The lines of a section under its heading: a label, a figure, its unit and a note, aligned.
+class Section : public TextTable {
   public:
-    static constexpr std::size_t kNoteWidth = 200;
-
-    explicit Section(std::string heading)
-        : heading_(std::move(heading)),
-          table_({TextTable::Align::Left, TextTable::Align::Right, TextTable::Align::Left,
-                  TextTable::Align::Left},
-                 kNoteWidth) {}
+    Section() : TextTable({Align::Left, Align::Right, Align::Left, Align::Left}, 200) {}
 
     void add(std::string_view label, const std::string& figure, std::string_view unit,
              const std::string& note = {}) {
         const std::string indented = "  " + std::string(label);
-        const std::array<std::string_view, 4> row{indented, figure, unit, note};
-        table_.addRow(row);
+        addRow(std::array<std::string_view, 4>{indented, figure, unit, note});
     }
-
-    void write(OutputBuffer& out) {
-        out.append(heading_ + "\n");
-        table_.render(out);
-    }
-
-  private:
-    std::string heading_;
-    TextTable table_;
 };
 
 void writeCalibration(const Calibration& c, const OptimizationLimits& limits, OutputBuffer& out) {
-    Section section("Calibration on the current set-up, " + formatFixed2(c.flowRate) + " L/s at " +
-                    formatFixed2(c.pumpPressure) + " MPa");
+    out.append("Calibration on the current set-up, " + formatFixed2(c.flowRate) + " L/s at " +
+               formatFixed2(c.pumpPressure) + " MPa\n");
+    Section section;
     section.add("bit pressure drop", formatFixed2(c.bitPressureDrop), "MPa");
     section.add("losses outside the bit", formatFixed2(c.parasiticLoss), "MPa",
                 "K·Q^m with K = " + significant(c.lossCoefficient) + " MPa/(L/s)^" +
@@ -82,7 +69,7 @@ void writeCalibration(const Calibration& c, const OptimizationLimits& limits, Ou
                     "at " + formatFixed2(limits.maxEquivalentDensity) + " g/cm³ over " +
                         asGiven(c.verticalDepth) + " m");
     }
-    section.write(out);
+    section.render(out);
 }
 
 void writeWindow(const OperatingWindow& window, OutputBuffer& out) {
@@ -91,12 +78,13 @@ void writeWindow(const OperatingWindow& window, OutputBuffer& out) {
                    describeContradiction(*window.contradiction, kEnglish) + "\n");
         return;
     }
-    Section section("\nOperating window of the current nozzles");
+    out.append("\nOperating window of the current nozzles\n");
+    Section section;
     for (const auto& [label, end] : {std::pair{"from", window.lower}, {"to", window.upper}}) {
         section.add(label, formatFixed2(end.flowRate), "L/s",
                     "set by " + limitWithSetting(end.limit, end.setting));
     }
-    section.write(out);
+    section.render(out);
 }
 
 void writeOptimum(const OptimizationResult& result, const OptimizationLimits& limits,
@@ -104,9 +92,9 @@ void writeOptimum(const OptimizationResult& result, const OptimizationLimits& li
     const ContinuousOptimum& optimum = result.optimum;
     const OperatingPoint& point = optimum.point;
     const ResultTexts shown = formResultTexts(point.results);
-    Section section("\nContinuous optimum of " +
-                    std::string(criterionName(result.criterion, kEnglish)) + ", " +
-                    std::string(regimeName(optimum.regime, kEnglish)));
+    out.append("\nContinuous optimum of " + std::string(criterionName(result.criterion, kEnglish)) +
+               ", " + std::string(regimeName(optimum.regime, kEnglish)) + "\n");
+    Section section;
     section.add("flow rate", formatFixed2(point.flowRate()), "L/s",
                 "95 % of the optimum from " + formatFixed2(optimum.band95.lower) + " to " +
                     formatFixed2(optimum.band95.upper) + " L/s");
@@ -117,7 +105,7 @@ void writeOptimum(const OptimizationResult& result, const OptimizationLimits& li
                     formatFixed2(optimum.idealNozzleDiameter) + " mm");
     section.add(criterionName(result.criterion, kEnglish), formatFixed2(point.criterionValue),
                 criterionUnit(result.criterion));
-    section.write(out);
+    section.render(out);
 }
 
 std::string millimetres(const NozzleSet& set) {
@@ -135,14 +123,10 @@ void writeBestSets(const OptimizationResult& result, OutputBuffer& out) {
     std::vector<Column> columns{{"rank", {}, {}, CellKind::Figure},
                                 {"nozzles", {}, {}, CellKind::Text},
                                 {"diameters", {}, "mm", CellKind::Text}};
-    for (Column& column : point.columns()) {
-        columns.push_back(std::move(column));
-    }
+    std::ranges::move(point.columns(), std::back_inserter(columns));
     columns.push_back({"shareOfOptimum", {}, "%", CellKind::Figure});
     columns.push_back({"limit", {}, {}, CellKind::Text});
-    WriteOptions table;
-    table.format = RowFormat::Table;
-    const auto writer = makeRowWriter(std::move(columns), table, out);
+    const auto writer = makeRowWriter(std::move(columns), {.format = RowFormat::Table}, out);
     std::vector<std::string_view> row;
     for (std::size_t i = 0; i < result.bestSets.size(); ++i) {
         const RankedSet& set = result.bestSets[i];
@@ -151,9 +135,7 @@ void writeBestSets(const OptimizationResult& result, OutputBuffer& out) {
         const std::string diameters = millimetres(set.nozzles);
         const std::string share = formatPercent2(set.shareOfOptimum);
         row.assign({rank, label, diameters});
-        for (const std::string_view cell : point.fill(set.point, true)) {
-            row.push_back(cell);
-        }
+        std::ranges::copy(point.fill(set.point, true), std::back_inserter(row));
         row.push_back(share);
         row.push_back(limitName(set.limit, kEnglish));
         writer->writeRow(row);
