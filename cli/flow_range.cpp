@@ -17,37 +17,30 @@ namespace {
 using namespace optimize;
 
 // One row: a flow rate of the range, or an end of the window.
-struct Row {
-    OperatingPoint point;
-    bool withinWindow = false;
+struct Row : FlowRangeRow {
     std::string_view end;  // "lower", "upper" or empty
     Limit limit = Limit::None;
-    std::optional<CalculationFault> fault;
 };
 
 // The rows of the range with the window's ends among them in flow-rate order. An end that falls
 // on a flow rate of the range marks that row instead.
 std::vector<Row> rowsWithEnds(const SetUp& setUp, const OptimizationLimits& limits,
                               const FlowRange& range) {
-    std::vector<Row> rows;
-    for (const FlowRangeRow& row : range.rows) {
-        rows.push_back({row.point, row.withinWindow, {}, Limit::None, row.fault});
-    }
+    std::vector<Row> rows(range.rows.begin(), range.rows.end());
     if (range.window.empty()) {
         return rows;
     }
     const HydraulicModel model(setUp.figures, limits);
     for (const auto& [name, end] :
          {std::pair{"lower", range.window.lower}, {"upper", range.window.upper}}) {
-        const auto at = std::lower_bound(
-            rows.begin(), rows.end(), end.flowRate,
-            [](const Row& row, double flow) { return row.point.flowRate() < flow; });
+        const auto at = std::ranges::lower_bound(
+            rows, end.flowRate, {}, [](const Row& row) { return row.point.flowRate(); });
         if (at != rows.end() && at->point.flowRate() == end.flowRate) {
             at->end = name;
             at->limit = end.limit;
             continue;
         }
-        Row row{{}, true, name, end.limit, std::nullopt};
+        Row row{{{}, true, std::nullopt}, name, end.limit};
         row.point.inputs.flowRate = end.flowRate;
         try {
             row.point = model.evaluate(model.currentNozzles(), end.flowRate);

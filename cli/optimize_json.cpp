@@ -72,24 +72,6 @@ Json setJson(const RankedSet& set) {
     return json;
 }
 
-Json limitsJson(const OptimizationLimits& limits) {
-    Json json;
-    json["maxPressure"] = limits.maxPressure;
-    json["maxPower"] = limits.maxPower;
-    json["maxFlow"] = limits.maxFlow;
-    json["minAnnularVelocity"] = limits.minAnnularVelocity;
-    json["maxEquivalentDensity"] = limits.maxEquivalentDensity;
-    json["verticalDepth"] = limits.verticalDepth;
-    json["lossExponent"] = limits.lossExponent;
-    json["criterion"] = limits.criterion;
-    json["nozzleCount"] = limits.nozzleCount;
-    // "32nds", or the sizes in mm --sizes-mm gave.
-    json["series"] = limits.series.inInches() ? Json("32nds") : Json(limits.series.diametersMm);
-    json["spread"] = limits.spread ? Json(*limits.spread) : Json("any");
-    json["top"] = limits.topCount;
-    return json;
-}
-
 Json windowJson(const OperatingWindow& window) {
     Json json;
     if (window.empty()) {
@@ -121,7 +103,20 @@ void writeOptimizationJson(const SetUp& setUp, const OptimizationLimits& limits,
     for (std::size_t i = 0; i < kInputCount; ++i) {
         json["inputs"][std::string(kInputQuantities[i].name)] = setUp.texts[i];
     }
-    json["limits"] = limitsJson(limits);
+    json["limits"] = {
+        {"maxPressure", limits.maxPressure},
+        {"maxPower", limits.maxPower},
+        {"maxFlow", limits.maxFlow},
+        {"minAnnularVelocity", limits.minAnnularVelocity},
+        {"maxEquivalentDensity", limits.maxEquivalentDensity},
+        {"verticalDepth", limits.verticalDepth},
+        {"lossExponent", limits.lossExponent},
+        {"criterion", limits.criterion},
+        {"nozzleCount", limits.nozzleCount},
+        // "32nds", or the sizes in mm --sizes-mm gave.
+        {"series", limits.series.inInches() ? Json("32nds") : Json(limits.series.diametersMm)},
+        {"spread", limits.spread ? Json(*limits.spread) : Json("any")},
+        {"top", limits.topCount}};
     const Calibration& c = result.calibration;
     json["calibration"] = {
         {"flowRate", c.flowRate},
