@@ -14,6 +14,7 @@
 #include "cli/io/file_input.h"
 #include "cli/io/output_buffer.h"
 #include "cli/io/text.h"
+#include "platform/version.h"
 
 namespace bithydraulics::cli {
 namespace {
@@ -122,8 +123,8 @@ int parseAndRun(int argc, const char* const* argv, Options& options, Streams& st
     program.set_help_flag("-h,--help",
                           "Print this help, every option included, and exit; e.g. "
                           "bit-hydraulics-cli --help, bit-hydraulics-cli batch --help");
-    program.set_version_flag("--version", std::string(kVersion),
-                             "Print the version (" + std::string(kVersion) +
+    program.set_version_flag("--version", std::string(kDisplayVersion),
+                             "Print the version (" + std::string(kDisplayVersion) +
                                  ") and exit; e.g. bit-hydraulics-cli --version");
     program.footer(footer());
     program.require_subcommand(0, 1);

@@ -10,7 +10,6 @@
 
 #include "cli/io/formats.h"
 #include "optimize/optimization_limits.h"
-#include "platform/version.h"
 
 // What every command of the command-line companion is given: the options record and the streams.
 // A command lives in a file of its own with two functions, one declaring its arguments and options
@@ -20,7 +19,6 @@ namespace bithydraulics::cli {
 class OutputBuffer;
 
 inline constexpr std::string_view kProgramName = "bit-hydraulics-cli";
-inline constexpr std::string_view kVersion = kDisplayVersion;
 
 enum class CaseFormat { Table, Json };
 

@@ -52,11 +52,9 @@ Decimal toDecimal(std::string_view text, std::string_view what) {
         exponent = std::min(exponent * 10 + (c - '0'), 100'000L);
     }
     Decimal decimal;
-    decimal.whole = mpz_class(
-        "0" + std::string(figure->integerDigits) + std::string(figure->fractionDigits), 10);
-    if (figure->negative) {
-        decimal.whole = -decimal.whole;
-    }
+    const std::string digits =
+        std::string(figure->integerDigits) + std::string(figure->fractionDigits);
+    decimal.whole = mpz_class((figure->negative ? "-0" : "0") + digits, 10);
     decimal.exponent = (figure->exponentNegative ? -exponent : exponent) -
                        static_cast<long>(figure->fractionDigits.size());
     decimal.value = toDouble(decimal.whole, decimal.exponent);
