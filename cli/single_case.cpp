@@ -19,9 +19,8 @@ void writeTable(const CaseResult& result, bool full, OutputBuffer& out) {
     for (std::size_t i = 0; i < columns.size(); ++i) {
         // A percentage carries its unit already.
         const bool percent = !full && columns[i].member == &HydraulicsResults::powerUtilization;
-        const std::array<std::string_view, 4> row{columns[i].name, columns[i].caption,
-                                                  result.cells[i], percent ? "" : columns[i].unit};
-        table.addRow(row);
+        table.addRow(std::array<std::string_view, 4>{
+            columns[i].name, columns[i].caption, result.cells[i], percent ? "" : columns[i].unit});
     }
     table.render(out);
     if (!result.computed()) {

@@ -46,11 +46,10 @@ std::vector<Assignment> parseAssignments(const std::vector<std::string>& argumen
     std::vector<Assignment> assignments;
     for (const std::string& argument : arguments) {
         Assignment assignment = parseAssignment(argument);
-        for (const Assignment& earlier : assignments) {
-            if (earlier.input == assignment.input) {
-                throw UsageError(
-                    repeatedInputMessage(assignment.input, earlier.name, assignment.name));
-            }
+        const auto earlier = std::ranges::find(assignments, assignment.input, &Assignment::input);
+        if (earlier != assignments.end()) {
+            throw UsageError(
+                repeatedInputMessage(assignment.input, earlier->name, assignment.name));
         }
         assignments.push_back(std::move(assignment));
     }
