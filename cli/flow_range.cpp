@@ -26,7 +26,10 @@ struct Row : FlowRangeRow {
 // on a flow rate of the range marks that row instead.
 std::vector<Row> rowsWithEnds(const SetUp& setUp, const OptimizationLimits& limits,
                               const FlowRange& range) {
-    std::vector<Row> rows(range.rows.begin(), range.rows.end());
+    std::vector<Row> rows;
+    for (const FlowRangeRow& row : range.rows) {
+        rows.push_back({row});
+    }
     if (range.window.empty()) {
         return rows;
     }
