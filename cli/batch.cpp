@@ -1,4 +1,4 @@
-#include "cli/batch.h"
+#include "cli/command.h"
 
 #include <algorithm>
 #include <istream>
@@ -15,34 +15,6 @@
 namespace bithydraulics::cli {
 namespace {
 
-// The cells that were not plain figures and were read as the window reads them, for one warning;
-// none with --strict, which faults them.
-class LenientCells {
-  public:
-    explicit LenientCells(bool strict) : strict_(strict) {}
-
-    // `where` says where the cell stands, for the first.
-    void check(std::string_view text, bool plain, const auto& where) {
-        if (!strict_ && !plain && count_++ == 0) {
-            first_ = where() + " '" + std::string(text.substr(0, 40)) + "'";
-        }
-    }
-
-    void warn(std::ostream& err) const {
-        if (count_ > 0) {
-            cli::warn(err, std::to_string(count_) + (count_ == 1 ? " cell was" : " cells were") +
-                               " not a plain figure and read as the window reads it (an empty "
-                               "cell as 0, 1,820 as 1), the first on " +
-                               first_ + "; give --strict to fault such rows instead");
-        }
-    }
-
-  private:
-    bool strict_;
-    std::uint64_t count_ = 0;
-    std::string first_;
-};
-
 // An output column of a CSV batch that takes its text from a cell of each row.
 struct Source {
     std::size_t output;
@@ -57,7 +29,7 @@ class Batch {
           streams_(streams),
           names_(options.passColumns, options.ignoreResults),
           fixed_(parseAssignments(overrides)),
-          lenient_(options.strict) {}
+          fixedTexts_(caseTexts(fixed_, fixedGiven_)) {}
 
     int readCsv(std::istream& in) {
         CsvTable table(in, options_.read);
@@ -65,17 +37,17 @@ class Batch {
         std::vector<InputColumn> columns;
         std::vector<std::string_view> fixedCells;  // of the output columns: NAME=TEXT or none
         std::vector<Source> sources;
-        InputTexts texts = defaultInputTexts();
-        GivenInputs given;
+        InputTexts texts = fixedTexts_;
+        GivenInputs given = fixedGiven_;
         for (const CsvTable::Column& column : table.columns()) {
             const std::optional<std::size_t> slot = resolve(table, column, namedAs);
             if (!slot) {
                 continue;
             }
             const std::optional<std::size_t> input = *slot < kInputCount ? slot : std::nullopt;
-            const std::optional<std::string_view> fixed = input ? fixedText(*input) : std::nullopt;
+            const bool fixed = input && fixedGiven_[*input];
             columns.push_back({column.name, input});
-            fixedCells.push_back(fixed.value_or(std::string_view{}));
+            fixedCells.push_back(fixed ? texts[*input] : std::string_view{});
             if (!fixed) {
                 sources.push_back({columns.size() - 1, column.index, input});
             }
@@ -90,8 +62,6 @@ class Batch {
             }
         }
         for (const Assignment& assignment : fixed_) {
-            texts[assignment.input] = assignment.text;
-            given.set(assignment.input);
             if (namedAs[assignment.input].empty()) {
                 columns.push_back({assignment.name, assignment.input});
                 fixedCells.push_back(assignment.text);
@@ -108,7 +78,7 @@ class Batch {
                     const std::string_view cell = cells[source.output] = row[source.cell];
                     if (source.input) {
                         texts[*source.input] = cell;
-                        lenient_.check(cell, table.isPlainFigure(source.cell), [&] {
+                        noteLenient(cell, table.isPlainFigure(source.cell), [&] {
                             return "line " + std::to_string(table.line()) + ", column " +
                                    std::to_string(source.cell + 1) + " (" +
                                    columns[source.output].name + ")";
@@ -122,13 +92,12 @@ class Batch {
 
     int readJsonLines(std::istream& in) {
         std::vector<InputColumn> columns;
-        std::vector<std::string_view> base(names_.slotCount());
-        GivenInputs fixedGiven;
         for (std::size_t i = 0; i < kInputCount; ++i) {
             columns.push_back({std::string(kInputQuantities[i].name), i});
-            base[i] = fixedText(i).value_or(kInputQuantities[i].defaultText);
-            fixedGiven.set(i, fixedText(i).has_value());
         }
+        // The texts of a line before its members: the fixed texts or the defaults.
+        std::vector<std::string_view> base(names_.slotCount());
+        std::copy(fixedTexts_.begin(), fixedTexts_.end(), base.begin());
         for (const std::string& pass : names_.passColumns()) {
             columns.push_back({pass, std::nullopt});
         }
@@ -142,7 +111,7 @@ class Batch {
             while (reader.next()) {
                 std::copy(base.begin(), base.end(), cells.begin());
                 std::fill(namedAs.begin(), namedAs.end(), std::string_view{});
-                GivenInputs given = fixedGiven;
+                GivenInputs given = fixedGiven_;
                 for (const JsonMember& member : reader.members()) {
                     std::optional<std::size_t> slot;
                     try {
@@ -150,7 +119,7 @@ class Batch {
                     } catch (const UsageError& error) {
                         throw InputError(reader.line(), error.what());
                     }
-                    if (!slot || (*slot < kInputCount && fixedGiven[*slot])) {
+                    if (!slot || (*slot < kInputCount && fixedGiven_[*slot])) {
                         continue;
                     }
                     if (member.null) {
@@ -160,7 +129,7 @@ class Batch {
                     cells[*slot] = member.text;
                     if (*slot < kInputCount) {
                         given.set(*slot);
-                        lenient_.check(member.text, isPlainFigure(member.text), [&] {
+                        noteLenient(member.text, isPlainFigure(member.text), [&] {
                             return "line " + std::to_string(reader.line()) + " (" +
                                    std::string(member.key) + ")";
                         });
@@ -173,15 +142,6 @@ class Batch {
     }
 
   private:
-    std::optional<std::string_view> fixedText(std::size_t input) const {
-        for (const Assignment& assignment : fixed_) {
-            if (assignment.input == input) {
-                return assignment.text;
-            }
-        }
-        return std::nullopt;
-    }
-
     // The slot of a header column, none for a result column left out.
     std::optional<std::size_t> resolve(const CsvTable& table, const CsvTable::Column& column,
                                        std::vector<std::string_view>& namedAs) const {
@@ -200,20 +160,51 @@ class Batch {
         }
     }
 
+    // Counts a cell that was not a plain figure and was read as the window reads it, for one
+    // warning; none with --strict, which faults them. `where` says where it stands, for the first.
+    void noteLenient(std::string_view text, bool plain, const auto& where) {
+        if (!options_.strict && !plain && lenientCount_++ == 0) {
+            firstLenient_ = where() + " '" + std::string(text.substr(0, 40)) + "'";
+        }
+    }
+
     int finish(int status) const {
-        lenient_.warn(streams_.err);
+        if (lenientCount_ > 0) {
+            streams_.err << kProgramName << ": warning: " << lenientCount_
+                         << (lenientCount_ == 1 ? " cell was" : " cells were")
+                         << " not a plain figure and read as the window reads it (an empty cell "
+                            "as 0, 1,820 as 1), the first on "
+                         << firstLenient_ << "; give --strict to fault such rows instead\n";
+        }
         return status;
     }
 
     const Options& options_;
     Streams& streams_;
     ColumnNames names_;
-    std::vector<Assignment> fixed_;
-    LenientCells lenient_;
+    std::vector<Assignment> fixed_;  // NAME=TEXT
+    GivenInputs fixedGiven_;         // (before fixedTexts_, which sets it)
+    InputTexts fixedTexts_;          // the NAME=TEXT texts or the defaults
+    std::uint64_t lenientCount_ = 0;
+    std::string firstLenient_;
 };
 
 }  // namespace
 
+// batch [FILE] [NAME=TEXT ...]: many cases read from FILE or standard input, one output row per
+// input row, streaming.
+//  - CSV input: a header row of column names (inputs by field name or caption, in any order and
+//    any subset, and the --pass columns), then one case per row; the output carries the columns
+//    as the header has them.
+//  - JSON Lines input: one object per line. Since each object may give a different subset, the
+//    output carries all eleven inputs in field order, each with the text it was computed from
+//    (the default text where the object gave none), then the --pass columns (empty where not
+//    given).
+//  - NAME=TEXT gives an input one text for every row, in place of its column or as a column of
+//    its own after the others.
+// Returns kExitComputed or kExitFaulted, and warns once of the cells not plain figures that were
+// read as the window reads them. Throws InputError for malformed input and UsageError for a name
+// it cannot place, after writing every row before it.
 CLI::App* declareBatch(CLI::App& program, Options& options) {
     CLI::App* batch = program.add_subcommand(
         "batch",

@@ -30,14 +30,13 @@ std::vector<Column> rowColumns(const std::vector<InputColumn>& inputs, bool full
 
 CaseRows::CaseRows(const std::vector<InputColumn>& columns, const Options& options,
                    OutputBuffer& out)
-    : out_(out),
-      full_(options.full),
-      strict_(options.strict),
-      lineBuffered_(options.lineBuffered),
+    : options_(options),
+      out_(out),
       writer_(makeRowWriter(rowColumns(columns, options.full), options.write, out)),
+      computer_(options.full),
       inputColumns_(columns.size()),
-      row_(inputColumns_ + resultColumns(full_).size() + 2) {
-    if (lineBuffered_) {
+      row_(inputColumns_ + resultColumns(options.full).size() + 2) {
+    if (options.lineBuffered) {
         out_.flush();
     }
 }
@@ -46,15 +45,14 @@ void CaseRows::write(const InputTexts& texts, GivenInputs given) {
     if (interruption() != 0) {
         throw Interrupted{};
     }
-    const CaseResult& result = computer_.compute(texts, given, strict_);
+    const CaseResult& result = computer_.compute(texts, given, options_.strict);
     faulted_ += result.computed() ? 0 : 1;
-    results_.fill(result, full_);
     const auto next =
-        std::copy(results_.cells().begin(), results_.cells().end(), row_.begin() + inputColumns_);
+        std::copy(result.cells.begin(), result.cells.end(), row_.begin() + inputColumns_);
     next[0] = result.fault;
     next[1] = result.faultQuantity;
     writer_->writeRow(row_);
-    if (lineBuffered_) {
+    if (options_.lineBuffered) {
         writer_->finish();
         out_.flush();
     }

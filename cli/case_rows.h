@@ -52,13 +52,10 @@ class CaseRows {
     }
 
   private:
+    const Options& options_;
     OutputBuffer& out_;
-    bool full_;
-    bool strict_;
-    bool lineBuffered_;
     std::unique_ptr<RowWriter> writer_;
     CaseComputer computer_;
-    ResultCells results_;
     std::size_t inputColumns_;
     std::vector<std::string_view> row_;
     std::uint64_t faulted_ = 0;

@@ -8,23 +8,19 @@
 #include <CLI/CLI.hpp>
 
 #include "calc/quantities.h"
-#include "cli/batch.h"
 #include "cli/command.h"
 #include "cli/exit_status.h"
-#include "cli/flow_range.h"
 #include "cli/io/errors.h"
 #include "cli/io/file_input.h"
 #include "cli/io/output_buffer.h"
 #include "cli/io/text.h"
-#include "cli/optimize.h"
-#include "cli/single_case.h"
-#include "cli/sweep.h"
+#include "platform/version.h"
 
 namespace bithydraulics::cli {
 namespace {
 
 // The commands: one case, on the program's own arguments, then the subcommands. A new command
-// is a file of its own with these two functions, and a line here.
+// is a file of its own with these two functions, declared in command.h, and a line here.
 struct CommandEntry {
     CLI::App* (*declare)(CLI::App& program, Options& options);
     int (*run)(const Options& options, Streams& streams);
@@ -127,8 +123,8 @@ int parseAndRun(int argc, const char* const* argv, Options& options, Streams& st
     program.set_help_flag("-h,--help",
                           "Print this help, every option included, and exit; e.g. "
                           "bit-hydraulics-cli --help, bit-hydraulics-cli batch --help");
-    program.set_version_flag("--version", std::string(kVersion),
-                             "Print the version (" + std::string(kVersion) +
+    program.set_version_flag("--version", std::string(kDisplayVersion),
+                             "Print the version (" + std::string(kDisplayVersion) +
                                  ") and exit; e.g. bit-hydraulics-cli --version");
     program.footer(footer());
     program.require_subcommand(0, 1);
@@ -137,45 +133,31 @@ int parseAndRun(int argc, const char* const* argv, Options& options, Streams& st
         commands[i] = kCommands[i].declare(program, options);
     }
 
-    std::size_t chosen = 0;
+    // The subcommand given, or 0 for one case.
+    const auto chosen = [&commands] {
+        std::size_t given = 0;
+        for (std::size_t i = 1; i < commands.size(); ++i) {
+            given = commands[i]->parsed() ? i : given;
+        }
+        return given;
+    };
     try {
         program.parse(argc, argv);
     } catch (const CLI::Success& success) {
         const auto* version = dynamic_cast<const CLI::CallForVersion*>(&success);
-        for (std::size_t i = 1; i < commands.size() && version == nullptr; ++i) {
-            chosen = commands[i]->parsed() ? i : chosen;
-        }
         streams.out.append(version != nullptr ? std::string(version->what()) + "\n"
-                           : chosen == 0      ? program.help("", CLI::AppFormatMode::All)
-                                              : commands[chosen]->help());
+                           : chosen() == 0    ? program.help("", CLI::AppFormatMode::All)
+                                              : commands[chosen()]->help());
         return kExitComputed;
-    } catch (const CLI::ValidationError& error) {
-        // "--format: Check xml value in {…} FAILED": say instead what the option takes.
-        const std::string what = error.what();
-        const std::size_t check = what.find(": Check ");
-        const std::size_t value = what.find(" value in {");
-        const CLI::Option* option = nullptr;
-        for (const CLI::App* command : commands) {
-            if (check != std::string::npos && (command->parsed() || option == nullptr)) {
-                option = command->get_option_no_throw(what.substr(0, check));
-            }
-        }
-        if (option == nullptr || value == std::string::npos) {
-            throw UsageError(what);
-        }
-        throw UsageError(what.substr(0, check) + " takes " + option->get_type_name() + ", not '" +
-                         what.substr(check + 8, value - check - 8) + "'");
     } catch (const CLI::ParseError& error) {
         throw UsageError(error.what());
     }
-    for (std::size_t i = 1; i < commands.size(); ++i) {
-        chosen = commands[i]->parsed() ? i : chosen;
+    const std::size_t command = chosen();
+    if (command != 0 && (program.count("--format") > 0 || program.count("--full") > 0 ||
+                         program.count("--strict") > 0 || program.count("NAME=TEXT") > 0)) {
+        throw UsageError("inputs and options go after '" + commands[command]->get_name() + "'");
     }
-    if (chosen != 0 && (program.count("--format") > 0 || program.count("--full") > 0 ||
-                        program.count("--strict") > 0 || program.count("NAME=TEXT") > 0)) {
-        throw UsageError("inputs and options go after '" + commands[chosen]->get_name() + "'");
-    }
-    return kCommands[chosen].run(options, streams);
+    return kCommands[command].run(options, streams);
 }
 
 }  // namespace

@@ -1,8 +1,20 @@
 #include "cli/command.h"
 
-#include <ostream>
+#include "cli/io/errors.h"
 
 namespace bithydraulics::cli {
+
+CLI::Option* acceptOnly(CLI::Option* option, const CLI::Validator& check,
+                        const std::string& names) {
+    const std::string refusal = option->get_name() + " takes " + names + ", not '";
+    const auto refuseOthers = [check, refusal](std::string& text) {
+        if (!check(text).empty()) {
+            throw UsageError(refusal + text + "'");
+        }
+        return std::string();
+    };
+    return option->transform(CLI::Validator(refuseOthers, ""))->type_name(names);
+}
 
 void addCaseOptions(CLI::App& command, Options& options) {
     command.add_flag("--full", options.full,
@@ -31,16 +43,15 @@ void addRowOptions(CLI::App& command, Options& options, std::string formatHelp) 
         "csv|jsonl|table", formatHelp);
     const std::map<std::string, std::string> separators{
         {",", ","}, {";", ";"}, {"tab", "\t"}, {"\t", "\t"}};
-    command
-        .add_option_function<std::string>(
-            "--separator",
-            [&options](const std::string& separator) {
-                options.read.separator = options.write.separator = separator.front();
-            },
-            "The CSV separator of input and output: , (the default), ; or tab, as European "
-            "spreadsheets write; a first line sep=; names it too; e.g. --separator ';'")
-        ->transform(CLI::CheckedTransformer(separators).description(""))
-        ->type_name(",|;|tab");
+    acceptOnly(command.add_option_function<std::string>(
+                   "--separator",
+                   [&options](const std::string& separator) {
+                       options.read.separator = options.write.separator = separator.front();
+                   },
+                   "The CSV separator of input and output: , (the default), ; or tab, as "
+                   "European spreadsheets write; a first line sep=; names it too; e.g. "
+                   "--separator ';'"),
+               CLI::CheckedTransformer(separators), ",|;|tab");
     command.add_flag("--bom", options.write.byteOrderMark,
                      "Begin the output with a UTF-8 byte-order mark, so that a spreadsheet shows "
                      "its Chinese captions; e.g. --bom");
@@ -48,10 +59,6 @@ void addRowOptions(CLI::App& command, Options& options, std::string formatHelp) 
                      "Write a CSV text cell that begins with = + - or @ (and is not a figure) "
                      "with a leading ', so that a spreadsheet does not take it for a formula; "
                      "e.g. --excel-safe");
-}
-
-void warn(std::ostream& err, std::string_view message) {
-    err << kProgramName << ": warning: " << message << '\n';
 }
 
 }  // namespace bithydraulics::cli

@@ -10,7 +10,6 @@
 
 #include "cli/io/formats.h"
 #include "optimize/optimization_limits.h"
-#include "platform/version.h"
 
 // What every command of the command-line companion is given: the options record and the streams.
 // A command lives in a file of its own with two functions, one declaring its arguments and options
@@ -20,7 +19,6 @@ namespace bithydraulics::cli {
 class OutputBuffer;
 
 inline constexpr std::string_view kProgramName = "bit-hydraulics-cli";
-inline constexpr std::string_view kVersion = kDisplayVersion;
 
 enum class CaseFormat { Table, Json };
 
@@ -48,15 +46,18 @@ struct Streams {
     std::ostream& err;  // one line per error or warning
 };
 
+// Lets `option` take only what `check` accepts, and ends the run for anything else with
+// "--format takes csv|jsonl|table, not 'xml'"; the help shows `names`.
+CLI::Option* acceptOnly(CLI::Option* option, const CLI::Validator& check, const std::string& names);
+
 // An option taking one of the names in `choices`, in any case, and storing the value paired with
 // it in `target`; the help shows `names`, such as "csv|jsonl|table".
 template <typename T>
 CLI::Option* addChoice(CLI::App& command, const std::string& option, T& target,
                        const std::map<std::string, T>& choices, const std::string& names,
                        const std::string& help) {
-    return command.add_option(option, target, help)
-        ->transform(CLI::CheckedTransformer(choices, CLI::ignore_case).description(""))
-        ->type_name(names);
+    return acceptOnly(command.add_option(option, target, help),
+                      CLI::CheckedTransformer(choices, CLI::ignore_case), names);
 }
 
 // The options every command of cases takes: --full and --strict.
@@ -67,7 +68,17 @@ void addStrictOption(CLI::App& command, Options& options);
 // --excel-safe. `formatHelp` says what a row holds, when it is not a case.
 void addRowOptions(CLI::App& command, Options& options, std::string formatHelp = {});
 
-// Writes "bit-hydraulics-cli: warning: MESSAGE" as one line.
-void warn(std::ostream& err, std::string_view message);
+// The commands, each in a file of its own that states its rules: one case on the program's own
+// arguments (single_case.cpp), batch, sweep, optimize and flow-range (flow_range.cpp).
+CLI::App* declareSingleCase(CLI::App& program, Options& options);
+int runSingleCase(const Options& options, Streams& streams);
+CLI::App* declareBatch(CLI::App& program, Options& options);
+int runBatch(const Options& options, Streams& streams);
+CLI::App* declareSweep(CLI::App& program, Options& options);
+int runSweep(const Options& options, Streams& streams);
+CLI::App* declareOptimize(CLI::App& program, Options& options);
+int runOptimize(const Options& options, Streams& streams);
+CLI::App* declareFlowRange(CLI::App& program, Options& options);
+int runFlowRange(const Options& options, Streams& streams);
 
 }  // namespace bithydraulics::cli

@@ -1,4 +1,4 @@
-#include "cli/flow_range.h"
+#include "cli/command.h"
 
 #include <algorithm>
 #include <optional>
@@ -17,12 +17,9 @@ namespace {
 using namespace optimize;
 
 // One row: a flow rate of the range, or an end of the window.
-struct Row {
-    OperatingPoint point;
-    bool withinWindow = false;
+struct Row : FlowRangeRow {
     std::string_view end;  // "lower", "upper" or empty
     Limit limit = Limit::None;
-    std::optional<CalculationFault> fault;
 };
 
 // The rows of the range with the window's ends among them in flow-rate order. An end that falls
@@ -31,7 +28,7 @@ std::vector<Row> rowsWithEnds(const SetUp& setUp, const OptimizationLimits& limi
                               const FlowRange& range) {
     std::vector<Row> rows;
     for (const FlowRangeRow& row : range.rows) {
-        rows.push_back({row.point, row.withinWindow, {}, Limit::None, row.fault});
+        rows.push_back({row});
     }
     if (range.window.empty()) {
         return rows;
@@ -39,15 +36,14 @@ std::vector<Row> rowsWithEnds(const SetUp& setUp, const OptimizationLimits& limi
     const HydraulicModel model(setUp.figures, limits);
     for (const auto& [name, end] :
          {std::pair{"lower", range.window.lower}, {"upper", range.window.upper}}) {
-        const auto at = std::lower_bound(
-            rows.begin(), rows.end(), end.flowRate,
-            [](const Row& row, double flow) { return row.point.flowRate() < flow; });
+        const auto at = std::ranges::lower_bound(
+            rows, end.flowRate, {}, [](const Row& row) { return row.point.flowRate(); });
         if (at != rows.end() && at->point.flowRate() == end.flowRate) {
             at->end = name;
             at->limit = end.limit;
             continue;
         }
-        Row row{{}, true, name, end.limit, std::nullopt};
+        Row row{{{}, true, std::nullopt}, name, end.limit};
         row.point.inputs.flowRate = end.flowRate;
         try {
             row.point = model.evaluate(model.currentNozzles(), end.flowRate);
@@ -72,14 +68,14 @@ void writeRows(const std::vector<Row>& rows, const Options& options, OutputBuffe
     std::vector<std::string_view> cells;
     for (const Row& row : rows) {
         std::optional<CalculationFault> fault = row.fault;
+        std::span<const std::string_view> figures;
         try {
-            const auto figures = point.fill(row.point, !fault);
-            cells.assign(figures.begin(), figures.end());
+            figures = point.fill(row.point, !fault);
         } catch (const CalculationFault& textFault) {
             fault = textFault;
-            const auto figures = point.fill(row.point, false);
-            cells.assign(figures.begin(), figures.end());
+            figures = point.fill(row.point, false);
         }
+        cells.assign(figures.begin(), figures.end());
         cells.push_back(row.withinWindow ? "true" : "false");
         cells.push_back(row.end);
         cells.push_back(row.end.empty() ? "" : limitName(row.limit, Language::English));
@@ -92,6 +88,16 @@ void writeRows(const std::vector<Row>& rows, const Options& options, OutputBuffe
 
 }  // namespace
 
+// flow-range [NAME=TEXT ...] --max-pressure MPa [limits] [--points N]: the current nozzles at N
+// evenly spaced flow rates from 0 to 1.2 times the operating window's upper end, for a
+// spreadsheet chart, with the window's two ends as rows of their own in flow-rate order. Each row:
+// the flow rate, the predicted pump pressure, the pressure the pump may deliver there, the pump
+// power, the nine results (display texts, or with --full the values, nozzleArea first), the
+// equivalent circulating density, withinWindow (true or false), windowEnd (lower, upper or
+// empty) and the limit that sets that end, fault and faultQuantity. A row whose flow rate the
+// program faults at (no flow: the power utilisation is 0/0) has only its flow rate and its fault.
+// Returns kExitComputed; an empty window ends the run with Unanswered, naming both limits, after
+// every row is written.
 CLI::App* declareFlowRange(CLI::App& program, Options& options) {
     CLI::App* command = program.add_subcommand(
         "flow-range",

@@ -1,21 +1,51 @@
-#include "cli/optimize.h"
-
+#include <algorithm>
 #include <array>
 #include <cstdio>
+#include <iterator>
 
+#include <nlohmann/json.hpp>
+
+#include "calc/compute_command.h"
 #include "calc/field_text.h"
 #include "cli/case/result_columns.h"
+#include "cli/command.h"
 #include "cli/exit_status.h"
 #include "cli/io/plain_figure.h"
 #include "cli/io/text_table.h"
+#include "cli/optimizer_options.h"
 #include "cli/point_cells.h"
 #include "optimize/optimizer.h"
 #include "optimize/texts.h"
+
+// Stable names for the limits, regimes and criteria, for programs to compare.
+namespace bithydraulics::optimize {
+
+NLOHMANN_JSON_SERIALIZE_ENUM(Limit, {{Limit::None, "none"},
+                                     {Limit::HoleCleaning, "holeCleaning"},
+                                     {Limit::PumpPressure, "pumpPressure"},
+                                     {Limit::PumpPower, "pumpPower"},
+                                     {Limit::LinerFlow, "linerFlow"},
+                                     {Limit::EquivalentDensity, "equivalentDensity"}})
+
+NLOHMANN_JSON_SERIALIZE_ENUM(OptimumRegime,
+                             {{OptimumRegime::PumpPressure, "pumpPressure"},
+                              {OptimumRegime::PumpPower, "pumpPower"},
+                              {OptimumRegime::PumpPressureAndPower, "pumpPressureAndPower"},
+                              {OptimumRegime::HoleCleaning, "holeCleaning"},
+                              {OptimumRegime::LinerFlow, "linerFlow"},
+                              {OptimumRegime::EquivalentDensity, "equivalentDensity"}})
+
+NLOHMANN_JSON_SERIALIZE_ENUM(Criterion, {{Criterion::BitHydraulicPower, "power"},
+                                         {Criterion::ImpactForce, "impact"},
+                                         {Criterion::JetVelocity, "velocity"}})
+
+}  // namespace bithydraulics::optimize
 
 namespace bithydraulics::cli {
 namespace {
 
 using namespace optimize;
+using Json = nlohmann::ordered_json;
 
 constexpr Language kEnglish = Language::English;
 
@@ -40,37 +70,22 @@ std::string limitWithSetting(Limit limit, double setting) {
     return text;
 }
 
-// A section: its heading, then lines of a label, a figure, its unit and a note, aligned.
-class Section {
+// The lines of a section under its heading: a label, a figure, its unit and a note, aligned.
+class Section : public TextTable {
   public:
-    static constexpr std::size_t kNoteWidth = 200;
-
-    explicit Section(std::string heading)
-        : heading_(std::move(heading)),
-          table_({TextTable::Align::Left, TextTable::Align::Right, TextTable::Align::Left,
-                  TextTable::Align::Left},
-                 kNoteWidth) {}
+    Section() : TextTable({Align::Left, Align::Right, Align::Left, Align::Left}, 200) {}
 
     void add(std::string_view label, const std::string& figure, std::string_view unit,
              const std::string& note = {}) {
         const std::string indented = "  " + std::string(label);
-        const std::array<std::string_view, 4> row{indented, figure, unit, note};
-        table_.addRow(row);
+        addRow(std::array<std::string_view, 4>{indented, figure, unit, note});
     }
-
-    void write(OutputBuffer& out) {
-        out.append(heading_ + "\n");
-        table_.render(out);
-    }
-
-  private:
-    std::string heading_;
-    TextTable table_;
 };
 
 void writeCalibration(const Calibration& c, const OptimizationLimits& limits, OutputBuffer& out) {
-    Section section("Calibration on the current set-up, " + formatFixed2(c.flowRate) + " L/s at " +
-                    formatFixed2(c.pumpPressure) + " MPa");
+    out.append("Calibration on the current set-up, " + formatFixed2(c.flowRate) + " L/s at " +
+               formatFixed2(c.pumpPressure) + " MPa\n");
+    Section section;
     section.add("bit pressure drop", formatFixed2(c.bitPressureDrop), "MPa");
     section.add("losses outside the bit", formatFixed2(c.parasiticLoss), "MPa",
                 "K·Q^m with K = " + significant(c.lossCoefficient) + " MPa/(L/s)^" +
@@ -82,7 +97,7 @@ void writeCalibration(const Calibration& c, const OptimizationLimits& limits, Ou
                     "at " + formatFixed2(limits.maxEquivalentDensity) + " g/cm³ over " +
                         asGiven(c.verticalDepth) + " m");
     }
-    section.write(out);
+    section.render(out);
 }
 
 void writeWindow(const OperatingWindow& window, OutputBuffer& out) {
@@ -91,12 +106,13 @@ void writeWindow(const OperatingWindow& window, OutputBuffer& out) {
                    describeContradiction(*window.contradiction, kEnglish) + "\n");
         return;
     }
-    Section section("\nOperating window of the current nozzles");
+    out.append("\nOperating window of the current nozzles\n");
+    Section section;
     for (const auto& [label, end] : {std::pair{"from", window.lower}, {"to", window.upper}}) {
         section.add(label, formatFixed2(end.flowRate), "L/s",
                     "set by " + limitWithSetting(end.limit, end.setting));
     }
-    section.write(out);
+    section.render(out);
 }
 
 void writeOptimum(const OptimizationResult& result, const OptimizationLimits& limits,
@@ -104,9 +120,9 @@ void writeOptimum(const OptimizationResult& result, const OptimizationLimits& li
     const ContinuousOptimum& optimum = result.optimum;
     const OperatingPoint& point = optimum.point;
     const ResultTexts shown = formResultTexts(point.results);
-    Section section("\nContinuous optimum of " +
-                    std::string(criterionName(result.criterion, kEnglish)) + ", " +
-                    std::string(regimeName(optimum.regime, kEnglish)));
+    out.append("\nContinuous optimum of " + std::string(criterionName(result.criterion, kEnglish)) +
+               ", " + std::string(regimeName(optimum.regime, kEnglish)) + "\n");
+    Section section;
     section.add("flow rate", formatFixed2(point.flowRate()), "L/s",
                 "95 % of the optimum from " + formatFixed2(optimum.band95.lower) + " to " +
                     formatFixed2(optimum.band95.upper) + " L/s");
@@ -117,7 +133,7 @@ void writeOptimum(const OptimizationResult& result, const OptimizationLimits& li
                     formatFixed2(optimum.idealNozzleDiameter) + " mm");
     section.add(criterionName(result.criterion, kEnglish), formatFixed2(point.criterionValue),
                 criterionUnit(result.criterion));
-    section.write(out);
+    section.render(out);
 }
 
 std::string millimetres(const NozzleSet& set) {
@@ -135,14 +151,10 @@ void writeBestSets(const OptimizationResult& result, OutputBuffer& out) {
     std::vector<Column> columns{{"rank", {}, {}, CellKind::Figure},
                                 {"nozzles", {}, {}, CellKind::Text},
                                 {"diameters", {}, "mm", CellKind::Text}};
-    for (Column& column : point.columns()) {
-        columns.push_back(std::move(column));
-    }
+    std::ranges::move(point.columns(), std::back_inserter(columns));
     columns.push_back({"shareOfOptimum", {}, "%", CellKind::Figure});
     columns.push_back({"limit", {}, {}, CellKind::Text});
-    WriteOptions table;
-    table.format = RowFormat::Table;
-    const auto writer = makeRowWriter(std::move(columns), table, out);
+    const auto writer = makeRowWriter(std::move(columns), {.format = RowFormat::Table}, out);
     std::vector<std::string_view> row;
     for (std::size_t i = 0; i < result.bestSets.size(); ++i) {
         const RankedSet& set = result.bestSets[i];
@@ -151,9 +163,7 @@ void writeBestSets(const OptimizationResult& result, OutputBuffer& out) {
         const std::string diameters = millimetres(set.nozzles);
         const std::string share = formatPercent2(set.shareOfOptimum);
         row.assign({rank, label, diameters});
-        for (const std::string_view cell : point.fill(set.point, true)) {
-            row.push_back(cell);
-        }
+        std::ranges::copy(point.fill(set.point, true), std::back_inserter(row));
         row.push_back(share);
         row.push_back(limitName(set.limit, kEnglish));
         writer->writeRow(row);
@@ -176,22 +186,128 @@ void writeUsualWay(const OptimizationResult& result, OutputBuffer& out) {
                " of the optimum, at " + formatFixed2(set.point.pumpPressure()) + " MPa\n");
 }
 
+// The optimiser's figures as numbers, the program's results as its display texts and as values.
+Json pointJson(const OperatingPoint& point) {
+    Json json;
+    json["flowRate"] = point.flowRate();
+    json["pumpPressure"] = point.pumpPressure();
+    json["availablePressure"] = point.availablePressure;
+    json["pumpPower"] = point.pumpPower;
+    json["parasiticLoss"] = point.parasiticLoss;
+    json["equivalentDensity"] = point.equivalentDensity;
+    json["criterionValue"] = point.criterionValue;
+    const ResultTexts shown = formResultTexts(point.results);
+    for (std::size_t i = 0; i < kDisplayedResults.size(); ++i) {
+        json["results"][std::string(kDisplayedResults[i].name)] = shown[i];
+    }
+    for (const ResultColumn& column : resultColumns(true)) {
+        json["values"][std::string(column.name)] = point.results.*column.member;
+    }
+    return json;
+}
+
+Json setJson(const RankedSet& set) {
+    Json json;
+    json["nozzles"] = nozzleSetLabel(set.nozzles);
+    const auto count = static_cast<std::size_t>(set.nozzles.count);
+    json["diametersMm"] = std::vector<double>(set.nozzles.diametersMm.begin(),
+                                              set.nozzles.diametersMm.begin() + count);
+    if (set.nozzles.thirtySecondsInch[0] != 0) {
+        json["thirtySecondsInch"] = std::vector<int>(set.nozzles.thirtySecondsInch.begin(),
+                                                     set.nozzles.thirtySecondsInch.begin() + count);
+    }
+    json["limit"] = set.limit;
+    json["shareOfOptimum"] = set.shareOfOptimum;
+    json["point"] = pointJson(set.point);
+    return json;
+}
+
+Json windowJson(const OperatingWindow& window) {
+    Json json;
+    if (window.empty()) {
+        const Contradiction& c = *window.contradiction;
+        json["lower"] = nullptr;
+        json["upper"] = nullptr;
+        json["contradiction"] = {{"lower", c.lower},
+                                 {"upper", c.upper},
+                                 {"lowerFlow", c.lowerFlow},
+                                 {"upperFlow", c.upperFlow},
+                                 {"message", describeContradiction(c, Language::English)}};
+        return json;
+    }
+    for (const auto& [key, end] : {std::pair{"lower", window.lower}, {"upper", window.upper}}) {
+        json[key] = {{"flowRate", end.flowRate},
+                     {"limit", end.limit},
+                     {"setting", end.setting},
+                     {"unit", limitUnit(end.limit)}};
+    }
+    json["contradiction"] = nullptr;
+    return json;
+}
+
+// The JSON object of an optimisation.
+void writeOptimizationJson(const SetUp& setUp, const OptimizationLimits& limits,
+                           const OptimizationResult& result, OutputBuffer& out) {
+    Json json;
+    for (std::size_t i = 0; i < kInputCount; ++i) {
+        json["inputs"][std::string(kInputQuantities[i].name)] = setUp.texts[i];
+    }
+    json["limits"] = {
+        {"maxPressure", limits.maxPressure},
+        {"maxPower", limits.maxPower},
+        {"maxFlow", limits.maxFlow},
+        {"minAnnularVelocity", limits.minAnnularVelocity},
+        {"maxEquivalentDensity", limits.maxEquivalentDensity},
+        {"verticalDepth", limits.verticalDepth},
+        {"lossExponent", limits.lossExponent},
+        {"criterion", limits.criterion},
+        {"nozzleCount", limits.nozzleCount},
+        // "32nds", or the sizes in mm --sizes-mm gave.
+        {"series", limits.series.inInches() ? Json("32nds") : Json(limits.series.diametersMm)},
+        {"spread", limits.spread ? Json(*limits.spread) : Json("any")},
+        {"top", limits.topCount}};
+    const Calibration& c = result.calibration;
+    json["calibration"] = {
+        {"flowRate", c.flowRate},
+        {"pumpPressure", c.pumpPressure},
+        {"bitPressureDrop", c.bitPressureDrop},
+        {"parasiticLoss", c.parasiticLoss},
+        {"lossExponent", c.lossExponent},
+        {"lossCoefficient", c.lossCoefficient},
+        {"verticalDepth", c.verticalDepth},
+        {"minFlowRate", c.minFlowRate},
+        {"equivalentDensityFlowRate",
+         c.equivalentDensityFlowRate ? Json(*c.equivalentDensityFlowRate) : Json(nullptr)}};
+    json["currentWindow"] = windowJson(result.currentWindow);
+    const ContinuousOptimum& optimum = result.optimum;
+    json["optimum"] = {
+        {"regime", optimum.regime},
+        {"band95", {{"lower", optimum.band95.lower}, {"upper", optimum.band95.upper}}},
+        {"idealNozzleDiameter", optimum.idealNozzleDiameter},
+        {"point", pointJson(optimum.point)}};
+    json["bestSets"] = Json::array();
+    for (const RankedSet& set : result.bestSets) {
+        json["bestSets"].push_back(setJson(set));
+    }
+    json["roundedUpSet"] = result.roundedUpSet ? setJson(*result.roundedUpSet) : Json(nullptr);
+    json["setsExamined"] = result.setsExamined;
+    json["setsFeasible"] = result.setsFeasible;
+    out.append(json.dump(2) + "\n");
+}
+
 // An option that sets the nozzle series.
 void addSeriesOptions(CLI::App& command, Options& options) {
-    CLI::Option* series =
-        command
-            .add_option_function<std::string>(
-                "--series",
-                [&options](const std::string&) {
-                    options.limits.series = NozzleSeries::thirtySecondsOfInch();
-                },
-                "The nozzle sizes a set is made of: 32nds (the default), 7/32 to 32/32 in, "
-                "k/32 in being k × 25.4/32 mm; e.g. --series 32nds")
-            ->transform(
-                CLI::CheckedTransformer(std::map<std::string, std::string>{{"32nds", "32nds"}},
-                                        CLI::ignore_case)
-                    .description(""))
-            ->type_name("32nds");
+    CLI::Option* series = acceptOnly(
+        command.add_option_function<std::string>(
+            "--series",
+            [&options](const std::string&) {
+                options.limits.series = NozzleSeries::thirtySecondsOfInch();
+            },
+            "The nozzle sizes a set is made of: 32nds (the default), 7/32 to 32/32 in, k/32 in "
+            "being k × 25.4/32 mm; e.g. --series 32nds"),
+        CLI::CheckedTransformer(std::map<std::string, std::string>{{"32nds", "32nds"}},
+                                CLI::ignore_case),
+        "32nds");
     command
         .add_option_function<std::string>(
             "--sizes-mm",
@@ -213,6 +329,15 @@ void addSeriesOptions(CLI::App& command, Options& options) {
 
 }  // namespace
 
+// optimize [NAME=TEXT ...] --max-pressure MPa [limits] [choices]: the best flow rate and nozzle
+// set for the current set-up within the limits. Writes the calibration, the operating window of
+// the current nozzles, the continuous optimum with its 95 % band, the best real sets and the
+// usual way beside them:
+//  - Table: sections of aligned figures with their units, the sets as a table of rows.
+//  - Json: one object, the optimiser's figures as numbers, the program's display texts as
+//    strings, limits and regimes by stable names.
+// Returns kExitComputed; a set-up or limits that cannot be optimised, or a fault of the
+// arithmetic, end the run as endForRefusal and answer() say.
 CLI::App* declareOptimize(CLI::App& program, Options& options) {
     CLI::App* command = program.add_subcommand(
         "optimize",

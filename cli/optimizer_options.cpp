@@ -1,5 +1,6 @@
 #include "cli/optimizer_options.h"
 
+#include <array>
 #include <cmath>
 
 #include "calc/compute_command.h"
@@ -15,36 +16,11 @@ namespace {
 using optimize::OptimizationLimits;
 using optimize::Setting;
 
-// The option that gives each setting, for the messages about its value.
-std::string_view optionOf(Setting setting) {
-    switch (setting) {
-        case Setting::MaxPressure:
-            return "--max-pressure";
-        case Setting::MaxPower:
-            return "--max-power";
-        case Setting::MaxFlow:
-            return "--max-flow";
-        case Setting::MinAnnularVelocity:
-            return "--min-annular-velocity";
-        case Setting::MaxEquivalentDensity:
-            return "--max-ecd";
-        case Setting::VerticalDepth:
-            return "--depth";
-        case Setting::LossExponent:
-            return "--exponent";
-        case Setting::NozzleCount:
-            return "--nozzles";
-        case Setting::Spread:
-            return "--spread";
-        case Setting::TopCount:
-            return "--top";
-        case Setting::SeriesSizes:
-            return "--sizes-mm";
-        case Setting::Points:
-            return "--points";
-    }
-    return "";
-}
+// The option that gives each setting, in the order of Setting, for the messages about its value.
+constexpr std::array<std::string_view, static_cast<std::size_t>(Setting::Points) + 1>
+    kSettingOptions{"--max-pressure", "--max-power", "--max-flow", "--min-annular-velocity",
+                    "--max-ecd",      "--depth",     "--exponent", "--nozzles",
+                    "--spread",       "--top",       "--sizes-mm", "--points"};
 
 // A limit in the program's unit: the option's type name is the unit.
 void addLimit(CLI::App& command, const std::string& option, double& target, const char* unit,
@@ -153,7 +129,9 @@ void endForRefusal(const optimize::Refusal& refusal) {
     const std::string reason = optimize::describeRefusal(refusal, optimize::Language::English);
     switch (refusal.reason) {
         case optimize::RefusalReason::SettingOutOfRange:
-            throw UsageError(std::string(optionOf(refusal.setting)) + ": " + reason);
+            throw UsageError(
+                std::string(kSettingOptions.at(static_cast<std::size_t>(refusal.setting))) + ": " +
+                reason);
         case optimize::RefusalReason::JetVelocityWithoutHoleCleaning:
             throw UsageError("--criterion velocity with --min-annular-velocity 0: " + reason);
         default:

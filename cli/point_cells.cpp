@@ -5,74 +5,47 @@
 #include "calc/quantities.h"
 
 namespace bithydraulics::cli {
-namespace {
-
-using optimize::OperatingPoint;
-
-struct PointFigure {
-    std::string_view name;
-    std::string_view caption;
-    std::string_view unit;
-    double (*value)(const OperatingPoint&);
-};
-
-constexpr std::array<PointFigure, 4> kLeadingFigures{{
-    {"flowRate", kInputQuantities[3].caption, "L/s",
-     [](const OperatingPoint& p) { return p.flowRate(); }},
-    {"pumpPressure", kInputQuantities[10].caption, "MPa",
-     [](const OperatingPoint& p) { return p.pumpPressure(); }},
-    {"availablePressure", "", "MPa", [](const OperatingPoint& p) { return p.availablePressure; }},
-    {"pumpPower", "", "kW", [](const OperatingPoint& p) { return p.pumpPower; }},
-}};
-
-constexpr PointFigure kEquivalentDensity{
-    "equivalentDensity", "", "g/cm³", [](const OperatingPoint& p) { return p.equivalentDensity; }};
-
-}  // namespace
 
 std::vector<Column> PointCells::columns() const {
     const CellKind kind = full_ ? CellKind::Number : CellKind::Figure;
-    std::vector<Column> columns;
-    for (const PointFigure& figure : kLeadingFigures) {
-        columns.push_back({std::string(figure.name), figure.caption, figure.unit, kind});
-    }
+    std::vector<Column> columns{{"flowRate", kInputQuantities[3].caption, "L/s", kind},
+                                {"pumpPressure", kInputQuantities[10].caption, "MPa", kind},
+                                {"availablePressure", {}, "MPa", kind},
+                                {"pumpPower", {}, "kW", kind}};
     for (const ResultColumn& column : resultColumns(full_)) {
         columns.push_back({std::string(column.name), column.caption, column.unit, kind});
     }
-    columns.push_back({std::string(kEquivalentDensity.name), kEquivalentDensity.caption,
-                       kEquivalentDensity.unit, kind});
+    columns.push_back({"equivalentDensity", {}, "g/cm³", kind});
     return columns;
 }
 
-std::span<const std::string_view> PointCells::fill(const OperatingPoint& point, bool computed) {
+std::span<const std::string_view> PointCells::fill(const optimize::OperatingPoint& point,
+                                                   bool computed) {
     const std::span<const ResultColumn> results = resultColumns(full_);
-    const std::size_t count = kLeadingFigures.size() + results.size() + 1;
     std::array<char, 32> buffer{};
-    const auto figure = [&](double value) {
-        return full_ ? std::string(formatShortest(value, buffer)) : formatFixed2(value);
+    const auto add = [&](double value) {
+        texts_.push_back(full_ ? std::string(formatShortest(value, buffer)) : formatFixed2(value));
     };
-    for (std::string& text : texts_) {
-        text.clear();
-    }
-    texts_[0] = figure(point.flowRate());
+    texts_.clear();
+    add(point.flowRate());
     if (computed) {
-        for (std::size_t i = 1; i < kLeadingFigures.size(); ++i) {
-            texts_[i] = figure(kLeadingFigures[i].value(point));
-        }
+        add(point.pumpPressure());
+        add(point.availablePressure);
+        add(point.pumpPower);
         if (full_) {
-            for (std::size_t i = 0; i < results.size(); ++i) {
-                texts_[kLeadingFigures.size() + i] = figure(point.results.*results[i].member);
+            for (const ResultColumn& column : results) {
+                add(point.results.*column.member);
             }
         } else {
             const ResultTexts shown = formResultTexts(point.results);
-            std::copy(shown.begin(), shown.end(), texts_.begin() + kLeadingFigures.size());
+            texts_.insert(texts_.end(), shown.begin(), shown.end());
         }
-        texts_[count - 1] = figure(kEquivalentDensity.value(point));
+        add(point.equivalentDensity);
     }
-    for (std::size_t i = 0; i < count; ++i) {
-        cells_[i] = texts_[i];
-    }
-    return {cells_.data(), count};
+    // Four figures before the results, the equivalent density after them.
+    texts_.resize(4 + results.size() + 1);
+    cells_.assign(texts_.begin(), texts_.end());
+    return cells_;
 }
 
 }  // namespace bithydraulics::cli

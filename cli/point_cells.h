@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <span>
 #include <string>
 #include <string_view>
@@ -18,9 +17,6 @@ namespace bithydraulics::cli {
 // with `full` the shortest figures that read back as the values, nozzleArea included.
 class PointCells {
   public:
-    // Four figures before the results, the equivalent density after them.
-    static constexpr std::size_t kMaxCells = 4 + kMaxResultColumns + 1;
-
     explicit PointCells(bool full) : full_(full) {}
 
     // The columns the cells fill, in order.
@@ -33,8 +29,8 @@ class PointCells {
 
   private:
     bool full_;
-    std::array<std::string, kMaxCells> texts_;
-    std::array<std::string_view, kMaxCells> cells_{};
+    std::vector<std::string> texts_;
+    std::vector<std::string_view> cells_;
 };
 
 }  // namespace bithydraulics::cli

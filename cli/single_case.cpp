@@ -1,4 +1,4 @@
-#include "cli/single_case.h"
+#include "cli/command.h"
 
 #include <array>
 #include <nlohmann/json.hpp>
@@ -12,16 +12,15 @@
 namespace bithydraulics::cli {
 namespace {
 
-void writeTable(const CaseResult& result, const ResultCells& cells, bool full, OutputBuffer& out) {
+void writeTable(const CaseResult& result, bool full, OutputBuffer& out) {
     using Align = TextTable::Align;
     TextTable table({Align::Left, Align::Left, Align::Right, Align::Left});
     const std::span<const ResultColumn> columns = resultColumns(full);
     for (std::size_t i = 0; i < columns.size(); ++i) {
         // A percentage carries its unit already.
         const bool percent = !full && columns[i].member == &HydraulicsResults::powerUtilization;
-        const std::array<std::string_view, 4> row{columns[i].name, columns[i].caption,
-                                                  cells.cells()[i], percent ? "" : columns[i].unit};
-        table.addRow(row);
+        table.addRow(std::array<std::string_view, 4>{
+            columns[i].name, columns[i].caption, result.cells[i], percent ? "" : columns[i].unit});
     }
     table.render(out);
     if (!result.computed()) {
@@ -29,8 +28,7 @@ void writeTable(const CaseResult& result, const ResultCells& cells, bool full, O
     }
 }
 
-void writeJson(const InputTexts& texts, const CaseResult& result, const ResultCells& cells,
-               bool full, OutputBuffer& out) {
+void writeJson(const InputTexts& texts, const CaseResult& result, bool full, OutputBuffer& out) {
     nlohmann::ordered_json object;
     for (std::size_t i = 0; i < kInputCount; ++i) {
         object["inputs"][std::string(kInputQuantities[i].name)] = texts[i];
@@ -39,7 +37,7 @@ void writeJson(const InputTexts& texts, const CaseResult& result, const ResultCe
     for (std::size_t i = 0; i < columns.size(); ++i) {
         nlohmann::ordered_json& value = object["results"][std::string(columns[i].name)];
         if (!full) {
-            value = cells.cells()[i];
+            value = result.cells[i];
         } else if (result.computed()) {
             value = result.values.*columns[i].member;
         }
@@ -51,6 +49,14 @@ void writeJson(const InputTexts& texts, const CaseResult& result, const ResultCe
 
 }  // namespace
 
+// [NAME=TEXT ...]: one case, the inputs named, the others at their default texts.
+//  - Table: one line per result: field name, caption, display text and unit, aligned; a fault
+//    leaves the texts empty and adds a last line naming the fault and where it arose.
+//  - Json: one object {"inputs": {name: text, …all eleven}, "results": {name: text, …},
+//    "fault": "", "faultQuantity": ""}.
+// With --full, the results are the calculation's values as shortest round-trip figures (numbers
+// in JSON), the nozzle area first. Returns kExitComputed, or kExitFaulted when the case faulted.
+// Its arguments and options are those of the program itself.
 CLI::App* declareSingleCase(CLI::App& program, Options& options) {
     program
         .add_option("NAME=TEXT", options.arguments,
@@ -70,14 +76,12 @@ int runSingleCase(const Options& options, Streams& streams) {
     const std::vector<Assignment> assignments = parseAssignments(options.arguments);
     GivenInputs given;
     const InputTexts texts = caseTexts(assignments, given);
-    CaseComputer computer;
+    CaseComputer computer(options.full);
     const CaseResult& result = computer.compute(texts, given, options.strict);
-    ResultCells cells;
-    cells.fill(result, options.full);
     if (options.caseFormat == CaseFormat::Json) {
-        writeJson(texts, result, cells, options.full, streams.out);
+        writeJson(texts, result, options.full, streams.out);
     } else {
-        writeTable(result, cells, options.full, streams.out);
+        writeTable(result, options.full, streams.out);
     }
     return result.computed() ? kExitComputed : kExitFaulted;
 }

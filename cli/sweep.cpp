@@ -9,6 +9,7 @@
 
 #include "cli/case/names.h"
 #include "cli/case_rows.h"
+#include "cli/command.h"
 #include "cli/io/errors.h"
 #include "cli/io/plain_figure.h"
 
@@ -51,11 +52,9 @@ Decimal toDecimal(std::string_view text, std::string_view what) {
         exponent = std::min(exponent * 10 + (c - '0'), 100'000L);
     }
     Decimal decimal;
-    decimal.whole = mpz_class(
-        "0" + std::string(figure->integerDigits) + std::string(figure->fractionDigits), 10);
-    if (figure->negative) {
-        decimal.whole = -decimal.whole;
-    }
+    const std::string digits =
+        std::string(figure->integerDigits) + std::string(figure->fractionDigits);
+    decimal.whole = mpz_class((figure->negative ? "-0" : "0") + digits, 10);
     decimal.exponent = (figure->exponentNegative ? -exponent : exponent) -
                        static_cast<long>(figure->fractionDigits.size());
     decimal.value = toDouble(decimal.whole, decimal.exponent);
@@ -70,13 +69,12 @@ Decimal toDecimal(std::string_view text, std::string_view what) {
 SweepRange SweepRange::parse(std::string_view argument) {
     const Assignment assignment = parseAssignment(argument);
     const std::string_view text = assignment.text;
-    const std::size_t colon1 = text.find(':');
-    const std::size_t colon2 =
-        colon1 == std::string_view::npos ? colon1 : text.find(':', colon1 + 1);
-    if (colon2 == std::string_view::npos || text.find(':', colon2 + 1) != std::string_view::npos) {
+    if (std::ranges::count(text, ':') != 2) {
         throw UsageError("a sweep is NAME=FROM:TO:STEP, e.g. flowRate=20:40:0.5; got '" +
                          std::string(argument) + "'");
     }
+    const std::size_t colon1 = text.find(':');
+    const std::size_t colon2 = text.find(':', colon1 + 1);
     const std::string_view toText = text.substr(colon1 + 1, colon2 - colon1 - 1);
     const std::string stepText(text.substr(colon2 + 1));
     const Decimal from = toDecimal(text.substr(0, colon1), "FROM");
@@ -128,6 +126,10 @@ double SweepRange::value(std::size_t i) const {
     return toDouble(from_ + step_ * static_cast<unsigned long>(i), exponent_);
 }
 
+// sweep NAME=FROM:TO:STEP [NAME=TEXT ...]: one row per value of the range; the other inputs
+// take their NAME=TEXT or their default texts. The rows carry the swept input and then the fixed
+// ones, as named on the command line; each value shows as the shortest figure that reads back as
+// it. Returns kExitComputed or kExitFaulted.
 CLI::App* declareSweep(CLI::App& program, Options& options) {
     CLI::App* sweep = program.add_subcommand(
         "sweep",
@@ -150,15 +152,13 @@ int runSweep(const Options& options, Streams& streams) {
     const std::vector<Assignment> fixed =
         parseAssignments({options.arguments.begin() + 1, options.arguments.end()});
     std::vector<InputColumn> columns{{range.name(), range.input()}};
-    InputTexts texts = defaultInputTexts();
     GivenInputs given;
+    InputTexts texts = caseTexts(fixed, given);
     for (const Assignment& assignment : fixed) {
         if (assignment.input == range.input()) {
             throw UsageError(repeatedInputMessage(range.input(), range.name(), assignment.name));
         }
         columns.push_back({assignment.name, assignment.input});
-        texts[assignment.input] = assignment.text;
-        given.set(assignment.input);
     }
     CaseRows rows(columns, options, streams.out);
     const std::span<std::string_view> cells = rows.cells();

@@ -6,8 +6,6 @@
 #include <string>
 #include <string_view>
 
-#include "cli/command.h"
-
 namespace bithydraulics::cli {
 
 // NAME=FROM:TO:STEP: one input taking the values FROM + i × STEP, i = 0, 1, …, from FROM to TO
@@ -36,12 +34,5 @@ class SweepRange {
     mpz_class step_;
     long exponent_ = 0;
 };
-
-// sweep NAME=FROM:TO:STEP [NAME=TEXT ...]: one row per value of the range; the other inputs
-// take their NAME=TEXT or their default texts. The rows carry the swept input and then the fixed
-// ones, as named on the command line; each value shows as the shortest figure that reads back as
-// it. Returns kExitComputed or kExitFaulted.
-CLI::App* declareSweep(CLI::App& program, Options& options);
-int runSweep(const Options& options, Streams& streams);
 
 }  // namespace bithydraulics::cli

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/batch.h"
+#include "cli/command.h"
 #include "cli/io/csv_reader.h"
 #include "cli/io/errors.h"
 #include "cli/io/output_buffer.h"

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/batch.h"
 #include "cli/case/names.h"
+#include "cli/command.h"
 #include "cli/io/errors.h"
 #include "cli/io/jsonl_reader.h"
 #include "cli/io/output_buffer.h"

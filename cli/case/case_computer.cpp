@@ -1,22 +1,17 @@
 #include "cli/case/case_computer.h"
 
-#include <stdexcept>
+#include <algorithm>
 
 #include "cli/io/plain_figure.h"
 #include "platform/calculation_fault.h"
 
 namespace bithydraulics::cli {
 
-InputTexts defaultInputTexts() {
+InputTexts caseTexts(const std::vector<Assignment>& assignments, GivenInputs& given) {
     InputTexts texts;
     for (std::size_t i = 0; i < kInputCount; ++i) {
         texts[i] = kInputQuantities[i].defaultText;
     }
-    return texts;
-}
-
-InputTexts caseTexts(const std::vector<Assignment>& assignments, GivenInputs& given) {
-    InputTexts texts = defaultInputTexts();
     for (const Assignment& assignment : assignments) {
         texts[assignment.input] = assignment.text;
         given.set(assignment.input);
@@ -44,17 +39,19 @@ std::string CaseComputer::Fields::readText(int index) const {
     return results.at(static_cast<std::size_t>(index - kFirstResultField));
 }
 
+// The compute command writes result fields only.
 void CaseComputer::Fields::replaceText(int index, std::string_view text) {
-    if (index < kFirstResultField || index >= kFieldCount) {
-        throw std::logic_error("the compute command writes result fields only");
-    }
-    results[static_cast<std::size_t>(index - kFirstResultField)].assign(text);
+    results.at(static_cast<std::size_t>(index - kFirstResultField)).assign(text);
+}
+
+CaseComputer::CaseComputer(bool full) : full_(full) {
+    result_.cells = std::span(cells_).first(resultColumns(full).size());
 }
 
 const CaseResult& CaseComputer::compute(const InputTexts& texts, GivenInputs given, bool strict) {
     result_.fault = {};
     result_.faultQuantity = {};
-    result_.texts = {};
+    cells_.fill({});
     if (const auto lenient = strict ? firstLenientInput(texts, given) : std::nullopt) {
         result_.fault = kInvalidTextFault;
         result_.faultQuantity = kInputQuantities[*lenient].name;
@@ -68,8 +65,13 @@ const CaseResult& CaseComputer::compute(const InputTexts& texts, GivenInputs giv
         result_.faultQuantity = fault.quantity();
         return result_;
     }
-    for (std::size_t i = 0; i < result_.texts.size(); ++i) {
-        result_.texts[i] = fields_.results[i];
+    if (full_) {
+        const std::span<const ResultColumn> columns = resultColumns(true);
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            cells_[i] = formatShortest(state_.results.*columns[i].member, figures_[i]);
+        }
+    } else {
+        std::copy(fields_.results.begin(), fields_.results.end(), cells_.begin());
     }
     result_.values = state_.results;
     return result_;

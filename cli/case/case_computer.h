@@ -3,6 +3,7 @@
 #include <array>
 #include <bitset>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "calc/compute_command.h"
 #include "calc/quantities.h"
 #include "cli/case/names.h"
+#include "cli/case/result_columns.h"
 
 // One case through the window's compute command: the eleven input texts go into a field array,
 // runComputeCommand reads, computes and writes the nine result texts, exactly as the window does.
@@ -18,11 +20,9 @@ namespace bithydraulics::cli {
 using InputTexts = std::array<std::string_view, kInputCount>;
 using GivenInputs = std::bitset<kInputCount>;
 
-// What the window's input fields hold when it opens.
-InputTexts defaultInputTexts();
-
 // The texts of one case: each assignment's text (viewed where the assignment keeps it) and the
-// default text of every other input; `given` marks the inputs assigned.
+// default text (what the window's field holds when it opens) of every other input; `given`
+// marks the inputs assigned.
 InputTexts caseTexts(const std::vector<Assignment>& assignments, GivenInputs& given);
 
 // The fault name --strict gives a text that is not one plain figure.
@@ -39,7 +39,9 @@ struct CaseResult {
     std::string_view fault;  // empty when every result was computed
     std::string_view
         faultQuantity;  // the result whose step faulted, or the input it could not read
-    std::array<std::string_view, kDisplayedResults.size()> texts;  // display texts; empty on fault
+    // The result cells, one per resultColumns(full): the display texts, or with `full` the
+    // shortest round-trip figures of the values; all empty on fault.
+    std::span<const std::string_view> cells;
     HydraulicsResults values;  // the calculation state's results; meaningful without a fault
 
     bool computed() const { return fault.empty(); }
@@ -47,7 +49,8 @@ struct CaseResult {
 
 class CaseComputer {
   public:
-    CaseComputer() = default;
+    // With `full`, the result cells are the shortest round-trip figures, nozzleArea first.
+    explicit CaseComputer(bool full);
     CaseComputer(const CaseComputer&) = delete;
     CaseComputer& operator=(const CaseComputer&) = delete;
 
@@ -67,8 +70,11 @@ class CaseComputer {
         std::array<std::string, kResultFieldCount> results;
     };
 
+    bool full_;
     Fields fields_;
     CalculationState state_;
+    std::array<std::array<char, 32>, kMaxResultColumns> figures_{};
+    std::array<std::string_view, kMaxResultColumns> cells_{};
     CaseResult result_;
 };
 

@@ -10,10 +10,7 @@ namespace bithydraulics::cli {
 namespace {
 
 std::string quoted(std::string_view text) {
-    std::string result(1, '\'');
-    result += text;
-    result += '\'';
-    return result;
+    return "'" + std::string(text) + "'";
 }
 
 }  // namespace
@@ -21,13 +18,8 @@ std::string quoted(std::string_view text) {
 std::string inputNameList() {
     std::string list;
     for (const InputQuantity& quantity : kInputQuantities) {
-        if (!list.empty()) {
-            list += ", ";
-        }
-        list += quantity.name;
-        list += " (";
-        list += quantity.caption;
-        list += ")";
+        list += (list.empty() ? "" : ", ") + std::string(quantity.name) + " (" +
+                std::string(quantity.caption) + ")";
     }
     return list;
 }
@@ -54,11 +46,10 @@ std::vector<Assignment> parseAssignments(const std::vector<std::string>& argumen
     std::vector<Assignment> assignments;
     for (const std::string& argument : arguments) {
         Assignment assignment = parseAssignment(argument);
-        for (const Assignment& earlier : assignments) {
-            if (earlier.input == assignment.input) {
-                throw UsageError(
-                    repeatedInputMessage(assignment.input, earlier.name, assignment.name));
-            }
+        const auto earlier = std::ranges::find(assignments, assignment.input, &Assignment::input);
+        if (earlier != assignments.end()) {
+            throw UsageError(
+                repeatedInputMessage(assignment.input, earlier->name, assignment.name));
         }
         assignments.push_back(std::move(assignment));
     }

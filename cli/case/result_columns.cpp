@@ -6,61 +6,39 @@
 namespace bithydraulics::cli {
 namespace {
 
-constexpr std::array<ResultColumn, kDisplayedResults.size()> displayedColumns() {
-    std::array<ResultColumn, kDisplayedResults.size()> columns{};
-    for (std::size_t i = 0; i < kDisplayedResults.size(); ++i) {
-        const ResultQuantity& quantity = kDisplayedResults[i];
-        columns[i] = {quantity.name, quantity.caption, quantity.displayUnit, quantity.member};
-    }
-    return columns;
-}
-
-constexpr std::array<ResultColumn, kMaxResultColumns> fullColumns() {
+// The nine with their display units; with `full`, the nozzle area first and the nine with the
+// units of the values the calculation keeps.
+constexpr std::array<ResultColumn, kMaxResultColumns> columnsOf(bool full) {
     std::array<ResultColumn, kMaxResultColumns> columns{};
     columns[0] = {kNozzleAreaName, kNozzleAreaCaption, kNozzleAreaUnit,
                   &HydraulicsResults::nozzleArea};
     for (std::size_t i = 0; i < kDisplayedResults.size(); ++i) {
         const ResultQuantity& quantity = kDisplayedResults[i];
-        columns[i + 1] = {quantity.name, quantity.caption, quantity.storedUnit, quantity.member};
+        columns[full ? i + 1 : i] = {quantity.name, quantity.caption,
+                                     full ? quantity.storedUnit : quantity.displayUnit,
+                                     quantity.member};
     }
     return columns;
 }
 
-constexpr auto kDisplayedColumns = displayedColumns();
-constexpr auto kFullColumns = fullColumns();
+constexpr auto kDisplayedColumns = columnsOf(false);
+constexpr auto kFullColumns = columnsOf(true);
 
 }  // namespace
 
 std::span<const ResultColumn> resultColumns(bool full) {
-    if (full) {
-        return kFullColumns;
-    }
-    return kDisplayedColumns;
+    return full ? std::span(kFullColumns)
+                : std::span(kDisplayedColumns).first(kDisplayedResults.size());
 }
 
 bool isResultColumn(std::string_view name) {
     return name == kFaultColumn || name == kFaultQuantityColumn ||
-           std::any_of(kFullColumns.begin(), kFullColumns.end(),
-                       [name](const ResultColumn& column) { return column.name == name; });
+           std::ranges::find(kFullColumns, name, &ResultColumn::name) != kFullColumns.end();
 }
 
 std::string_view formatShortest(double value, std::array<char, 32>& buffer) {
     const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
     return {buffer.data(), static_cast<std::size_t>(end - buffer.data())};
-}
-
-void ResultCells::fill(const CaseResult& result, bool full) {
-    const std::span<const ResultColumn> columns = resultColumns(full);
-    count_ = columns.size();
-    if (!result.computed()) {
-        cells_.fill({});
-    } else if (full) {
-        for (std::size_t i = 0; i < count_; ++i) {
-            cells_[i] = formatShortest(result.values.*columns[i].member, figures_[i]);
-        }
-    } else {
-        std::copy(result.texts.begin(), result.texts.end(), cells_.begin());
-    }
 }
 
 }  // namespace bithydraulics::cli

@@ -6,9 +6,9 @@
 #include <string_view>
 
 #include "calc/hydraulics.h"
-#include "cli/case/case_computer.h"
+#include "calc/quantities.h"
 
-// The result part of every output row: which columns there are and the texts that fill them.
+// The result part of every output row: which columns there are.
 namespace bithydraulics::cli {
 
 inline constexpr std::string_view kFaultColumn = "fault";
@@ -32,18 +32,5 @@ bool isResultColumn(std::string_view name);
 
 // The shortest decimal text that reads back as exactly `value`.
 std::string_view formatShortest(double value, std::array<char, 32>& buffer);
-
-// The texts of one row's result cells: the display texts, or with `full` the shortest
-// round-trip figures of the calculation state's results; all empty for a row that faulted.
-class ResultCells {
-  public:
-    void fill(const CaseResult& result, bool full);
-    std::span<const std::string_view> cells() const { return {cells_.data(), count_}; }
-
-  private:
-    std::array<std::array<char, 32>, kMaxResultColumns> figures_{};
-    std::array<std::string_view, kMaxResultColumns> cells_{};
-    std::size_t count_ = 0;
-};
 
 }  // namespace bithydraulics::cli
