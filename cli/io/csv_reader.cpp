@@ -51,7 +51,7 @@ bool CsvReader::readSimpleRow() {
         return false;
     }
     std::string_view line = chunk.substr(0, lineFeed);
-    if (!line.empty() && line.back() == '\r') {
+    if (line.ends_with('\r')) {
         line.remove_suffix(1);
     }
     cells_.clear();
@@ -89,8 +89,7 @@ void CsvReader::readRow() {
     ends_.clear();
     firstCellQuoted_ = false;
     for (bool more = true; more;) {
-        const std::string_view start = input_.available();
-        if (!start.empty() && start.front() == '"') {
+        if (input_.available().starts_with('"')) {
             input_.consume(1);
             firstCellQuoted_ = firstCellQuoted_ || ends_.empty();
             readQuotedCell();
@@ -120,8 +119,7 @@ bool CsvReader::endCell() {
         return true;
     }
     if (rest.front() == '\r') {
-        const std::string_view lineFeed = input_.available();
-        if (lineFeed.empty() || lineFeed.front() != '\n') {
+        if (!input_.available().starts_with('\n')) {
             throw InputError(line_, "carriage return without a line feed");
         }
         input_.consume(1);
@@ -170,7 +168,7 @@ void CsvReader::readQuotedCell() {
         }
         input_.consume(1);
         const std::string_view after = input_.available();
-        if (!after.empty() && after.front() == '"') {
+        if (after.starts_with('"')) {
             append("\"");
             input_.consume(1);
             continue;
@@ -206,16 +204,16 @@ bool CsvReader::isSeparatorLine() const {
 }
 
 CsvTable::CsvTable(std::istream& in, const ReadOptions& options, std::size_t chunkSize)
-    : reader_(in, options, chunkSize) {
-    if (!reader_.next()) {
+    : CsvReader(in, options, chunkSize) {
+    if (!CsvReader::next()) {
         throw InputError(1,
                          "no header row; the first line names the columns, e.g. "
                          "flowRate,mudDensity");
     }
-    headerLine_ = reader_.line();
-    width_ = reader_.cells().size();
+    headerLine_ = line();
+    width_ = cells().size();
     for (std::size_t i = 0; i < width_; ++i) {
-        const std::string_view name = trimBlanks(reader_.cells()[i]);
+        const std::string_view name = trimBlanks(cells()[i]);
         if (name.empty()) {
             unnamed_.push_back(i);
         } else {
@@ -225,16 +223,16 @@ CsvTable::CsvTable(std::istream& in, const ReadOptions& options, std::size_t chu
 }
 
 bool CsvTable::next() {
-    if (!reader_.next()) {
+    if (!CsvReader::next()) {
         return false;
     }
-    const std::size_t count = reader_.cells().size();
+    const std::size_t count = cells().size();
     if (count != width_) {
         throw InputError(line(), std::to_string(count) + (count == 1 ? " cell" : " cells") +
                                      " where the header has " + std::to_string(width_));
     }
     for (const std::size_t index : unnamed_) {
-        if (!trimBlanks(reader_.cells()[index]).empty()) {
+        if (!trimBlanks(cells()[index]).empty()) {
             fail(index, "a cell under an empty header cell; name the column in the header");
         }
     }

@@ -82,7 +82,7 @@ class CsvReader {
 // each. Names are trimmed of blanks; a header cell left empty (spreadsheets add such columns at
 // the end) leaves its column unnamed, and every cell under it must be empty too. Errors name the
 // line and the column, counting from 1.
-class CsvTable {
+class CsvTable : public CsvReader {
   public:
     struct Column {
         std::string name;
@@ -98,20 +98,15 @@ class CsvTable {
     // Every cell of the header, named or not.
     std::size_t width() const { return width_; }
     std::uint64_t headerLine() const { return headerLine_; }
-    char separator() const { return reader_.separator(); }
 
-    // Reads the next row; false at the end of the input.
+    // Reads the next row, whose cells() are those of every column, unnamed ones included; false
+    // at the end of the input.
     bool next();
-    // Every cell of the row last read, those of unnamed columns included.
-    std::span<const std::string_view> cells() const { return reader_.cells(); }
-    std::uint64_t line() const { return reader_.line(); }
-    bool isPlainFigure(std::size_t cell) const { return reader_.isPlainFigure(cell); }
 
     // An error at the cell `index` of the row last read (the header, before the first row).
     [[noreturn]] void fail(std::size_t index, const std::string& message) const;
 
   private:
-    CsvReader reader_;
     std::vector<Column> columns_;
     std::vector<std::size_t> unnamed_;
     std::size_t width_ = 0;

@@ -26,13 +26,7 @@ class Unanswered : public std::runtime_error {
 class InputError : public std::runtime_error {
   public:
     InputError(std::uint64_t line, const std::string& message, const std::string& place = {})
-        : std::runtime_error("line " + std::to_string(line) + place + ": " + message),
-          line_(line) {}
-
-    std::uint64_t line() const noexcept { return line_; }
-
-  private:
-    std::uint64_t line_;
+        : std::runtime_error("line " + std::to_string(line) + place + ": " + message) {}
 };
 
 // The input could not be read, or the output not written; the message is the system's reason.

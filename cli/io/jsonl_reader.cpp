@@ -19,10 +19,10 @@ class ObjectCollector final : public nlohmann::json_sax<Json> {
     ObjectCollector(std::string& values, std::vector<std::size_t>& ends, std::vector<bool>& nulls)
         : values_(values), ends_(ends), nulls_(nulls) {}
 
-    const std::string& error() const { return error_; }
+    std::string error;
     // Where a number beyond the range of a double ends in the line, and its length; 0 for none.
-    std::size_t overflowEnd() const { return overflowEnd_; }
-    std::size_t overflowLength() const { return overflowLength_; }
+    std::size_t overflowEnd = 0;
+    std::size_t overflowLength = 0;
 
     bool null() override { return value({}, true); }
     bool boolean(bool) override { return notStringOrNumber("true or false"); }
@@ -55,8 +55,8 @@ class ObjectCollector final : public nlohmann::json_sax<Json> {
     bool parse_error(std::size_t position, const std::string& token,
                      const nlohmann::detail::exception& exception) override {
         if (exception.id == 406) {
-            overflowEnd_ = position;
-            overflowLength_ = token.size();
+            overflowEnd = position;
+            overflowLength = token.size();
         }
         // "[json.exception.parse_error.101] parse error at line 1, column 5: syntax error …"
         std::string_view what = exception.what();
@@ -65,7 +65,7 @@ class ObjectCollector final : public nlohmann::json_sax<Json> {
         } else if (const std::size_t tag = what.find("] "); tag != std::string_view::npos) {
             what.remove_prefix(tag + 2);
         }
-        error_ = "invalid JSON: " + std::string(what);
+        error = "invalid JSON: " + std::string(what);
         return false;
     }
 
@@ -73,15 +73,13 @@ class ObjectCollector final : public nlohmann::json_sax<Json> {
     template <typename Integer>
     bool integer(Integer value) {
         std::array<char, 24> figure{};
-        const auto [end, error] =
-            std::to_chars(figure.data(), figure.data() + figure.size(), value);
-        return this->value(
-            std::string_view(figure.data(), static_cast<std::size_t>(end - figure.data())));
+        const char* end = std::to_chars(figure.data(), figure.data() + figure.size(), value).ptr;
+        return this->value({figure.data(), end});
     }
 
     bool value(std::string_view text, bool null = false) {
         if (depth_ == 0) {
-            error_ = "expected a JSON object";
+            error = "expected a JSON object";
             return false;
         }
         store(text);
@@ -90,9 +88,9 @@ class ObjectCollector final : public nlohmann::json_sax<Json> {
     }
 
     bool notStringOrNumber(std::string_view what) {
-        error_ = depth_ == 0 ? "expected a JSON object"
-                             : "the value of '" + key_ + "' is " + std::string(what) +
-                                   ", not a string or a number";
+        error = depth_ == 0 ? "expected a JSON object"
+                            : "the value of '" + key_ + "' is " + std::string(what) +
+                                  ", not a string or a number";
         return false;
     }
 
@@ -105,10 +103,7 @@ class ObjectCollector final : public nlohmann::json_sax<Json> {
     std::vector<std::size_t>& ends_;
     std::vector<bool>& nulls_;
     std::string key_;
-    std::string error_;
     int depth_ = 0;
-    std::size_t overflowEnd_ = 0;
-    std::size_t overflowLength_ = 0;
 };
 
 bool isBlankLine(std::string_view line) {
@@ -144,7 +139,7 @@ bool JsonLinesReader::readLine() {
         input_.consume(chunk.size());
     }
     ++line_;
-    if (!text_.empty() && text_.back() == '\r') {
+    if (text_.ends_with('\r')) {
         text_.pop_back();
     }
     return true;
@@ -182,13 +177,13 @@ void JsonLinesReader::parse() {
         if (Json::sax_parse(text_.data(), text_.data() + text_.size(), &collector)) {
             return;
         }
-        if (collector.overflowEnd() == 0) {
-            throw InputError(line_, collector.error());
+        if (collector.overflowEnd == 0) {
+            throw InputError(line_, collector.error);
         }
         // A number beyond a double is read again as the same figure in a string, so that the
         // row faults on it as on the string.
-        text_.insert(collector.overflowEnd(), 1, '"');
-        text_.insert(collector.overflowEnd() - collector.overflowLength(), 1, '"');
+        text_.insert(collector.overflowEnd, 1, '"');
+        text_.insert(collector.overflowEnd - collector.overflowLength, 1, '"');
     }
 }
 

@@ -1,18 +1,15 @@
 #include "cli/io/plain_figure.h"
 
+#include <algorithm>
+
 namespace bithydraulics::cli {
 namespace {
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // The run of digits at the front of `text`, removed from it.
 std::string_view takeDigits(std::string_view& text) {
-    std::size_t n = 0;
-    while (n < text.size() && isDigit(text[n])) {
-        ++n;
-    }
+    const auto n = static_cast<std::size_t>(
+        std::find_if_not(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }) -
+        text.begin());
     const std::string_view digits = text.substr(0, n);
     text.remove_prefix(n);
     return digits;
@@ -20,24 +17,18 @@ std::string_view takeDigits(std::string_view& text) {
 
 // An optional sign at the front of `text`, removed from it; true for a minus.
 bool takeSign(std::string_view& text) {
-    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-        const bool negative = text.front() == '-';
+    const bool negative = text.starts_with('-');
+    if (negative || text.starts_with('+')) {
         text.remove_prefix(1);
-        return negative;
     }
-    return false;
+    return negative;
 }
 
 }  // namespace
 
 std::string_view trimBlanks(std::string_view text) {
-    const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
+    text.remove_prefix(std::min(text.find_first_not_of(" \t"), text.size()));
+    text.remove_suffix(text.size() - (text.find_last_not_of(" \t") + 1));
     return text;
 }
 
@@ -46,14 +37,14 @@ std::optional<PlainFigure> parsePlainFigure(std::string_view text) {
     PlainFigure figure;
     figure.negative = takeSign(text);
     figure.integerDigits = takeDigits(text);
-    if (!text.empty() && text.front() == '.') {
+    if (text.starts_with('.')) {
         text.remove_prefix(1);
         figure.fractionDigits = takeDigits(text);
     }
     if (figure.integerDigits.empty() && figure.fractionDigits.empty()) {
         return std::nullopt;
     }
-    if (!text.empty() && (text.front() == 'e' || text.front() == 'E')) {
+    if (text.starts_with('e') || text.starts_with('E')) {
         text.remove_prefix(1);
         figure.exponentNegative = takeSign(text);
         figure.exponentDigits = takeDigits(text);

@@ -36,13 +36,7 @@ class RowWriter {
 
 // The writer for `options.format`, once it has written the byte-order mark (when asked for) and
 // the header (CSV: the names; a table: names, captions and units; JSON Lines: none).
-std::unique_ptr<RowWriter> makeRowWriter(std::vector<Column> columns, const WriteOptions& options,
-                                         OutputBuffer& out);
-
-// The writers of each format.
-std::unique_ptr<RowWriter> makeCsvWriter(std::vector<Column> columns, const WriteOptions& options,
-                                         OutputBuffer& out);
-std::unique_ptr<RowWriter> makeJsonLinesWriter(std::vector<Column> columns, OutputBuffer& out);
-std::unique_ptr<RowWriter> makeTableWriter(std::vector<Column> columns, OutputBuffer& out);
+std::unique_ptr<RowWriter> makeRowWriter(const std::vector<Column>& columns,
+                                         const WriteOptions& options, OutputBuffer& out);
 
 }  // namespace bithydraulics::cli

@@ -3,24 +3,34 @@
 #include <utf8.h>
 #include <utf8proc.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <limits>
+#include <utility>
 
 namespace bithydraulics::cli {
 namespace {
 
-// The length of the character that begins at `text` and the columns it takes.
-std::size_t nextCharacter(std::string_view text, std::size_t& columns) {
-    utf8proc_int32_t codePoint = 0;
-    const utf8proc_ssize_t length =
-        utf8proc_iterate(reinterpret_cast<const utf8proc_uint8_t*>(text.data()),
-                         static_cast<utf8proc_ssize_t>(text.size()), &codePoint);
-    if (length <= 0) {
-        columns = 1;
-        return 1;
+// How many bytes at the start of `text` take at most `width` columns, and the columns they take.
+std::pair<std::size_t, std::size_t> measure(std::string_view text, std::size_t width) {
+    std::size_t end = 0;
+    std::size_t taken = 0;
+    while (end < text.size()) {
+        utf8proc_int32_t codePoint = 0;
+        const utf8proc_ssize_t length =
+            utf8proc_iterate(reinterpret_cast<const utf8proc_uint8_t*>(text.data() + end),
+                             static_cast<utf8proc_ssize_t>(text.size() - end), &codePoint);
+        // A byte that is not UTF-8 takes one column.
+        const std::size_t columns =
+            length <= 0 ? 1 : static_cast<std::size_t>(utf8proc_charwidth(codePoint));
+        if (taken + columns > width) {
+            break;
+        }
+        end += static_cast<std::size_t>(std::max<utf8proc_ssize_t>(length, 1));
+        taken += columns;
     }
-    columns = static_cast<std::size_t>(utf8proc_charwidth(codePoint));
-    return static_cast<std::size_t>(length);
+    return {end, taken};
 }
 
 }  // namespace
@@ -39,38 +49,12 @@ std::size_t findInvalidUtf8(std::string_view text) {
                                  : static_cast<std::size_t>(invalid - text.begin());
 }
 
-bool isCharacterStart(std::string_view tail) {
-    if (tail.empty()) {
-        return false;
-    }
-    const auto lead = static_cast<unsigned char>(tail.front());
-    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
-    for (const char c : tail.substr(1)) {
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
-            return false;
-        }
-    }
-    return lead <= 0xF4 && tail.size() < length;
-}
-
 std::size_t displayWidth(std::string_view text) {
-    std::size_t width = 0;
-    for (std::size_t i = 0, columns = 0; i < text.size(); width += columns) {
-        i += nextCharacter(text.substr(i), columns);
-    }
-    return width;
+    return measure(text, std::numeric_limits<std::size_t>::max()).second;
 }
 
 std::string_view leadingColumns(std::string_view text, std::size_t width) {
-    std::size_t end = 0;
-    for (std::size_t taken = 0, columns = 0; end < text.size(); taken += columns) {
-        const std::size_t length = nextCharacter(text.substr(end), columns);
-        if (taken + columns > width) {
-            break;
-        }
-        end += length;
-    }
-    return text.substr(0, end);
+    return text.substr(0, measure(text, width).first);
 }
 
 }  // namespace bithydraulics::cli

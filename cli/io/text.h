@@ -15,9 +15,6 @@ inline bool isValidUtf8(std::string_view text) {
     return findInvalidUtf8(text) == std::string_view::npos;
 }
 
-// Whether `tail` is the start of a character whose other bytes have not come yet.
-bool isCharacterStart(std::string_view tail);
-
 // Columns `text` takes on a terminal: East Asian wide and full-width characters take two,
 // combining marks none. A byte that is not UTF-8 counts as one column.
 std::size_t displayWidth(std::string_view text);

@@ -10,14 +10,27 @@
 #include "cli/io/text.h"
 
 namespace bithydraulics::cli {
+namespace {
+
+// Whether `tail` (not empty) is the start of a character whose other bytes have not come yet.
+bool isCharacterStart(std::string_view tail) {
+    const auto lead = static_cast<unsigned char>(tail.front());
+    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
+    for (const char c : tail.substr(1)) {
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
+            return false;
+        }
+    }
+    return lead <= 0xF4 && tail.size() < length;
+}
+
+}  // namespace
 
 TextInput::TextInput(std::istream& in, Encoding encoding, std::size_t chunkSize)
     : in_(in), encoding_(encoding), data_(std::max<std::size_t>(chunkSize, 4)) {}
 
-TextInput::~TextInput() {
-    if (converter_ != nullptr) {
-        iconv_close(static_cast<iconv_t>(converter_));
-    }
+void TextInput::CloseConverter::operator()(void* converter) const {
+    iconv_close(static_cast<iconv_t>(converter));
 }
 
 void TextInput::refill() {
@@ -74,14 +87,13 @@ void TextInput::start() {
     std::memmove(data_.data(), data_.data() + mark, size_ - mark);
     size_ -= mark;
     if (from != nullptr) {
-        converter_ = iconv_open("UTF-8", from);
-        if (converter_ == reinterpret_cast<void*>(-1)) {
-            converter_ = nullptr;
+        const iconv_t converter = iconv_open("UTF-8", from);
+        if (converter == reinterpret_cast<iconv_t>(-1)) {
             throw ReadError(std::string("cannot convert from ") + from + ": " +
                             std::strerror(errno));
         }
-        raw_.assign(data_.size(), 0);
-        std::copy_n(data_.begin(), size_, raw_.begin());
+        converter_.reset(converter);
+        raw_ = data_;
         rawSize_ = size_;
         size_ = 0;
     }
@@ -90,15 +102,12 @@ void TextInput::start() {
 std::size_t TextInput::read(char* to, std::size_t count) {
     std::streambuf& buffer = *in_.rdbuf();
     try {
-        // What is at hand, or else wait for at least one byte.
-        std::streamsize ready = buffer.in_avail();
-        if (ready <= 0) {
-            if (std::streambuf::traits_type::eq_int_type(buffer.sgetc(),
-                                                         std::streambuf::traits_type::eof())) {
-                return 0;
-            }
-            ready = std::max<std::streamsize>(buffer.in_avail(), 1);
+        // Wait for at least one byte, then take what is at hand.
+        if (std::streambuf::traits_type::eq_int_type(buffer.sgetc(),
+                                                     std::streambuf::traits_type::eof())) {
+            return 0;
         }
+        const std::streamsize ready = std::max<std::streamsize>(buffer.in_avail(), 1);
         return static_cast<std::size_t>(
             buffer.sgetn(to, std::min(ready, static_cast<std::streamsize>(count))));
     } catch (const std::ios_base::failure& failure) {
@@ -113,9 +122,9 @@ void TextInput::decode(bool ended) {
         std::size_t inLeft = rawSize_;
         char* out = data_.data();
         std::size_t outLeft = data_.size();
-        failed = iconv(static_cast<iconv_t>(converter_), &in, &inLeft, &out, &outLeft) ==
-                     static_cast<std::size_t>(-1) &&
-                 (errno == EILSEQ || (errno == EINVAL && ended));
+        failed =
+            iconv(converter_.get(), &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1) &&
+            (errno == EILSEQ || (errno == EINVAL && ended));
         std::memmove(raw_.data(), in, inLeft);
         rawSize_ = inLeft;
         size_ = data_.size() - outLeft;
@@ -136,16 +145,11 @@ void TextInput::decode(bool ended) {
 }
 
 void TextInput::account() {
-    const char* begin = data_.data();
-    for (const char* at = begin;
-         (at = static_cast<const char*>(
-              std::memchr(at, '\n', static_cast<std::size_t>(begin + end_ - at)))) != nullptr;
-         ++at) {
+    const std::string_view text(data_.data(), end_);
+    for (std::size_t at = text.find('\n'); at != std::string_view::npos;
+         at = text.find('\n', at + 1)) {
         ++lines_;
-    }
-    if (const void* lineFeed = memrchr(begin, '\n', end_)) {
-        lineStart_ =
-            base_ + static_cast<std::uint64_t>(static_cast<const char*>(lineFeed) - begin) + 1;
+        lineStart_ = base_ + at + 1;
     }
     base_ += end_;
 }

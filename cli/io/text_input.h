@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <istream>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,9 +26,6 @@ class TextInput {
 
     explicit TextInput(std::istream& in, Encoding encoding = Encoding::Utf8,
                        std::size_t chunkSize = kDefaultChunkSize);
-    TextInput(const TextInput&) = delete;
-    TextInput& operator=(const TextInput&) = delete;
-    ~TextInput();
 
     // The bytes not yet consumed, reading the next chunk when none are left; empty only at the
     // end of the input.
@@ -58,9 +56,12 @@ class TextInput {
     std::size_t end_ = 0;
     std::size_t position_ = 0;
     bool started_ = false;
-    std::string invalid_;        // what the bytes at end_ are not, when they are not text
-    void* converter_ = nullptr;  // an iconv descriptor, when the input is not UTF-8
-    std::vector<char> raw_;      // bytes waiting for conversion
+    std::string invalid_;  // what the bytes at end_ are not, when they are not text
+    struct CloseConverter {
+        void operator()(void* converter) const;
+    };
+    std::unique_ptr<void, CloseConverter> converter_;  // iconv's, when the input is not UTF-8
+    std::vector<char> raw_;                            // bytes waiting for conversion
     std::size_t rawSize_ = 0;
     std::uint64_t base_ = 0;       // bytes of text before the chunk
     std::uint64_t lines_ = 0;      // line feeds before the chunk

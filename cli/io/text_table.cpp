@@ -13,9 +13,7 @@ TextTable::TextTable(std::vector<Align> alignments, std::size_t maxCellWidth)
 
 void TextTable::addRow(std::span<const std::string_view> cells) {
     const std::size_t columns = alignments_.size();
-    if (cells_.size() < (rowCount_ + 1) * columns) {
-        cells_.resize((rowCount_ + 1) * columns);
-    }
+    cells_.resize(std::max(cells_.size(), (rowCount_ + 1) * columns));
     for (std::size_t c = 0; c < columns; ++c) {
         std::string& cell = cells_[rowCount_ * columns + c];
         const std::string_view text = c < cells.size() ? cells[c] : std::string_view{};

@@ -117,9 +117,9 @@ TEST_P(JsonLinesReaderBadTest, NamesTheLine) {
         }
         FAIL() << "no error";
     } catch (const InputError& error) {
-        EXPECT_EQ(error.line(), testCase.line);
         EXPECT_NE(std::string(error.what()).find(testCase.message), std::string::npos)
             << error.what();
+        EXPECT_EQ(std::string(error.what()).rfind("line " + std::to_string(testCase.line), 0), 0u);
     }
 }
 
