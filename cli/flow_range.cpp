@@ -28,7 +28,7 @@ std::vector<Row> rowsWithEnds(const SetUp& setUp, const OptimizationLimits& limi
                               const FlowRange& range) {
     std::vector<Row> rows;
     for (const FlowRangeRow& row : range.rows) {
-        rows.push_back({row});
+        rows.push_back({row, {}, Limit::None});
     }
     if (range.window.empty()) {
         return rows;

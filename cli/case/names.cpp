@@ -10,7 +10,7 @@ namespace bithydraulics::cli {
 namespace {
 
 std::string quoted(std::string_view text) {
-    return "'" + std::string(text) + "'";
+    return std::string("'").append(text).append("'");
 }
 
 }  // namespace
