@@ -4,23 +4,20 @@
 #include <benchmark/benchmark.h>
 
 #include "optimize/optimizer.h"
+#include "tests/optimize/reference_model.h"
 
 namespace {
 
 using namespace bithydraulics;
 using namespace bithydraulics::optimize;
 
+// The worked example's set-up and limits, as the optimiser's tests hold them.
 HydraulicsInputs setUp() {
-    return {15, 16, 0, 30, 1.2, 216, 127, 165, 1820, 180, 13};
+    return testing::defaultSetUp();
 }
 
 OptimizationLimits limits(Criterion criterion, std::optional<int> spread) {
-    OptimizationLimits limits;
-    limits.maxPressure = 18;
-    limits.maxPower = 720;
-    limits.minAnnularVelocity = 0.6;
-    limits.maxEquivalentDensity = 1.30;
-    limits.verticalDepth = 2000;
+    OptimizationLimits limits = testing::workedExampleLimits();
     limits.criterion = criterion;
     limits.spread = spread;
     return limits;
