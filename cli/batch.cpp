@@ -4,13 +4,13 @@
 #include <istream>
 #include <optional>
 
-#include "cli/case/names.h"
+#include "cases/column_names.h"
 #include "cli/case_rows.h"
-#include "cli/io/csv_reader.h"
-#include "cli/io/errors.h"
-#include "cli/io/file_input.h"
-#include "cli/io/jsonl_reader.h"
-#include "cli/io/plain_figure.h"
+#include "cases/csv_reader.h"
+#include "cases/errors.h"
+#include "cases/file_input.h"
+#include "cases/jsonl_reader.h"
+#include "cases/plain_figure.h"
 
 namespace bithydraulics::cli {
 namespace {

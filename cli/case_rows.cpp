@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "cli/io/errors.h"
-#include "cli/io/file_input.h"
+#include "cases/errors.h"
+#include "cases/file_input.h"
 
 namespace bithydraulics::cli {
 namespace {

@@ -10,10 +10,10 @@
 #include "calc/quantities.h"
 #include "cli/command.h"
 #include "cli/exit_status.h"
-#include "cli/io/errors.h"
-#include "cli/io/file_input.h"
-#include "cli/io/output_buffer.h"
-#include "cli/io/text.h"
+#include "cases/errors.h"
+#include "cases/file_input.h"
+#include "cases/output_buffer.h"
+#include "cases/text.h"
 #include "platform/version.h"
 
 namespace bithydraulics::cli {

@@ -1,6 +1,6 @@
 #include "cli/command.h"
 
-#include "cli/io/errors.h"
+#include "cases/errors.h"
 
 namespace bithydraulics::cli {
 

@@ -8,7 +8,7 @@
 
 #include <CLI/CLI.hpp>
 
-#include "cli/io/formats.h"
+#include "cases/formats.h"
 #include "optimize/optimization_limits.h"
 
 // What every command of the command-line companion is given: the options record and the streams.

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "cli/case/result_columns.h"
+#include "cases/result_columns.h"
 #include "cli/exit_status.h"
 #include "cli/optimizer_options.h"
 #include "cli/point_cells.h"

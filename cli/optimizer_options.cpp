@@ -6,8 +6,8 @@
 #include "calc/compute_command.h"
 #include "calc/field_text.h"
 #include "cli/case/case_computer.h"
-#include "cli/case/names.h"
-#include "cli/io/plain_figure.h"
+#include "cases/column_names.h"
+#include "cases/plain_figure.h"
 #include "optimize/texts.h"
 
 namespace bithydraulics::cli {

@@ -6,7 +6,7 @@
 #include "calc/hydraulics.h"
 #include "calc/quantities.h"
 #include "cli/command.h"
-#include "cli/io/errors.h"
+#include "cases/errors.h"
 #include "optimize/refusal.h"
 #include "platform/calculation_fault.h"
 

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/case/result_columns.h"
-#include "cli/io/row_writer.h"
+#include "cases/result_columns.h"
+#include "cases/row_writer.h"
 #include "optimize/results.h"
 
 namespace bithydraulics::cli {

@@ -4,10 +4,10 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/case/case_computer.h"
-#include "cli/case/names.h"
-#include "cli/case/result_columns.h"
+#include "cases/column_names.h"
+#include "cases/result_columns.h"
 #include "cli/exit_status.h"
-#include "cli/io/text_table.h"
+#include "cases/text_table.h"
 
 namespace bithydraulics::cli {
 namespace {

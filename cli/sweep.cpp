@@ -7,11 +7,11 @@
 
 #include <CLI/CLI.hpp>
 
-#include "cli/case/names.h"
+#include "cases/column_names.h"
 #include "cli/case_rows.h"
 #include "cli/command.h"
-#include "cli/io/errors.h"
-#include "cli/io/plain_figure.h"
+#include "cases/errors.h"
+#include "cases/plain_figure.h"
 
 namespace bithydraulics::cli {
 namespace {

@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "cli/command.h"
-#include "cli/io/csv_reader.h"
-#include "cli/io/errors.h"
-#include "cli/io/output_buffer.h"
-#include "cli/io/plain_figure.h"
+#include "cases/csv_reader.h"
+#include "cases/errors.h"
+#include "cases/output_buffer.h"
+#include "cases/plain_figure.h"
 
 namespace {
 

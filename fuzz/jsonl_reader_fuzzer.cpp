@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "cli/case/names.h"
+#include "cases/column_names.h"
 #include "cli/command.h"
-#include "cli/io/errors.h"
-#include "cli/io/jsonl_reader.h"
-#include "cli/io/output_buffer.h"
+#include "cases/errors.h"
+#include "cases/jsonl_reader.h"
+#include "cases/output_buffer.h"
 
 namespace {
 

@@ -10,10 +10,10 @@
 #include <string>
 
 #include "calc/quantities.h"
-#include "cli/io/csv_reader.h"
-#include "cli/io/errors.h"
-#include "cli/io/output_buffer.h"
-#include "cli/io/row_writer.h"
+#include "cases/csv_reader.h"
+#include "cases/errors.h"
+#include "cases/output_buffer.h"
+#include "cases/row_writer.h"
 
 namespace bithydraulics {
 namespace {

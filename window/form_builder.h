@@ -6,7 +6,7 @@
 #include <array>
 
 #include "calc/compute_command.h"
-#include "window/form_description.h"
+#include "behaviour/form_description.h"
 
 class QLabel;
 class QLineEdit;

@@ -4,7 +4,7 @@
 #include <QStringList>
 
 #include "calc/field_text.h"
-#include "cli/io/plain_figure.h"
+#include "cases/plain_figure.h"
 #include "platform/calculation_fault.h"
 
 namespace bithydraulics {

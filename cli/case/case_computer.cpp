@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "cli/io/plain_figure.h"
+#include "cases/plain_figure.h"
 #include "platform/calculation_fault.h"
 
 namespace bithydraulics::cli {

@@ -10,8 +10,8 @@
 
 #include "calc/compute_command.h"
 #include "calc/quantities.h"
-#include "cli/case/names.h"
-#include "cli/case/result_columns.h"
+#include "cases/column_names.h"
+#include "cases/result_columns.h"
 
 // One case through the window's compute command: the eleven input texts go into a field array,
 // runComputeCommand reads, computes and writes the nine result texts, exactly as the window does.

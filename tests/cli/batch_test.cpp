@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "calc/compute_command.h"
-#include "cli/io/csv_reader.h"
-#include "cli/io/errors.h"
+#include "cases/csv_reader.h"
+#include "cases/errors.h"
 #include "run_cli.h"
 
 namespace bithydraulics::cli {

@@ -12,7 +12,7 @@
 
 #include "calc/compute_command.h"
 #include "calc/quantities.h"
-#include "cli/case/names.h"
+#include "cases/column_names.h"
 #include "run_cli.h"
 
 namespace bithydraulics::cli {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/case/result_columns.h"
-#include "cli/io/errors.h"
+#include "cases/result_columns.h"
+#include "cases/errors.h"
 #include "run_cli.h"
 
 namespace bithydraulics::cli {

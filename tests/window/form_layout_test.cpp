@@ -17,7 +17,7 @@
 
 #include "form_test_support.h"
 #include "window/form_builder.h"
-#include "window/form_description.h"
+#include "behaviour/form_description.h"
 #include "window/hydraulics_form.h"
 
 namespace bithydraulics::testing {

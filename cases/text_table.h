@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/io/output_buffer.h"
+#include "cases/output_buffer.h"
 
 namespace bithydraulics::cli {
 

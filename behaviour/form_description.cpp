@@ -1,4 +1,4 @@
-#include "window/form_description.h"
+#include "behaviour/form_description.h"
 
 #include <array>
 

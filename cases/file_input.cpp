@@ -1,4 +1,4 @@
-#include "cli/io/file_input.h"
+#include "cases/file_input.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "cli/io/errors.h"
+#include "cases/errors.h"
 
 namespace bithydraulics::cli {
 namespace {

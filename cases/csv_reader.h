@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/io/formats.h"
-#include "cli/io/plain_figure.h"
-#include "cli/io/text_input.h"
+#include "cases/formats.h"
+#include "cases/plain_figure.h"
+#include "cases/text_input.h"
 
 namespace bithydraulics::cli {
 

@@ -1,10 +1,10 @@
-#include "cli/case/names.h"
+#include "cases/column_names.h"
 
 #include <algorithm>
 
-#include "cli/case/result_columns.h"
-#include "cli/io/errors.h"
-#include "cli/io/text.h"
+#include "cases/result_columns.h"
+#include "cases/errors.h"
+#include "cases/text.h"
 
 namespace bithydraulics::cli {
 namespace {

@@ -1,5 +1,5 @@
 // The three row formats: what each writes, and that what it writes reads back as it was.
-#include "cli/io/row_writer.h"
+#include "cases/row_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "cli/io/csv_reader.h"
-#include "cli/io/text.h"
-#include "cli/io/text_table.h"
-#include "run_cli.h"
+#include "cases/csv_reader.h"
+#include "cases/text.h"
+#include "cases/text_table.h"
+#include "sample_text.h"
 
 namespace bithydraulics::cli {
 namespace {

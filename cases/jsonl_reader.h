@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/io/formats.h"
-#include "cli/io/text_input.h"
+#include "cases/formats.h"
+#include "cases/text_input.h"
 
 namespace bithydraulics::cli {
 

@@ -1,9 +1,9 @@
-#include "cli/io/csv_reader.h"
+#include "cases/csv_reader.h"
 
 #include <algorithm>
 
-#include "cli/io/errors.h"
-#include "cli/io/plain_figure.h"
+#include "cases/errors.h"
+#include "cases/plain_figure.h"
 
 namespace bithydraulics::cli {
 

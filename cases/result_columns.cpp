@@ -1,4 +1,4 @@
-#include "cli/case/result_columns.h"
+#include "cases/result_columns.h"
 
 #include <algorithm>
 #include <charconv>

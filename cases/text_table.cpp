@@ -1,8 +1,8 @@
-#include "cli/io/text_table.h"
+#include "cases/text_table.h"
 
 #include <algorithm>
 
-#include "cli/io/text.h"
+#include "cases/text.h"
 
 namespace bithydraulics::cli {
 

@@ -1,11 +1,11 @@
 // Input names on the command line and column names in batch input.
-#include "cli/case/names.h"
+#include "cases/column_names.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "cli/io/errors.h"
+#include "cases/errors.h"
 
 namespace bithydraulics::cli {
 namespace {

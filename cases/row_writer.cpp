@@ -1,12 +1,12 @@
-#include "cli/io/row_writer.h"
+#include "cases/row_writer.h"
 
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <array>
 
-#include "cli/io/plain_figure.h"
-#include "cli/io/text_table.h"
+#include "cases/plain_figure.h"
+#include "cases/text_table.h"
 
 namespace bithydraulics::cli {
 namespace {

@@ -1,11 +1,11 @@
-#include "cli/io/jsonl_reader.h"
+#include "cases/jsonl_reader.h"
 
 #include <array>
 #include <charconv>
 
 #include <nlohmann/json.hpp>
 
-#include "cli/io/errors.h"
+#include "cases/errors.h"
 
 namespace bithydraulics::cli {
 namespace {

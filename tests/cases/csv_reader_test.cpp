@@ -1,7 +1,7 @@
 // The CSV reader on every shape of row it must accept, at several chunk sizes so that rows,
 // cells, quotes, line breaks and characters also fall across the boundaries between reads; the
 // encodings it reads; and tables under a header row.
-#include "cli/io/csv_reader.h"
+#include "cases/csv_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/io/errors.h"
-#include "run_cli.h"
+#include "cases/errors.h"
+#include "sample_text.h"
 
 namespace bithydraulics::cli {
 namespace {

@@ -1,5 +1,5 @@
 // The JSON Lines reader: the members it hands out, and the line it names for what it refuses.
-#include "cli/io/jsonl_reader.h"
+#include "cases/jsonl_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "cli/io/errors.h"
+#include "cases/errors.h"
 
 namespace bithydraulics::cli {
 namespace {

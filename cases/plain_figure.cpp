@@ -1,4 +1,4 @@
-#include "cli/io/plain_figure.h"
+#include "cases/plain_figure.h"
 
 #include <algorithm>
 

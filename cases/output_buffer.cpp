@@ -1,10 +1,10 @@
-#include "cli/io/output_buffer.h"
+#include "cases/output_buffer.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 
-#include "cli/io/errors.h"
+#include "cases/errors.h"
 
 namespace bithydraulics::cli {
 

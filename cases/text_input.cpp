@@ -1,4 +1,4 @@
-#include "cli/io/text_input.h"
+#include "cases/text_input.h"
 
 #include <iconv.h>
 
@@ -6,8 +6,8 @@
 #include <cerrno>
 #include <cstring>
 
-#include "cli/io/errors.h"
-#include "cli/io/text.h"
+#include "cases/errors.h"
+#include "cases/text.h"
 
 namespace bithydraulics::cli {
 namespace {

@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "cli/io/plain_figure.h"
-#include "cli/io/text.h"
-#include "cli/io/text_table.h"
+#include "cases/plain_figure.h"
+#include "cases/text.h"
+#include "cases/text_table.h"
 
 namespace bithydraulics::cli {
 namespace {

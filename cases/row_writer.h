@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/io/formats.h"
-#include "cli/io/output_buffer.h"
+#include "cases/formats.h"
+#include "cases/output_buffer.h"
 
 // Rows of cells under a header, as CSV, JSON Lines or an aligned table.
 namespace bithydraulics::cli {

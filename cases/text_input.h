@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/io/formats.h"
+#include "cases/formats.h"
 
 namespace bithydraulics::cli {
 

@@ -1,4 +1,4 @@
-#include "cli/io/text.h"
+#include "cases/text.h"
 
 #include <utf8.h>
 #include <utf8proc.h>

@@ -1,0 +1,19 @@
+# Cross-building for 64-bit Windows with MinGW-w64 (Debian's g++-mingw-w64-x86-64-posix): the
+# posix thread model, and the C++ and GCC runtimes linked in, so that the programs need no DLL
+# beyond Windows' own. Tests run under wine64 through CMAKE_CROSSCOMPILING_EMULATOR.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(BH_MINGW_PREFIX x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${BH_MINGW_PREFIX}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${BH_MINGW_PREFIX}-g++-posix)
+set(CMAKE_RC_COMPILER ${BH_MINGW_PREFIX}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${BH_MINGW_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++ -static")
+set(CMAKE_CROSSCOMPILING_EMULATOR wine64)
