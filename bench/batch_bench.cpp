@@ -3,7 +3,9 @@
 // this process (texts into an in-memory field array, runComputeCommand), with no reading or
 // writing. The rows come in two kinds: with a well label carried through by --pass, and as a
 // spreadsheet exports them (the eleven plain figures, CRLF line ends, nothing else).
-// Usage: batch_bench [ROWS [WORK_DIR]]; the program path is built in.
+// Usage: batch_bench [ROWS [WORK_DIR [BASELINE_PROGRAM]]]; the program path is built in. With a
+// BASELINE_PROGRAM (another build of bit-hydraulics-cli, such as the last release's), each run is
+// made with it too, on the same file, side by side.
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -106,8 +108,7 @@ struct Run {
 
 // Runs the program on `input` with its output to /dev/null; wall time and peak resident memory.
 // (The child's peak counts this process's own at the time of the spawn, which is kept small.)
-Run runBatch(const std::string& input, bool spreadsheet) {
-    const std::string program = BH_CLI_PATH;
+Run runBatch(const std::string& program, const std::string& input, bool spreadsheet) {
     std::vector<const char*> argv{program.c_str(), "batch", input.c_str()};
     if (!spreadsheet) {
         argv.insert(argv.end(), {"--pass", "well"});
@@ -166,24 +167,32 @@ int main(int argc, char** argv) {
     const std::size_t count = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 1'000'000;
     const std::string workDir = argc > 2 ? argv[2] : ".";
 
+    const std::string baseline = argc > 3 ? argv[3] : "";
+
     std::printf("%-44s %10s %14s %12s\n", "", "seconds", "rows/s", "peak MB");
     double batchSeconds = 0;
     for (const bool spreadsheet : {false, true}) {
         for (const std::size_t size : {count / 10, count}) {
             const std::string input = workDir + "/batch_bench_" + std::to_string(size) + ".csv";
             writeInput(input, size, spreadsheet);
-            const Run run = runBatch(input, spreadsheet);
+            for (const std::string& program : {std::string(BH_CLI_PATH), baseline}) {
+                if (program.empty()) {
+                    continue;
+                }
+                const Run run = runBatch(program, input, spreadsheet);
+                if (run.status != 0) {
+                    std::printf("%s batch ended with status %d\n", program.c_str(), run.status);
+                    return 1;
+                }
+                std::printf("%s %8zu %s rows, to /dev/null %10.3f %14.0f %12.1f\n",
+                            program == baseline ? "baseline," : "batch,   ", size,
+                            spreadsheet ? "spreadsheet" : "labelled   ", run.seconds,
+                            static_cast<double>(size) / run.seconds, run.peakMegabytes);
+                if (!spreadsheet && program != baseline) {
+                    batchSeconds = run.seconds;
+                }
+            }
             std::remove(input.c_str());
-            if (run.status != 0) {
-                std::printf("bit-hydraulics-cli batch ended with status %d\n", run.status);
-                return 1;
-            }
-            std::printf("batch, %8zu %s rows, to /dev/null %10.3f %14.0f %12.1f\n", size,
-                        spreadsheet ? "spreadsheet" : "labelled   ", run.seconds,
-                        static_cast<double>(size) / run.seconds, run.peakMegabytes);
-            if (!spreadsheet) {
-                batchSeconds = run.seconds;
-            }
         }
     }
     const double floor = runFloor(count);

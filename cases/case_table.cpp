@@ -144,11 +144,12 @@ CaseTable readCaseTable(std::istream& in, const ReadOptions& options, std::size_
                              InputFault::TooManyRows);
         }
         if (const auto cell = reader.ambiguousCell()) {
-            reader.fail(*cell,
-                        "'" + std::string(reader.cell(*cell)) +
-                            "' could be read two ways; write the figure with one decimal mark "
-                            "and no thousands separator",
-                        InputFault::AmbiguousFigure, std::string(reader.cell(*cell)));
+            std::string text(reader.cell(*cell));
+            std::string message = "'";
+            message.append(text).append(
+                "' could be read two ways; write the figure with one decimal mark and no "
+                "thousands separator");
+            reader.fail(*cell, message, InputFault::AmbiguousFigure, std::move(text));
         }
         for (const std::size_t cell : cellOfSlot) {
             table.text_.append(reader.cell(cell));

@@ -81,8 +81,11 @@ class Batch {
         const std::span<std::string_view> cells = rows.cells();
         std::copy(fixedCells.begin(), fixedCells.end(), cells.begin());
         return finish(rows.run([&] {
+            // The fixed texts (NAME=TEXT) are looked at once, the cells as they are read.
+            const bool fixedPlain = !firstLenientInput(fixedTexts_, fixedGiven_);
             while (table.next()) {
                 std::optional<std::size_t> ambiguousInput;
+                bool allPlain = fixedPlain;
                 for (const Source& source : sources) {
                     const std::string_view cell = cells[source.output] = table.cell(source.cell);
                     if (source.input) {
@@ -90,14 +93,16 @@ class Batch {
                         if (table.ambiguousCell() == source.cell) {
                             ambiguousInput = source.input;
                         }
-                        noteLenient(cell, table.isPlainFigure(source.cell), [&] {
+                        const bool plain = table.isPlainFigure(source.cell);
+                        allPlain = allPlain && plain;
+                        noteLenient(cell, plain, [&] {
                             return "line " + std::to_string(table.line()) + ", column " +
                                    std::to_string(source.cell + 1) + " (" +
                                    columns[source.output].name + ")";
                         });
                     }
                 }
-                rows.write(texts, given, ambiguousInput);
+                rows.write(texts, given, ambiguousInput, allPlain);
             }
         }));
     }

@@ -45,13 +45,13 @@ CaseRows::CaseRows(const std::vector<InputColumn>& columns, const Options& optio
 }
 
 void CaseRows::write(const InputTexts& texts, GivenInputs given,
-                     std::optional<std::size_t> ambiguousInput) {
+                     std::optional<std::size_t> ambiguousInput, bool allPlain) {
     if (cases::interruption() != 0) {
         throw cases::Interrupted{};
     }
-    const CaseResult& result = ambiguousInput
-                                   ? computer_.refuse(kAmbiguousFigureFault, *ambiguousInput)
-                                   : computer_.compute(texts, given, rule_);
+    const CaseResult& result =
+        ambiguousInput ? computer_.refuse(kAmbiguousFigureFault, *ambiguousInput)
+                       : computer_.compute(texts, given, allPlain ? FigureRule::Lenient : rule_);
     faulted_ += result.computed() ? 0 : 1;
     const auto next =
         std::copy(result.cells.begin(), result.cells.end(), row_.begin() + inputColumns_);

@@ -36,9 +36,11 @@ class CaseRows {
     std::span<std::string_view> cells() { return {row_.data(), inputColumns_}; }
 
     // Computes the case and writes its row, or with `ambiguousInput` writes it as faulted with
-    // ambiguous_figure there. Once SIGINT or SIGTERM has come, throws Interrupted instead.
+    // ambiguous_figure there. `allPlain` says the reader saw every given text to be a plain
+    // figure, which spares looking at them again. Once SIGINT or SIGTERM has come, throws
+    // Interrupted instead.
     void write(const InputTexts& texts, GivenInputs given,
-               std::optional<std::size_t> ambiguousInput = std::nullopt);
+               std::optional<std::size_t> ambiguousInput = std::nullopt, bool allPlain = false);
 
     // Runs `writeRows`, seeing that every row before an error or an interruption is written, and
     // returns kExitComputed or kExitFaulted.

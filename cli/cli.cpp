@@ -75,15 +75,19 @@ invalid_argument; with --strict also invalid_text) and in faultQuantity the resu
 faulted, or the input that could not be read; its results stay empty and a batch goes on.
 
 Batch input:
-  Text is UTF-8, or what a byte-order mark names (UTF-8, UTF-16); --encoding gb18030 or utf-16
-  reads text without one. CSV cells are separated by commas, or by --separator ';' or tab, or
-  by what a first line sep=; names. Blanks around header names are dropped; an empty header cell
-  must have only empty cells below it.
-  Each text is read as the window reads its field: an empty cell reads 0, 1,820 reads 1.
-  batch warns once of the cells that were not plain figures; --strict faults their rows instead.
+  Text is UTF-8, UTF-16 or GB18030, told from a byte-order mark or the bytes; --encoding
+  reads text without a mark in one encoding only. CSV cells are separated by the one of , ; and
+  tab the header line holds most of, by what a first line sep=; names, or by --separator.
+  Header names may carry their unit in brackets: 排量(L/s), 排量（L/s）, 排量 [L/s]; other
+  columns (井号, well, section) are carried through. In a ;-separated file 30,5 reads 30.5.
+  Each text is read as the window reads its field, and must be a figure all through: a figure
+  read only in part (15mm, 1,820) faults its row with partial_text, one that reads two ways
+  (1.234,5) with ambiguous_figure; an empty cell reads 0. batch warns once of the cells that
+  were not plain figures; --strict faults their rows instead.
   A row, or a JSON line, may hold up to 1 MiB. A malformed row stops the batch with status 2
   after the rows before it are written. Stopped by Ctrl+C or SIGTERM, the output ends on a
   whole row. Piped into a program that stops reading, such as head, it ends quietly.
+  -o FILE replaces FILE only when the run answered; on any failure it stays as it was.
 
 Optimiser (optimize, flow-range):
   The inputs are the current set-up, a measured operating point: its pump pressure at its flow

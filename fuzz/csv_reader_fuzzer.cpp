@@ -1,5 +1,6 @@
-// Arbitrary bytes as CSV batch input. The first byte picks the chunk size, the separator and
-// whether the bytes bring their own header or follow a fixed one. It must never crash; every input
+// Arbitrary bytes as CSV batch input. The first byte picks the chunk size, the separator (or
+// none, to be told from the header line) and whether the bytes bring their own header or follow
+// a fixed one; the encoding is always told from the bytes. It must never crash; every input
 // row read must come out as one output row whose input cells are exactly the row's, whose results
 // are display texts or empty with a fault; and what cannot be read must end in one clear error.
 #include <array>
@@ -10,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "cases/csv_reader.h"
+#include "cases/case_table.h"
 #include "cases/errors.h"
 #include "cases/output_buffer.h"
 #include "cases/plain_figure.h"
@@ -19,6 +20,9 @@
 namespace {
 
 using namespace bithydraulics::cases;
+using bithydraulics::cli::Options;
+using bithydraulics::cli::runBatch;
+using bithydraulics::cli::Streams;
 
 // Stops the run, naming the line whose expectation failed.
 void checkAt(bool condition, int line) {
@@ -31,18 +35,43 @@ void checkAt(bool condition, int line) {
 
 using Rows = std::vector<std::vector<std::string>>;
 
-// Every row the reader gives before the end or an error.
-Rows readRows(const std::string& text, char separator, std::size_t chunkSize, bool& failed) {
+// Every row the shared case-table reader gives before the end or an error, the header first
+// with its unnamed cells empty: what batch must write back.
+Rows readRows(const std::string& text, const ReadOptions& options, std::size_t chunkSize,
+              bool& failed) {
     std::istringstream in(text);
-    CsvReader reader(in, {Encoding::Utf8, separator}, chunkSize);
+    Rows rows;
+    failed = false;
+    try {
+        CaseTableReader reader(in, options, chunkSize);
+        rows.emplace_back(reader.width());
+        for (const CaseColumn& column : reader.columns()) {
+            rows.back()[column.cell] = column.name;
+        }
+        while (reader.next()) {
+            rows.emplace_back();
+            for (std::size_t i = 0; i < reader.width(); ++i) {
+                rows.back().emplace_back(reader.cell(i));
+            }
+        }
+    } catch (const InputError& error) {
+        check(std::string(error.what()).rfind("line ", 0) == 0);
+        failed = true;
+    }
+    return rows;
+}
+
+// The rows of the batch's own output, CSV in UTF-8 with `separator`.
+Rows outputRows(const std::string& text, char separator, bool& failed) {
+    std::istringstream in(text);
+    CsvReader reader(in, {Encoding::Utf8, separator});
     Rows rows;
     failed = false;
     try {
         while (reader.next()) {
             rows.emplace_back(reader.cells().begin(), reader.cells().end());
         }
-    } catch (const InputError& error) {
-        check(std::string(error.what()).rfind("line ", 0) == 0);
+    } catch (const InputError&) {
         failed = true;
     }
     return rows;
@@ -70,20 +99,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const std::uint8_t control = data[0];
-    const std::size_t chunkSize = 4 + (control >> 3) % 29;
+    const std::size_t chunkSize = 4 + (control >> 4) % 29;
     std::string input(reinterpret_cast<const char*>(data + 1), size - 1);
     Options options;
     options.strict = (control & 2) != 0;
-    options.read.separator = options.write.separator = (control & 4) != 0 ? ';' : ',';
+    const char headerSeparator = (control & 4) != 0 ? ';' : ',';
+    options.write.separator = headerSeparator;
+    options.read.separator = (control & 8) != 0 ? 0 : headerSeparator;
     if ((control & 1) == 0) {
-        input = "flowRate" + std::string(1, options.read.separator) + "p" +
-                std::string(1, options.read.separator) + "泥浆密度\n" + input;
+        input = "flowRate" + std::string(1, headerSeparator) + "p" +
+                std::string(1, headerSeparator) + "泥浆密度\n" + input;
         options.passColumns = {"p"};
     }
 
     // The rows as a reader with a different chunk size sees them.
     bool readFailed = false;
-    Rows expected = readRows(input, options.read.separator, chunkSize, readFailed);
+    Rows expected = readRows(input, options.read, chunkSize, readFailed);
     // A first line naming the separator is honoured by both readers alike; the batch then
     // writes with the separator asked for.
     const char separator = options.write.separator;
@@ -105,7 +136,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     bool outputFailed = false;
-    const Rows output = readRows(out.str(), separator, 64 * 1024, outputFailed);
+    const Rows output = outputRows(out.str(), separator, outputFailed);
     check(!outputFailed);
     if (output.empty()) {
         check(batchFailed);  // no header, or the header itself was refused

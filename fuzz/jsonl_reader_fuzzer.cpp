@@ -21,6 +21,9 @@
 namespace {
 
 using namespace bithydraulics::cases;
+using bithydraulics::cli::Options;
+using bithydraulics::cli::runBatch;
+using bithydraulics::cli::Streams;
 using Json = nlohmann::json;
 
 // Stops the run, naming the line whose expectation failed.
@@ -84,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::vector<std::pair<std::string, std::string>>> objects;
     {
         std::istringstream in(input);
-        JsonLinesReader reader(in, Encoding::Utf8, chunkSize);
+        JsonLinesReader reader(in, Encoding::Detect, chunkSize);
         try {
             while (reader.next()) {
                 check(reader.line() >= 1 && reader.line() <= lines.size());
