@@ -57,6 +57,7 @@ class WindowMenuTest : public QObject {
     void badCaseFilesChangeNothing_data();
     void badCaseFilesChangeNothing();
     void exportWritesTheTwentyFields();
+    void aFailedSaveSaysWhyAndLeavesNothing();
     void copyResultsPutsATableOnTheClipboard();
     void pasteCaseFillsTheInputsFromTheFirst();
     void guideOpensWithF1();
@@ -212,6 +213,17 @@ void WindowMenuTest::exportWritesTheTwentyFields() {
     QCOMPARE(lines[1 + 3], QStringLiteral("排量,30,L/s"));
     QCOMPARE(lines[1 + 11], QStringLiteral("钻头压降,4.20,MPa"));
     QCOMPARE(lines[1 + 18], QStringLiteral("功率利用率,32.27%,%"));
+}
+
+void WindowMenuTest::aFailedSaveSaysWhyAndLeavesNothing() {
+    TestWindow window;
+    const QString folder = dir_.filePath(QStringLiteral("gone"));
+    window.dialogs.savePath = folder + QStringLiteral("/算例.csv");
+    QTest::keyClick(window.form.computeButton(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(window.dialogs.errors.size(), 1);
+    QVERIFY2(window.dialogs.errors.front().contains(QStringLiteral("算例.csv”：文件夹不存在")),
+             qPrintable(window.dialogs.errors.front()));
+    QVERIFY(!QFile::exists(window.dialogs.savePath));
 }
 
 void WindowMenuTest::copyResultsPutsATableOnTheClipboard() {
