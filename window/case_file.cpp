@@ -3,6 +3,7 @@
 #include "window/case_file.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <fstream>
 #include <optional>
@@ -70,7 +71,9 @@ CaseTexts defaultTexts() {
 }
 
 CaseFileContents problem(const QString& text) {
-    return {{}, text};
+    CaseFileContents contents;
+    contents.problem = text;
+    return contents;
 }
 
 // Hands `bytes` to a save file that replaces `path` only once all is written.
@@ -115,6 +118,10 @@ std::string csvBytes(const QList<QStringList>& rows) {
 }  // namespace
 
 CaseFileContents readCaseFile(const QString& path) {
+    if (QFileInfo(path).size() > kLargestCaseFileBytes) {
+        return problem(QStringLiteral("文件太大（超过 %1 MB），窗口不打开这样大的算例文件。")
+                           .arg(kLargestCaseFileBytes / (1024 * 1024)));
+    }
     std::ifstream in(QFile::encodeName(path).toStdString(), std::ios::binary);
     if (!in) {
         return problem(QStringLiteral("无法打开文件“%1”。").arg(path));
@@ -129,6 +136,11 @@ CaseFileContents readCaseFile(const QString& path) {
         if (QString text = columnProblem(reader.cells(), columns); !text.isEmpty()) {
             return problem(text);
         }
+        for (const auto& column : columns) {
+            if (column) {
+                contents.inputColumns.push_back(static_cast<int>(*column));
+            }
+        }
         while (reader.next()) {
             const auto cells = reader.cells();
             if (cells.size() != columns.size()) {
@@ -139,7 +151,7 @@ CaseFileContents readCaseFile(const QString& path) {
             }
             if (contents.cases.size() == kMostCasesInAFile) {
                 return problem(
-                    QStringLiteral("文件中的算例超过 %1 个，窗口只能打开 %1 个以内的文件。")
+                    QStringLiteral("文件中的算例超过 %L1 个，窗口只打开 %L1 个以内的文件。")
                         .arg(kMostCasesInAFile));
             }
             CaseTexts texts = defaultTexts();

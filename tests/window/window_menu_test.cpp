@@ -144,7 +144,7 @@ void WindowMenuTest::aFileOfSeveralCasesOffersThem() {
     window.dialogs.chosen = 1;
     typeInto(window.form.field(0), QStringLiteral("9"));
     pickFromMenu(window.form, Qt::Key_F, Qt::Key_O);
-    QCOMPARE(window.dialogs.offeredChoices.size(), 3);
+    QCOMPARE(window.dialogs.offeredCaseCount, 3u);
     QStringList expected{"15", "16", "0", "34", "1.25", "216", "127", "165", "1820", "180", "13"};
     QCOMPARE(window.inputs(), expected);
 
