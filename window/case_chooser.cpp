@@ -73,11 +73,10 @@ void CaseChooser::search(const QString& text) {
     if (shown > 0) {
         table_->selectRow(0);
     }
-    count_->setText(text.trimmed().isEmpty()
-                        ? QStringLiteral("共 %1 个算例").arg(cases_.caseCount())
-                        : QStringLiteral("找到 %1 个，共 %2 个算例")
-                              .arg(shown)
-                              .arg(cases_.caseCount()));
+    count_->setText(
+        text.trimmed().isEmpty()
+            ? QStringLiteral("共 %1 个算例").arg(cases_.caseCount())
+            : QStringLiteral("找到 %1 个，共 %2 个算例").arg(shown).arg(cases_.caseCount()));
     open_->setEnabled(shown > 0);
 }
 

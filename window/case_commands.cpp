@@ -57,7 +57,8 @@ void CaseCommands::newCase() {
     }
     std::vector<InputText> defaults;
     for (int i = 0; i < kInputFieldCount; ++i) {
-        defaults.push_back({i, fromUtf8(kInputQuantities[static_cast<std::size_t>(i)].defaultText)});
+        defaults.push_back(
+            {i, fromUtf8(kInputQuantities[static_cast<std::size_t>(i)].defaultText)});
     }
     form_.replaceInputs(defaults);
     document_.closed();
@@ -80,19 +81,18 @@ void CaseCommands::openFile(const QString& path) {
     const CaseFileContents contents = readCaseFile(path);
     if (!contents.problem.isEmpty()) {
         memory_.forgetRecentFile(path);
-        dialogs_.error(form_, QStringLiteral("无法打开算例“%1”。\n%2")
-                                  .arg(shownPath(path), contents.problem));
+        dialogs_.error(
+            form_, QStringLiteral("无法打开算例“%1”。\n%2").arg(shownPath(path), contents.problem));
         return;
     }
     std::size_t chosen = 0;
     if (contents.cases.size() > 1) {
         CaseListModel cases(contents);
-        const auto choice = dialogs_.chosenCase(
-            form_,
-            QStringLiteral("“%1”中有 %L2 个算例，请选择一个：")
-                .arg(QFileInfo(path).fileName())
-                .arg(contents.cases.size()),
-            cases);
+        const auto choice = dialogs_.chosenCase(form_,
+                                                QStringLiteral("“%1”中有 %L2 个算例，请选择一个：")
+                                                    .arg(QFileInfo(path).fileName())
+                                                    .arg(contents.cases.size()),
+                                                cases);
         if (!choice) {
             return;
         }
@@ -120,8 +120,9 @@ void CaseCommands::save() {
 
 void CaseCommands::saveAs() {
     const auto target = document_.saveTarget();
-    const QString proposed = target ? QString::fromStdString(*target)
-                                    : QDir(memory_.lastFolder()).filePath(QStringLiteral("算例.csv"));
+    const QString proposed = target
+                                 ? QString::fromStdString(*target)
+                                 : QDir(memory_.lastFolder()).filePath(QStringLiteral("算例.csv"));
     const QString path = dialogs_.fileToSave(form_, QStringLiteral("另存为"), proposed, kFilter);
     if (!path.isEmpty()) {
         saveTo(QString::fromStdString(withCaseFileExtension(path.toStdString())));

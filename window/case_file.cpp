@@ -2,14 +2,15 @@
 // companion.
 #include "window/case_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <fstream>
 #include <optional>
 #include <sstream>
 #include <string>
 
+#include "behaviour/write_failure_message.h"
 #include "calc/quantities.h"
 #include "cases/csv_reader.h"
 #include "cases/errors.h"
@@ -76,14 +77,13 @@ CaseFileContents problem(const QString& text) {
     return contents;
 }
 
-// Hands `bytes` to a save file that replaces `path` only once all is written.
+// Writes `bytes` as the whole of `path`, or nothing: a failure leaves the old file as it was.
 QString writeWhole(const QString& path, const std::string& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-            static_cast<qint64>(bytes.size()) ||
-        !file.commit()) {
-        return QStringLiteral("无法写入文件“%1”：%2").arg(path, file.errorString());
+    const bool hadOldFile = QFileInfo::exists(path);
+    const platform::WriteFailure failure =
+        platform::writeFileAtomically(QFile::encodeName(path).toStdString(), bytes);
+    if (failure.failed()) {
+        return QString::fromStdString(writeFailureMessage(failure, hadOldFile));
     }
     return {};
 }
@@ -190,8 +190,9 @@ QString writeCaseFile(const QString& path, const CaseTexts& texts) {
 QString writeCsvFile(const QString& path, const QList<QStringList>& rows) {
     try {
         return writeWhole(path, csvBytes(rows));
-    } catch (const cli::OutputError& error) {
-        return QStringLiteral("无法写入文件“%1”：%2").arg(path, fromUtf8(error.what()));
+    } catch (const cli::OutputError&) {
+        // Only a stream in memory is written here; it fails only when memory runs out.
+        return QStringLiteral("无法写入文件“%1”：内存不足。").arg(QDir::toNativeSeparators(path));
     }
 }
 

@@ -23,10 +23,10 @@ inline constexpr std::size_t kMostCasesInAFile = 100'000;
 inline constexpr qint64 kLargestCaseFileBytes = 64 * 1024 * 1024;
 
 struct CaseFileContents {
-    std::vector<CaseTexts> cases;      // inputs the header leaves out hold their default texts
-    QStringList labelColumns;          // the columns carried through (井号, well …), in file order
-    std::vector<QStringList> labels;   // each case's cells in those columns
-    std::vector<int> inputColumns;     // the inputs the header names, in its column order
+    std::vector<CaseTexts> cases;  // inputs the header leaves out hold their default texts
+    QStringList labelColumns;      // the columns carried through (井号, well …), in file order
+    std::vector<QStringList> labels;  // each case's cells in those columns
+    std::vector<int> inputColumns;    // the inputs the header names, in its column order
     QString problem;  // why the file cannot be opened, for the user; empty if it can
 };
 

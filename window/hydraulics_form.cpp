@@ -7,9 +7,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include "behaviour/form_description.h"
 #include "platform/ui/fault_report.h"
 #include "platform/ui/program_end.h"
-#include "behaviour/form_description.h"
 #include "window/lazy_standard_icons.h"
 #include "window/program_icon.h"
 #include "window/quantity_captions.h"

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "calc/field_text.h"
-#include "window/input_group_edits.h"
 #include "window/hydraulics_form.h"
+#include "window/input_group_edits.h"
 
 namespace bithydraulics {
 namespace {
@@ -32,8 +32,8 @@ void applyNozzleSet(HydraulicsForm& form, const optimize::RankedSet& set) {
                                                   : QStringLiteral("0")});
     }
     texts.push_back({kFlowRateField, shortest(set.point.flowRate())});
-    texts.push_back({kPumpPressureField,
-                     QString::fromStdString(formatFixed2(set.point.pumpPressure()))});
+    texts.push_back(
+        {kPumpPressureField, QString::fromStdString(formatFixed2(set.point.pumpPressure()))});
     form.replaceInputs(texts);
     form.compute();
 }

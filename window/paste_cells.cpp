@@ -62,8 +62,7 @@ QStringList pastedCells(const QString& text) {
     return cells;
 }
 
-PasteCells::PasteCells(std::span<QLineEdit* const> inputs, InputGroupEdits& edits,
-                       QObject* parent)
+PasteCells::PasteCells(std::span<QLineEdit* const> inputs, InputGroupEdits& edits, QObject* parent)
     : QObject(parent), inputs_(inputs.begin(), inputs.end()), edits_(edits) {
     for (QLineEdit* field : inputs_) {
         field->installEventFilter(this);

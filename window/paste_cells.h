@@ -18,8 +18,8 @@ QStringList pastedCells(const QString& text);
 
 // Lets the input fields take a paste of several cells: pasted into a field (Ctrl+V, Shift+Insert,
 // the context menu, the middle button, a drop), a text of several cells fills that field and the
-// input fields after it, one cell each, as one edit that Ctrl+Z takes back whole. Cells beyond the last
-// input field are left out, and a short note by the field says how many. A text of one cell
+// input fields after it, one cell each, as one edit that Ctrl+Z takes back whole. Cells beyond the
+// last input field are left out, and a short note by the field says how many. A text of one cell
 // pastes as usual, without the line break a copied cell ends in.
 class PasteCells final : public QObject {
   public:

@@ -11,8 +11,8 @@ class QWidget;
 namespace bithydraulics {
 
 // What the window keeps between runs in the user's settings: the folder of the last case file
-// or export, the case files last opened or saved, where the window stood, and the limits of the optimisation window. The figures are
-// not kept: every run opens with the defaults.
+// or export, the case files last opened or saved, where the window stood, and the limits of the
+// optimisation window. The figures are not kept: every run opens with the defaults.
 class WindowMemory {
   public:
     // Without settings nothing is kept.

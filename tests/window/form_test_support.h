@@ -133,8 +133,7 @@ class ScriptedDialogs final : public UserDialogs {
         offeredFolders << QFileInfo(path).absolutePath();
         return savePath;
     }
-    std::optional<std::size_t> chosenCase(QWidget&, const QString&,
-                                          CaseListModel& cases) override {
+    std::optional<std::size_t> chosenCase(QWidget&, const QString&, CaseListModel& cases) override {
         offeredColumns = cases.columnNames();
         offeredCaseCount = cases.caseCount();
         return chosen;

@@ -109,9 +109,9 @@ void WindowMenuTest::savedCaseOpensAsTypedAndUndoes() {
     QTest::keyClick(other.form.computeButton(), Qt::Key_O, Qt::ControlModifier);
     QVERIFY2(other.dialogs.errors.isEmpty(), qPrintable(other.dialogs.errors.join('\n')));
     QCOMPARE(other.inputs(), typed);
-    // Each field takes its opening back with Ctrl+Z.
+    // One Ctrl+Z, in any field, takes the whole opening back.
     QTest::keyClick(other.form.field(4), Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(other.form.field(4)->text(), before[4]);
+    QCOMPARE(other.inputs(), before);
 }
 
 void WindowMenuTest::savedCaseFeedsTheCommandLineBatch() {
