@@ -47,6 +47,11 @@ CaseChooser::CaseChooser(QWidget& parent, const QString& question, CaseListModel
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     table_->horizontalHeader()->setResizeContentsPrecision(kRowsMeasured);
     table_->resizeColumnsToContents();
+    // Room between a heading and the next, which contents alone would not leave.
+    const int margin = table_->fontMetrics().averageCharWidth() * 2;
+    for (int column = 0; column < cases_.columnCount(); ++column) {
+        table_->setColumnWidth(column, table_->columnWidth(column) + margin);
+    }
     layout->addWidget(table_, 1);
     layout->addWidget(count_);
 
@@ -75,8 +80,8 @@ void CaseChooser::search(const QString& text) {
     }
     count_->setText(
         text.trimmed().isEmpty()
-            ? QStringLiteral("共 %1 个算例").arg(cases_.caseCount())
-            : QStringLiteral("找到 %1 个，共 %2 个算例").arg(shown).arg(cases_.caseCount()));
+            ? QStringLiteral("共 %L1 个算例").arg(cases_.caseCount())
+            : QStringLiteral("找到 %L1 个，共 %L2 个算例").arg(shown).arg(cases_.caseCount()));
     open_->setEnabled(shown > 0);
 }
 

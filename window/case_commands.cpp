@@ -155,9 +155,8 @@ void CaseCommands::fillRecentFiles(QMenu& menu) {
     for (qsizetype i = 0; i < recent.size(); ++i) {
         const QString path = recent[i];
         const QFileInfo file(path);
-        QAction* action = menu.addAction(QStringLiteral("&%1 %2  （%3）")
-                                             .arg(i + 1)
-                                             .arg(file.fileName(), shownPath(file.path())));
+        QAction* action = menu.addAction(
+            QStringLiteral("&%1 %2（%3）").arg(i + 1).arg(file.fileName(), shownPath(file.path())));
         QObject::connect(action, &QAction::triggered, &form_, [this, path] {
             if (mayLetGo()) {
                 openFile(path);
