@@ -8,12 +8,12 @@
 #include <CLI/CLI.hpp>
 
 #include "calc/quantities.h"
-#include "cli/command.h"
-#include "cli/exit_status.h"
 #include "cases/errors.h"
 #include "cases/file_input.h"
 #include "cases/output_buffer.h"
 #include "cases/text.h"
+#include "cli/command.h"
+#include "cli/exit_status.h"
 #include "platform/version.h"
 
 namespace bithydraulics::cli {
@@ -53,7 +53,7 @@ std::string oneLine(std::string_view message) {
 
 // `text` and blanks after it to fill `width` columns on a terminal.
 std::string padded(std::string_view text, std::size_t width) {
-    return std::string(text) + std::string(width - std::min(width, displayWidth(text)), ' ');
+    return std::string(text) + std::string(width - std::min(width, cases::displayWidth(text)), ' ');
 }
 
 std::string footer() {
@@ -150,12 +150,13 @@ int parseAndRun(int argc, const char* const* argv, Options& options, Streams& st
                                               : commands[chosen()]->help());
         return kExitComputed;
     } catch (const CLI::ParseError& error) {
-        throw UsageError(error.what());
+        throw cases::UsageError(error.what());
     }
     const std::size_t command = chosen();
     if (command != 0 && (program.count("--format") > 0 || program.count("--full") > 0 ||
                          program.count("--strict") > 0 || program.count("NAME=TEXT") > 0)) {
-        throw UsageError("inputs and options go after '" + commands[command]->get_name() + "'");
+        throw cases::UsageError("inputs and options go after '" + commands[command]->get_name() +
+                                "'");
     }
     return kCommands[command].run(options, streams);
 }
@@ -164,7 +165,7 @@ int parseAndRun(int argc, const char* const* argv, Options& options, Streams& st
 
 int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& out,
            std::ostream& err) {
-    OutputBuffer buffer(out);
+    cases::OutputBuffer buffer(out);
     const auto report = [&](std::string_view message, int status = kExitUsage) {
         err << kProgramName << ": error: " << oneLine(message) << '\n';
         err.flush();
@@ -175,7 +176,7 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         try {
             buffer.flush();
             return true;
-        } catch (const OutputError& error) {
+        } catch (const cases::OutputError& error) {
             report(error.what());
             return false;
         }
@@ -186,11 +187,11 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         const int status = parseAndRun(argc, argv, options, streams);
         buffer.flush();
         return status;
-    } catch (const Interrupted&) {
-        return flushRows() ? exitStatusForSignal(interruption()) : kExitUsage;
-    } catch (const OutputError& error) {
+    } catch (const cases::Interrupted&) {
+        return flushRows() ? exitStatusForSignal(cases::interruption()) : kExitUsage;
+    } catch (const cases::OutputError& error) {
         return report(error.what());
-    } catch (const Unanswered& error) {
+    } catch (const cases::Unanswered& error) {
         return flushRows() ? report(error.what(), kExitFaulted) : kExitUsage;
     } catch (const std::runtime_error& error) {
         return flushRows() ? report(error.what()) : kExitUsage;
@@ -199,12 +200,12 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
 
 int runProgram(int argc, const char* const* argv) {
     std::ios::sync_with_stdio(false);
-    noteInterruptions();
-    FileInput standardInput(STDIN_FILENO);
+    cases::noteInterruptions();
+    cases::FileInput standardInput(STDIN_FILENO);
     std::istream in(&standardInput);
     const int status = runCli(argc, argv, in, std::cout, std::cerr);
-    if (interruption() != 0) {
-        endBySignal(interruption());
+    if (cases::interruption() != 0) {
+        cases::endBySignal(cases::interruption());
     }
     return status;
 }

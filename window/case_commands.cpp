@@ -86,26 +86,26 @@ void CaseCommands::openFile(const QString& path) {
         return;
     }
     std::size_t chosen = 0;
-    if (contents.cases.size() > 1) {
+    if (contents.caseCount() > 1) {
         CaseListModel cases(contents);
         const auto choice = dialogs_.chosenCase(form_,
                                                 QStringLiteral("“%1”中有 %L2 个算例，请选择一个：")
                                                     .arg(QFileInfo(path).fileName())
-                                                    .arg(contents.cases.size()),
+                                                    .arg(contents.caseCount()),
                                                 cases);
         if (!choice) {
             return;
         }
         chosen = *choice;
     }
-    const CaseTexts& texts = contents.cases.at(chosen);
+    const CaseTexts texts = contents.caseTexts(chosen);
     std::vector<InputText> inputs;
     for (int i = 0; i < kInputFieldCount; ++i) {
         inputs.push_back({i, texts[static_cast<std::size_t>(i)]});
     }
     form_.replaceInputs(inputs);
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    document_.opened(absolute.toStdString(), chosen, contents.cases.size(), inputTexts());
+    document_.opened(absolute.toStdString(), chosen, contents.caseCount(), inputTexts());
     memory_.rememberRecentFile(absolute);
     showTitle();
 }

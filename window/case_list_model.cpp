@@ -1,8 +1,10 @@
 #include "window/case_list_model.h"
 
+#include <algorithm>
 #include <numeric>
+#include <string>
 
-#include "window/quantity_captions.h"
+#include "cases/case_columns.h"
 
 namespace bithydraulics {
 namespace {
@@ -11,15 +13,27 @@ QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+char lowered(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Whether `text` holds `wanted` (already lowered), ASCII letters in either case: the search runs
+// on the file's UTF-8 texts as they are kept, without making a string of each cell.
+bool holdsText(std::string_view text, std::string_view wanted) {
+    return std::search(text.begin(), text.end(), wanted.begin(), wanted.end(),
+                       [](char a, char b) { return lowered(a) == b; }) != text.end();
+}
+
 }  // namespace
 
 CaseListModel::CaseListModel(const CaseFileContents& contents, QObject* parent)
-    : QAbstractTableModel(parent), contents_(contents), inputColumns_(contents.inputColumns) {
-    if (inputColumns_.empty()) {
-        inputColumns_.resize(kInputFieldCount);
-        std::iota(inputColumns_.begin(), inputColumns_.end(), 0);
+    : QAbstractTableModel(parent), contents_(contents) {
+    for (const cases::CaseColumn& column : contents_.table.columns()) {
+        if (column.role == cases::ColumnRole::Input) {
+            inputColumns_.push_back(column.input);
+        }
     }
-    shown_.resize(contents_.cases.size());
+    shown_.resize(contents_.caseCount());
     std::iota(shown_.begin(), shown_.end(), std::uint32_t{0});
 }
 
@@ -28,26 +42,25 @@ int CaseListModel::rowCount(const QModelIndex& parent) const {
 }
 
 int CaseListModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0
-                            : static_cast<int>(contents_.labelColumns.size()) +
-                                  static_cast<int>(inputColumns_.size());
+    return parent.isValid()
+               ? 0
+               : static_cast<int>(contents_.table.labelNames().size() + inputColumns_.size());
 }
 
-QString CaseListModel::cell(std::size_t caseIndex, int column) const {
-    const auto labelCount = static_cast<int>(contents_.labelColumns.size());
-    if (column < labelCount) {
-        const QStringList& labels = contents_.labels.at(caseIndex);
-        return column < labels.size() ? labels[column] : QString();
+std::string_view CaseListModel::cell(std::size_t caseIndex, int column) const {
+    const std::size_t labelCount = contents_.table.labelNames().size();
+    const auto index = static_cast<std::size_t>(column);
+    if (index < labelCount) {
+        return contents_.table.label(caseIndex, index);
     }
-    const int input = inputColumns_.at(static_cast<std::size_t>(column - labelCount));
-    return contents_.cases.at(caseIndex)[static_cast<std::size_t>(input)];
+    return contents_.table.inputText(caseIndex, inputColumns_.at(index - labelCount));
 }
 
 QVariant CaseListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || role != Qt::DisplayRole) {
         return {};
     }
-    return cell(caseAt(index.row()), index.column());
+    return fromUtf8(cell(caseAt(index.row()), index.column()));
 }
 
 QVariant CaseListModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -61,25 +74,17 @@ QVariant CaseListModel::headerData(int section, Qt::Orientation orientation, int
 }
 
 QStringList CaseListModel::columnNames() const {
-    QStringList names = contents_.labelColumns;
-    for (const int input : inputColumns_) {
-        names << QStringLiteral("%1(%2)").arg(fromUtf8(fieldCaption(input)),
-                                              fromUtf8(fieldUnit(input)));
+    QStringList names = contents_.labelNames();
+    for (const std::size_t input : inputColumns_) {
+        names << QString::fromStdString(cases::captionWithUnit(input));
     }
     return names;
 }
 
-bool CaseListModel::holds(std::size_t caseIndex, const QString& text) const {
-    if (caseIndex < contents_.labels.size()) {
-        for (const QString& label : contents_.labels[caseIndex]) {
-            if (label.contains(text, Qt::CaseInsensitive)) {
-                return true;
-            }
-        }
-    }
-    for (const int input : inputColumns_) {
-        if (contents_.cases[caseIndex][static_cast<std::size_t>(input)].contains(
-                text, Qt::CaseInsensitive)) {
+bool CaseListModel::holds(std::size_t caseIndex, std::string_view wanted) const {
+    const int columns = columnCount();
+    for (int column = 0; column < columns; ++column) {
+        if (holdsText(cell(caseIndex, column), wanted)) {
             return true;
         }
     }
@@ -87,11 +92,12 @@ bool CaseListModel::holds(std::size_t caseIndex, const QString& text) const {
 }
 
 void CaseListModel::search(const QString& text) {
-    const QString wanted = text.trimmed();
+    std::string wanted = text.trimmed().toStdString();
+    std::transform(wanted.begin(), wanted.end(), wanted.begin(), lowered);
     beginResetModel();
     shown_.clear();
-    for (std::size_t i = 0; i < contents_.cases.size(); ++i) {
-        if (wanted.isEmpty() || holds(i, wanted)) {
+    for (std::size_t i = 0; i < contents_.caseCount(); ++i) {
+        if (wanted.empty() || holds(i, wanted)) {
             shown_.push_back(static_cast<std::uint32_t>(i));
         }
     }

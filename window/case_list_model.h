@@ -3,6 +3,7 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "window/case_file.h"
@@ -27,16 +28,16 @@ class CaseListModel final : public QAbstractTableModel {
     void search(const QString& text);
     // The file's case (0-based) on `row`.
     std::size_t caseAt(int row) const { return shown_.at(static_cast<std::size_t>(row)); }
-    std::size_t caseCount() const { return contents_.cases.size(); }
+    std::size_t caseCount() const { return contents_.caseCount(); }
     // The column headings, for whoever lists the cases other than in a view.
     QStringList columnNames() const;
 
   private:
-    QString cell(std::size_t caseIndex, int column) const;
-    bool holds(std::size_t caseIndex, const QString& text) const;
+    std::string_view cell(std::size_t caseIndex, int column) const;
+    bool holds(std::size_t caseIndex, std::string_view lowered) const;
 
     const CaseFileContents& contents_;
-    std::vector<int> inputColumns_;  // the inputs shown after the labels
+    std::vector<std::size_t> inputColumns_;  // the inputs shown after the labels, in file order
     std::vector<std::uint32_t> shown_;
 };
 

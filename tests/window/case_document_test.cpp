@@ -12,6 +12,7 @@
 
 #include "form_test_support.h"
 #include "window/case_chooser.h"
+#include "window/case_file.h"
 #include "window/case_list_model.h"
 #include "window/hydraulics_form.h"
 
@@ -247,21 +248,16 @@ void CaseDocumentTest::aFailedSaveLeavesTheOldFileAndSaysWhy() {
 }
 
 void CaseDocumentTest::theChooserFindsACaseByItsLabel() {
-    CaseFileContents contents;
-    contents.labelColumns = {QStringLiteral("井号")};
-    for (const char* well : {"A-1", "B-2", "B-3"}) {
-        CaseTexts texts;
-        texts.fill(QStringLiteral("1"));
-        contents.cases.push_back(texts);
-        contents.labels.push_back({QString::fromUtf8(well)});
-    }
+    const QString path = dir_->filePath(QStringLiteral("wells.csv"));
+    writeFile(path, "井号,排量(L/s)\nA-1,30\nB-2,32\nB-3,34\n");
+    const CaseFileContents contents = readCaseFile(path);
+    QVERIFY2(contents.problem.isEmpty(), qPrintable(contents.problem));
     QWidget parent;
     CaseListModel cases(contents);
     CaseChooser chooser(parent, QStringLiteral("请选择"), cases);
     chooser.show();
     QVERIFY(QTest::qWaitForWindowActive(&chooser));
-    QCOMPARE(chooser.table()->model()->headerData(0, Qt::Horizontal).toString(),
-             QStringLiteral("井号"));
+    QCOMPARE(cases.columnNames(), (QStringList{"井号", "排量(L/s)"}));
     QTest::keyClicks(chooser.searchField(), QStringLiteral("b-"));
     QCOMPARE(chooser.table()->model()->rowCount(), 2);
     QTest::keyClick(chooser.searchField(), Qt::Key_Down);
