@@ -15,6 +15,7 @@
 
 #include "form_test_support.h"
 #include "platform/version.h"
+#include "window/case_file.h"
 #include "window/hydraulics_form.h"
 #include "window/user_dialogs.h"
 #include "window/user_guide.h"
@@ -178,6 +179,9 @@ void WindowMenuTest::badCaseFilesChangeNothing_data() {
     QTest::newRow("header only") << QByteArray("flowRate\n") << QStringLiteral("没有算例");
     QTest::newRow("repeated input")
         << QByteArray("排量,flowRate\n30,31\n") << QStringLiteral("重复");
+    QTest::newRow("more cases than the window opens")
+        << QByteArray("flowRate\n") + QByteArray("30\n").repeated(kMostCasesInAFile + 1)
+        << QStringLiteral("超过 100,000 个");
 }
 
 void WindowMenuTest::badCaseFilesChangeNothing() {
