@@ -50,8 +50,9 @@ CaseChooser::CaseChooser(QWidget& parent, const QString& question, CaseListModel
     // Room between a heading and the next, which contents alone would not leave.
     const int margin = table_->fontMetrics().averageCharWidth() * 2;
     for (int column = 0; column < cases_.columnCount(); ++column) {
-        table_->setColumnWidth(column, table_->columnWidth(column) + margin);
+        columnWidths_.push_back(table_->columnWidth(column) + margin);
     }
+    table_->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(table_, 1);
     layout->addWidget(count_);
 
@@ -74,6 +75,10 @@ CaseChooser::CaseChooser(QWidget& parent, const QString& question, CaseListModel
 
 void CaseChooser::search(const QString& text) {
     cases_.search(text);
+    // A new list forgets its columns' widths; they stay as the whole file set them.
+    for (std::size_t column = 0; column < columnWidths_.size(); ++column) {
+        table_->setColumnWidth(static_cast<int>(column), columnWidths_[column]);
+    }
     const int shown = cases_.rowCount();
     if (shown > 0) {
         table_->selectRow(0);

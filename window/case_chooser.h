@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <optional>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -36,6 +37,7 @@ class CaseChooser final : public QDialog {
     QTableView* table_;
     QLabel* count_;
     QPushButton* open_ = nullptr;
+    std::vector<int> columnWidths_;
 };
 
 }  // namespace bithydraulics

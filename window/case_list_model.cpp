@@ -1,5 +1,6 @@
 #include "window/case_list_model.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 #include <numeric>
 #include <string>
@@ -92,12 +93,17 @@ bool CaseListModel::holds(std::size_t caseIndex, std::string_view wanted) const 
 }
 
 void CaseListModel::search(const QString& text) {
-    std::string wanted = text.trimmed().toStdString();
-    std::transform(wanted.begin(), wanted.end(), wanted.begin(), lowered);
+    std::vector<std::string> words;
+    for (const QString& word :
+         text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
+        std::string& lowerWord = words.emplace_back(word.toStdString());
+        std::transform(lowerWord.begin(), lowerWord.end(), lowerWord.begin(), lowered);
+    }
     beginResetModel();
     shown_.clear();
     for (std::size_t i = 0; i < contents_.caseCount(); ++i) {
-        if (wanted.empty() || holds(i, wanted)) {
+        if (std::all_of(words.begin(), words.end(),
+                        [&](const std::string& word) { return holds(i, word); })) {
             shown_.push_back(static_cast<std::uint32_t>(i));
         }
     }

@@ -13,7 +13,7 @@ namespace bithydraulics {
 // The cases of a file as the case chooser lists them: a row a case, numbered as in the file; the
 // file's label columns (井号, well …) first, then the inputs it gives, each headed by its caption
 // and unit. Cells are read from the file's contents as they are shown, so a file of 100,000 cases
-// lists at once. A search shows only the cases with a cell that holds the text searched for.
+// lists at once. A search shows only the cases that hold every word searched for, each in a cell.
 class CaseListModel final : public QAbstractTableModel {
   public:
     // `contents` must outlive the model.
@@ -24,7 +24,8 @@ class CaseListModel final : public QAbstractTableModel {
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    // Shows only the cases with a cell holding `text`, case ignored; every case for a blank text.
+    // Shows only the cases that hold each word of `text` (words part at blanks) in one of their
+    // cells, ASCII letters in either case; every case for a blank text.
     void search(const QString& text);
     // The file's case (0-based) on `row`.
     std::size_t caseAt(int row) const { return shown_.at(static_cast<std::size_t>(row)); }
