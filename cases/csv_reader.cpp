@@ -14,9 +14,12 @@ CsvReader::CsvReader(std::istream& in, const ReadOptions& options, std::size_t c
 
 void CsvReader::detectSeparator() {
     detectSeparator_ = false;
-    // The first line as far as the chunk at hand holds it: the separator it holds most of
-    // outside quotes, ',' first among equals.
-    const std::string_view chunk = input_.available();
+    // The first line, read whole: the separator it holds most of outside quotes, ',' first
+    // among equals.
+    std::string_view chunk = input_.available();
+    while (chunk.find('\n') == std::string_view::npos && input_.extend()) {
+        chunk = input_.available();
+    }
     const std::string_view line = chunk.substr(0, chunk.find('\n'));
     std::array<std::size_t, 3> counts{};
     constexpr std::array<char, 3> kSeparators{',', ';', '\t'};

@@ -37,7 +37,7 @@ void TextInput::refill() {
     if (!invalid_.empty()) {
         fail();
     }
-    account();
+    account(end_);
     // An incomplete character held back goes to the front, to be completed by the next read.
     std::memmove(data_.data(), data_.data() + end_, size_ - end_);
     size_ -= end_;
@@ -114,10 +114,14 @@ bool TextInput::detect(bool ended) {
         return true;
     }
     const auto first = static_cast<std::size_t>(nonAscii - text.begin());
-    const std::string_view rest = text.substr(first);
+    // The rest of that line is the evidence: a whole line of GB18030 text that is also valid
+    // UTF-8 does not occur in practice, and a later line in another encoding is then named.
+    const std::size_t lineEnd = text.find('\n', first);
+    const std::string_view rest = text.substr(
+        first, lineEnd == std::string_view::npos ? std::string_view::npos : lineEnd - first);
     const std::size_t bad = findInvalidUtf8(rest);
-    const bool incomplete =
-        bad != std::string_view::npos && !ended && isCharacterStart(rest.substr(bad));
+    const bool incomplete = bad != std::string_view::npos && !ended &&
+                            lineEnd == std::string_view::npos && isCharacterStart(rest.substr(bad));
     if (bad == 0 && incomplete) {
         end_ = first;  // a character cut by the chunk's end: wait for the rest of it
         return false;
@@ -190,18 +194,53 @@ std::string TextInput::invalidText() const {
            "; check --encoding";
 }
 
-void TextInput::account() {
-    const std::string_view text(data_.data(), end_);
+void TextInput::account(std::size_t upTo) {
+    const std::string_view text(data_.data(), upTo);
     for (std::size_t at = text.find('\n'); at != std::string_view::npos;
          at = text.find('\n', at + 1)) {
         ++lines_;
         lineStart_ = base_ + at + 1;
     }
-    base_ += end_;
+    base_ += upTo;
+}
+
+bool TextInput::extend() {
+    if (!started_ || position_ == end_) {
+        refill();
+        return position_ != end_;
+    }
+    if (!invalid_.empty()) {
+        return false;
+    }
+    // The text not yet consumed goes to the front, and more is read after it.
+    account(position_);
+    std::memmove(data_.data(), data_.data() + position_, size_ - position_);
+    end_ -= position_;
+    size_ -= position_;
+    position_ = 0;
+    const std::size_t before = end_;
+    for (;;) {
+        std::vector<char>& to = converter_ != nullptr ? raw_ : data_;
+        std::size_t& size = converter_ != nullptr ? rawSize_ : size_;
+        if (size == to.size() || size_ == data_.size()) {
+            if (data_.size() >= kMostLookAhead) {
+                return false;
+            }
+            data_.resize(data_.size() * 2);
+            raw_.resize(converter_ != nullptr ? data_.size() : 0);
+            continue;
+        }
+        const std::size_t count = read(to.data() + size, to.size() - size);
+        size += count;
+        decode(count == 0);
+        if (end_ > before || count == 0 || !invalid_.empty()) {
+            return end_ > before;
+        }
+    }
 }
 
 void TextInput::fail() {
-    account();
+    account(end_);
     end_ = position_ = 0;
     throw InputError(lines_ + 1, invalid_, {.byte = base_ - lineStart_ + 1}, InputFault::NotText);
 }

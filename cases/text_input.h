@@ -38,6 +38,12 @@ class TextInput {
         return {data_.data() + position_, end_ - position_};
     }
 
+    // Reads more text after that available(), keeping it: what a reader that must see a whole
+    // line before it starts calls. False when no more came (the end of the input, text that is
+    // not text, or kMostLookAhead bytes already at hand).
+    bool extend();
+    static constexpr std::size_t kMostLookAhead = 1024 * 1024;
+
     // Takes `count` bytes of those available().
     void consume(std::size_t count) { position_ += count; }
     // How many bytes of text have been consumed since the start.
@@ -51,7 +57,7 @@ class TextInput {
     std::string invalidText() const;
     std::size_t read(char* to, std::size_t count);
     void decode(bool ended);
-    void account();
+    void account(std::size_t upTo);
     [[noreturn]] void fail();
 
     std::istream& in_;

@@ -37,6 +37,7 @@ struct Options {
     std::vector<std::string> passColumns;
     bool ignoreResults = false;
     bool lineBuffered = false;
+    std::string outputFile;  // -o: the file that takes the output in place of standard output
     // The optimiser's commands (optimize, flow-range).
     optimize::OptimizationLimits limits;
     int flowPoints = 101;
