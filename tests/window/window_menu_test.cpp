@@ -3,6 +3,7 @@
 // about box, exit, and what the window remembers between runs.
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
@@ -54,6 +55,7 @@ class WindowMenuTest : public QObject {
     void menusOpenFromTheKeyboard();
     void savedCaseOpensAsTypedAndUndoes();
     void savedCaseFeedsTheCommandLineBatch();
+    void theWindowAndBatchReadTheCorpusAlike();
     void aFileOfSeveralCasesOffersThem();
     void badCaseFilesChangeNothing_data();
     void badCaseFilesChangeNothing();
@@ -139,6 +141,40 @@ void WindowMenuTest::savedCaseFeedsTheCommandLineBatch() {
     QCOMPARE(lines.size(), 2);
     const QStringList cells = lines[1].split(',');
     QCOMPARE(cells.mid(kInputFieldCount, kResultFieldCount), resultTexts(window.form));
+}
+
+void WindowMenuTest::theWindowAndBatchReadTheCorpusAlike() {
+    const QString program = QString::fromUtf8(BH_CLI_PATH);
+    if (program.isEmpty()) {
+        QSKIP("this build makes no command-line companion");
+    }
+    const QDir corpus(QString::fromUtf8(BH_CASE_CORPUS));
+    const QStringList files = corpus.entryList(QDir::Files, QDir::Name);
+    QVERIFY2(!files.isEmpty(), BH_CASE_CORPUS);
+    for (const QString& name : files) {
+        const QString path = corpus.filePath(name);
+        QProcess batch;
+        batch.start(program, {QStringLiteral("batch"), QStringLiteral("--ignore-results"), path});
+        QVERIFY(batch.waitForFinished(30000));
+        QVERIFY2(batch.exitCode() == 0, qPrintable(name + ": " + batch.readAllStandardError()));
+        const QStringList lines =
+            QString::fromUtf8(batch.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        const QStringList header = lines.front().split(',');
+        const auto firstResult = header.indexOf(QString::fromUtf8(kDisplayedResults[0].name));
+        QVERIFY2(firstResult > 0, qPrintable(name));
+        // Each case as the window opens it computes the results batch gives its row.
+        for (qsizetype row = 1; row < lines.size(); ++row) {
+            TestWindow window;
+            window.dialogs.openPath = path;
+            window.dialogs.chosen = static_cast<std::size_t>(row - 1);
+            QTest::keyClick(&window.form, Qt::Key_O, Qt::ControlModifier);
+            QVERIFY2(window.dialogs.errors.isEmpty(),
+                     qPrintable(name + ": " + window.dialogs.errors.join('\n')));
+            QTest::keyClick(window.form.computeButton(), Qt::Key_Space);
+            QCOMPARE(lines[row].split(',').mid(firstResult, kResultFieldCount),
+                     resultTexts(window.form));
+        }
+    }
 }
 
 void WindowMenuTest::aFileOfSeveralCasesOffersThem() {
