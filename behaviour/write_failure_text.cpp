@@ -11,16 +11,17 @@ std::string writeFailureText(const platform::WriteFailure& failure, const std::s
             reason = "磁盘已满";
             break;
         case platform::WriteFailureReason::PermissionDenied:
-            reason = "没有写入这个位置的权限";
+            reason = "没有权限写入这个位置";
             break;
         case platform::WriteFailureReason::PathMissing:
-            reason = "文件夹不存在";
+            reason = "路径不存在，没有这个文件夹";
             break;
         case platform::WriteFailureReason::ReadOnlyFileSystem:
             reason = "磁盘是只读的";
             break;
         case platform::WriteFailureReason::Other:
-            reason = "写入失败（" + failure.systemText + "）";
+            // The system's own words are English; the window says only that writing failed.
+            reason = "写入时出错";
             break;
     }
     return "无法写入文件“" + shownPath + "”：" + reason + "。文件没有改动。";

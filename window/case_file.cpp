@@ -70,7 +70,7 @@ QString inputProblem(const cases::InputError& error) {
                 .arg(column)
                 .arg(subject);
         case cases::InputFault::TooManyRows:
-            return QStringLiteral("文件中的算例超过 %1 个，窗口只能打开 %1 个以内的文件。")
+            return QStringLiteral("文件中的算例超过 %L1 个，窗口只能打开 %L1 个以内的文件。")
                 .arg(static_cast<qulonglong>(kMostCasesInAFile));
         case cases::InputFault::Malformed:
         case cases::InputFault::UnknownColumn:

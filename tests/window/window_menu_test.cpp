@@ -3,6 +3,7 @@
 // about box, exit, and what the window remembers between runs.
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
@@ -15,6 +16,7 @@
 
 #include "form_test_support.h"
 #include "platform/version.h"
+#include "window/case_file.h"
 #include "window/hydraulics_form.h"
 #include "window/user_dialogs.h"
 #include "window/user_guide.h"
@@ -53,6 +55,7 @@ class WindowMenuTest : public QObject {
     void menusOpenFromTheKeyboard();
     void savedCaseOpensAsTypedAndUndoes();
     void savedCaseFeedsTheCommandLineBatch();
+    void theWindowAndBatchReadTheCorpusAlike();
     void aFileOfSeveralCasesOffersThem();
     void badCaseFilesChangeNothing_data();
     void badCaseFilesChangeNothing();
@@ -111,9 +114,9 @@ void WindowMenuTest::savedCaseOpensAsTypedAndUndoes() {
     QTest::keyClick(other.form.computeButton(), Qt::Key_O, Qt::ControlModifier);
     QVERIFY2(other.dialogs.errors.isEmpty(), qPrintable(other.dialogs.errors.join('\n')));
     QCOMPARE(other.inputs(), typed);
-    // Each field takes its opening back with Ctrl+Z.
+    // One Ctrl+Z, in any field, takes the whole opening back.
     QTest::keyClick(other.form.field(4), Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(other.form.field(4)->text(), before[4]);
+    QCOMPARE(other.inputs(), before);
 }
 
 void WindowMenuTest::savedCaseFeedsTheCommandLineBatch() {
@@ -141,6 +144,40 @@ void WindowMenuTest::savedCaseFeedsTheCommandLineBatch() {
     QCOMPARE(cells.mid(kInputFieldCount, kResultFieldCount), resultTexts(window.form));
 }
 
+void WindowMenuTest::theWindowAndBatchReadTheCorpusAlike() {
+    const QString program = QString::fromUtf8(BH_CLI_PATH);
+    if (program.isEmpty()) {
+        QSKIP("this build makes no command-line companion");
+    }
+    const QDir corpus(QString::fromUtf8(BH_CASE_CORPUS));
+    const QStringList files = corpus.entryList(QDir::Files, QDir::Name);
+    QVERIFY2(!files.isEmpty(), BH_CASE_CORPUS);
+    for (const QString& name : files) {
+        const QString path = corpus.filePath(name);
+        QProcess batch;
+        batch.start(program, {QStringLiteral("batch"), QStringLiteral("--ignore-results"), path});
+        QVERIFY(batch.waitForFinished(30000));
+        QVERIFY2(batch.exitCode() == 0, qPrintable(name + ": " + batch.readAllStandardError()));
+        const QStringList lines =
+            QString::fromUtf8(batch.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        const QStringList header = lines.front().split(',');
+        const auto firstResult = header.indexOf(QString::fromUtf8(kDisplayedResults[0].name));
+        QVERIFY2(firstResult > 0, qPrintable(name));
+        // Each case as the window opens it computes the results batch gives its row.
+        for (qsizetype row = 1; row < lines.size(); ++row) {
+            TestWindow window;
+            window.dialogs.openPath = path;
+            window.dialogs.chosen = static_cast<std::size_t>(row - 1);
+            QTest::keyClick(&window.form, Qt::Key_O, Qt::ControlModifier);
+            QVERIFY2(window.dialogs.errors.isEmpty(),
+                     qPrintable(name + ": " + window.dialogs.errors.join('\n')));
+            QTest::keyClick(window.form.computeButton(), Qt::Key_Space);
+            QCOMPARE(lines[row].split(',').mid(firstResult, kResultFieldCount),
+                     resultTexts(window.form));
+        }
+    }
+}
+
 void WindowMenuTest::aFileOfSeveralCasesOffersThem() {
     TestWindow window;
     const QString path = dir_.filePath(QStringLiteral("sections.csv"));
@@ -150,7 +187,7 @@ void WindowMenuTest::aFileOfSeveralCasesOffersThem() {
     window.dialogs.chosen = 1;
     typeInto(window.form.field(0), QStringLiteral("9"));
     pickFromMenu(window.form, Qt::Key_F, Qt::Key_O);
-    QCOMPARE(window.dialogs.offeredChoices.size(), 3);
+    QCOMPARE(window.dialogs.offeredCaseCount, 3u);
     QStringList expected{"15", "16", "0", "34", "1.25", "216", "127", "165", "1820", "180", "13"};
     QCOMPARE(window.inputs(), expected);
 
@@ -179,6 +216,9 @@ void WindowMenuTest::badCaseFilesChangeNothing_data() {
     QTest::newRow("header only") << QByteArray("flowRate\n") << QStringLiteral("没有算例");
     QTest::newRow("repeated input")
         << QByteArray("排量,flowRate\n30,31\n") << QStringLiteral("重复");
+    QTest::newRow("more cases than the window opens")
+        << QByteArray("flowRate\n") + QByteArray("30\n").repeated(kMostCasesInAFile + 1)
+        << QStringLiteral("超过 100,000 个");
 }
 
 void WindowMenuTest::badCaseFilesChangeNothing() {
