@@ -71,6 +71,8 @@ class FlowChartHost {
                                const QString& filter) = 0;
     // A message that something could not be done.
     virtual void error(QWidget& window, const QString& text) = 0;
+    // Opens 水力参数优选, where the limits the chart draws are typed, or brings it to the front.
+    virtual void showOptimization() = 0;
 
   protected:
     ~FlowChartHost() = default;
@@ -96,5 +98,5 @@ class FlowChartLibrary {
 
 }  // namespace bithydraulics
 
-#define BH_FLOW_CHART_LIBRARY_IID "bit-hydraulics.FlowChartLibrary/1.0"
+#define BH_FLOW_CHART_LIBRARY_IID "bit-hydraulics.FlowChartLibrary/1.1"
 Q_DECLARE_INTERFACE(bithydraulics::FlowChartLibrary, BH_FLOW_CHART_LIBRARY_IID)

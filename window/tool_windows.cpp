@@ -1,15 +1,23 @@
 #include "window/tool_windows.h"
 
 #include <QDir>
+#include <algorithm>
 
+#include "window/close_on_escape.h"
 #include "window/hydraulics_form.h"
 #include "window/optimization_window.h"
 #include "window/tools_session.h"
 #include "window/user_dialogs.h"
 #include "window/window_memory.h"
+#include "window/window_placement.h"
 
 namespace bithydraulics {
 namespace {
+
+// The chart as tall as the screen allows, about as wide as it is tall.
+QSize chartSize(const QRect& area) {
+    return {std::min(area.width() * 2 / 3, area.height() * 4 / 3), area.height()};
+}
 
 void bringToFront(QWidget& window) {
     window.show();
@@ -46,6 +54,8 @@ void ToolWindows::showOptimization() {
         ToolsSession& tools = session();
         tools.readMainWindow();
         optimization_ = new OptimizationWindow(form_, tools);
+        closeOnEscape(*optimization_);
+        placeBeside(*optimization_, form_, optimization_->preferredSize());
     }
     bringToFront(*optimization_);
 }
@@ -60,6 +70,8 @@ void ToolWindows::showFlowChart() {
         }
         chart_ = library->createWindow(form_, *this);
         chartWindow_ = chart_->widget();
+        closeOnEscape(*chartWindow_);
+        placeBeside(*chartWindow_, form_, chartSize(availableArea(form_)));
         // Drawn as the session changes, the first time now.
         session().readMainWindow();
     }

@@ -24,7 +24,7 @@ class ToolWindows final : public FlowChartHost {
     ~ToolWindows();
 
     // Opens the window with the main window's current figures, or brings it to the front.
-    void showOptimization();
+    void showOptimization() override;
     void showFlowChart();
 
     OptimizationWindow* optimizationWindow() const;

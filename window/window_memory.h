@@ -21,7 +21,7 @@ class WindowMemory {
     QString lastFolder() const;
     void rememberFolderOf(const QString& filePath);
 
-    // Moves `window` to where it last stood, if that is still on a screen.
+    // Moves `window` to where it last stood, if that is still on a screen, and wholly onto it.
     void restorePosition(QWidget& window) const;
     void rememberPosition(const QWidget& window);
 
