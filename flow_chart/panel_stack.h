@@ -15,8 +15,10 @@ namespace bithydraulics::chart {
 class PanelChart;
 
 // The panels stacked in one scene on one shared flow-rate axis, their plot areas lined up, filling
-// the view. Hovering over them draws a line across every panel at the sample nearest the
-// pointer and reports the figures there.
+// the view's width and its height, or scrolling up and down where the view is too short for every
+// panel to show its labels whole. Hovering over them draws a line across every panel at the
+// sample nearest the pointer and reports the figures there; the arrow keys move that line a
+// sample at a time (Page Up and Page Down ten), Home and End to the ends.
 class PanelStack final : public QGraphicsView {
     Q_OBJECT
 
@@ -27,7 +29,10 @@ class PanelStack final : public QGraphicsView {
     void showFigures(const FlowChartFigures& figures);
     const QList<PanelChart*>& panels() const { return panels_; }
 
-    // Paints the panels as they are shown, without the hover line, into `target`.
+    // Lays the panels out in `size` (scene units) at once, not when the view is next shown or
+    // resized: for drawing them at a size of their own.
+    void layOutAt(QSizeF size);
+    // Paints the panels as laid out, without the hover line, into `target`.
     void paintPanels(QPainter& painter, const QRectF& target);
 
   signals:
@@ -39,12 +44,15 @@ class PanelStack final : public QGraphicsView {
     void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void fillView();
+    void layOut(QSizeF size);
     void queueAlignment();
     void alignPlotAreas();
     void hoverAt(QPointF scenePosition);
+    void showSample(qsizetype sample);
     void endHover();
 
     QGraphicsScene scene_;
@@ -52,6 +60,8 @@ class PanelStack final : public QGraphicsView {
     QGraphicsLinearLayout* layout_;
     QList<PanelChart*> panels_;
     bool alignmentQueued_ = false;
+    qsizetype sample_ = -1;       // the sample read out, if any
+    double currentFlowRate_ = 0;  // where the keys start
 };
 
 }  // namespace bithydraulics::chart

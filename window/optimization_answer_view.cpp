@@ -21,6 +21,8 @@ QLabel* answerLabel(QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Wrapped, so that a long line does not set the window's least width.
+    label->setWordWrap(true);
     return label;
 }
 

@@ -1,8 +1,10 @@
 #include "window/tool_windows.h"
 
 #include <QDir>
+#include <QFile>
 #include <algorithm>
 
+#include "platform/atomic_file.h"
 #include "window/close_on_escape.h"
 #include "window/hydraulics_form.h"
 #include "window/optimization_window.h"
@@ -10,6 +12,7 @@
 #include "window/user_dialogs.h"
 #include "window/window_memory.h"
 #include "window/window_placement.h"
+#include "window/write_failure_text.h"
 
 namespace bithydraulics {
 namespace {
@@ -94,8 +97,14 @@ QString ToolWindows::fileToSave(QWidget& window, const QString& title, const QSt
     return path;
 }
 
-void ToolWindows::error(QWidget& window, const QString& text) {
-    dialogs_.error(window, text);
+bool ToolWindows::writeFile(QWidget& window, const QString& path, const QByteArray& bytes) {
+    const platform::WriteFailure failure = platform::writeFileAtomically(
+        QFile::encodeName(path).toStdString(),
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (failure.failed()) {
+        dialogs_.error(window, writeFailureText(path, failure));
+    }
+    return !failure.failed();
 }
 
 }  // namespace bithydraulics

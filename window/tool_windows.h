@@ -32,7 +32,7 @@ class ToolWindows final : public FlowChartHost {
 
     QString fileToSave(QWidget& window, const QString& title, const QString& fileName,
                        const QString& filter) override;
-    void error(QWidget& window, const QString& text) override;
+    bool writeFile(QWidget& window, const QString& path, const QByteArray& bytes) override;
 
   private:
     ToolsSession& session();
