@@ -56,12 +56,13 @@ void placeBeside(QWidget& tool, const QWidget& main, QSize wanted) {
     const QSize room = area.size().shrunkBy(frame);
     const QSize least = tool.minimumSizeHint().expandedTo(tool.minimumSize());
     QSize size = wanted.boundedTo(room);
-    // Cut to the wider side's room rather than cover the main window, where the window allows.
+    // Narrowed to the wider side's room rather than cover the main window, where that leaves it
+    // most of the width it wants; narrower, it had better cover it.
     const QRect mainFrame = main.frameGeometry();
     const int side = std::max(area.right() - mainFrame.right(), mainFrame.left() - area.left()) -
                      frame.left() - frame.right();
-    if (size.width() > side) {
-        size.setWidth(std::max(side, std::min(least.width(), size.width())));
+    if (size.width() > side && side >= least.width() && 3 * side >= 2 * size.width()) {
+        size.setWidth(side);
     }
     size = size.expandedTo(least.boundedTo(room));
     tool.resize(size);

@@ -30,8 +30,9 @@ QRect keptInside(const QRect& frame, const QRect& area);
 
 // Gives the top-level `tool` the size `wanted` (its inside, without the frame), cut down so
 // that it and its frame fit the screen of `main`, and no smaller than its minimum, then moves
-// it beside `main`. Where there is room on neither side, the width is cut to the wider side's
-// room as far as the window's minimum allows.
+// it beside `main`. Where there is room on neither side, it is narrowed to the wider side's room
+// when that leaves it two thirds of the width it wants and no less than its minimum; else it
+// covers part of `main`.
 void placeBeside(QWidget& tool, const QWidget& main, QSize wanted);
 
 }  // namespace bithydraulics
