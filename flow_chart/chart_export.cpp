@@ -16,17 +16,16 @@ constexpr double kInchesPerMetre = 1 / 0.0254;
 
 // Lays the panels out as a screen of the size's resolution would show them, and paints them
 // scaled to its pixels.
-void drawPanels(QPainter& painter, const FlowChartFigures& figures, const ExportSize& size) {
-    PanelStack panels;
-    panels.showFigures(figures);
+void drawPanels(QPainter& painter, PanelStack& panels, const ExportSize& size) {
     panels.layOutAt(QSizeF(size.pixels) * (kScreenDotsPerInch / size.dotsPerInch));
     painter.setRenderHint(QPainter::Antialiasing);
     panels.paintPanels(painter, QRectF(QPointF(0, 0), size.pixels));
+    panels.layOutAt(std::nullopt);
 }
 
 }  // namespace
 
-QByteArray pngBytes(const FlowChartFigures& figures, const ExportSize& size) {
+QByteArray pngBytes(PanelStack& panels, const ExportSize& size) {
     QImage image(size.pixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     const int dotsPerMetre = static_cast<int>(size.dotsPerInch * kInchesPerMetre + 0.5);
@@ -34,7 +33,7 @@ QByteArray pngBytes(const FlowChartFigures& figures, const ExportSize& size) {
     image.setDotsPerMeterY(dotsPerMetre);
     {
         QPainter painter(&image);
-        drawPanels(painter, figures, size);
+        drawPanels(painter, panels, size);
     }
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -43,7 +42,7 @@ QByteArray pngBytes(const FlowChartFigures& figures, const ExportSize& size) {
     return bytes;
 }
 
-QByteArray svgBytes(const FlowChartFigures& figures, const ExportSize& size, const QString& title) {
+QByteArray svgBytes(PanelStack& panels, const ExportSize& size, const QString& title) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     QSvgGenerator svg;
@@ -54,7 +53,7 @@ QByteArray svgBytes(const FlowChartFigures& figures, const ExportSize& size, con
     svg.setTitle(title);
     {
         QPainter painter(&svg);
-        drawPanels(painter, figures, size);
+        drawPanels(painter, panels, size);
     }
     return withFallbackFonts(bytes);
 }

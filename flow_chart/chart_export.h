@@ -3,8 +3,6 @@
 #include <QByteArray>
 #include <QSize>
 
-#include "window/flow_chart_interface.h"
-
 class QString;
 
 namespace bithydraulics::chart {
@@ -17,12 +15,15 @@ struct ExportSize {
     int dotsPerInch = 150;
 };
 
-// The panels of `figures` drawn at `size`, as a PNG file's bytes.
-QByteArray pngBytes(const FlowChartFigures& figures, const ExportSize& size);
+class PanelStack;
+
+// The panels drawn at `size`, as a PNG file's bytes. They are laid out at that size for the
+// drawing and then laid out in their view again.
+QByteArray pngBytes(PanelStack& panels, const ExportSize& size);
 
 // The same as an SVG file's bytes. Its text stays text, in the program's font where the
 // machine has it and otherwise in another that has the Chinese characters.
-QByteArray svgBytes(const FlowChartFigures& figures, const ExportSize& size, const QString& title);
+QByteArray svgBytes(PanelStack& panels, const ExportSize& size, const QString& title);
 
 // `svg` with each font named followed by the Chinese fonts common on each system and the generic
 // sans-serif family.

@@ -167,10 +167,9 @@ void FlowChartWindow::exportAs(Format format) {
     if (path.isEmpty()) {
         return;
     }
-    const FlowChartFigures chosen = chosenPanels();
     host_.writeFile(
         *this, path,
-        png ? pngBytes(chosen, exportSize()) : svgBytes(chosen, exportSize(), windowTitle()));
+        png ? pngBytes(*panels_, exportSize()) : svgBytes(*panels_, exportSize(), windowTitle()));
 }
 
 }  // namespace bithydraulics::chart

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace bithydraulics::chart {
 namespace {
@@ -79,11 +80,14 @@ int tickCount(double low, double high, double step) {
     return static_cast<int>(std::floor(high / step + 1e-9) - std::ceil(low / step - 1e-9)) + 1;
 }
 
-// The finest step from `step` up (1, 2 or 5 times a power of ten, so still a whole multiple of
-// the axis' ends) that leaves no more than `ticks` ticks from `low` to `high`.
-double coarserStep(double low, double high, double step, int ticks) {
-    while (tickCount(low, high, step) > std::max(ticks, 2) && step < (high - low)) {
+// The finest step from `step` up (1, 2 or 5 times a power of ten) that leaves no more than
+// `ticks` ticks from `low` to `high`, but never fewer than two; none when there is no such step.
+std::optional<double> coarserStep(double low, double high, double step, int ticks) {
+    while (tickCount(low, high, step) > ticks) {
         step = niceStep(step * 1.5);
+        if (tickCount(low, high, step) < 2) {
+            return std::nullopt;
+        }
     }
     return step;
 }
@@ -288,7 +292,8 @@ qreal PanelChart::leastHeight() const {
     const qreal line = metrics.height();
     // Qt Charts gives each tick label of an upright axis an equal share of its height, and cuts a
     // label short whose share is less than the label with its padding.
-    const qreal ticks = 3 * (line + kTickLabelPadding);
+    // Two ticks at the least, more as the panel grows (fitAxes).
+    const qreal ticks = 2 * (line + kTickLabelPadding) + line / 2;
     const qreal title = metrics.horizontalAdvance(panel_.unit) + 2 * line;
     // The legend stands beside the plot and the flow-rate axis under it, its entries one under
     // another: the quantities, and the operating window in the top panel.
@@ -306,15 +311,22 @@ void PanelChart::fitAxes(const QRectF& plot) {
     const QFontMetricsF metrics(font());
     const qreal line = metrics.height();
     const int valueTicks = static_cast<int>(plot.height() / (line + kTickLabelPadding));
-    const double step = coarserStep(valueAxis_->min(), valueAxis_->max(), valueStep_, valueTicks);
-    if (step != valueAxis_->tickInterval()) {
-        valueAxis_->setTickInterval(step);
-        valueAxis_->setLabelFormat(QStringLiteral("%.%1f").arg(decimalsOf(step)));
+    // Where no round step leaves two ticks, the axis' two ends are labelled.
+    const std::optional<double> step =
+        coarserStep(valueAxis_->min(), valueAxis_->max(), valueStep_, std::max(valueTicks, 2));
+    const QValueAxis::TickType type = step ? QValueAxis::TicksDynamic : QValueAxis::TicksFixed;
+    if (type != valueAxis_->tickType() || (step && *step != valueAxis_->tickInterval())) {
+        valueAxis_->setTickType(type);
+        valueAxis_->setTickCount(2);
+        valueAxis_->setTickInterval(step.value_or(valueStep_));
+        valueAxis_->setLabelFormat(
+            QStringLiteral("%.%1f").arg(decimalsOf(step.value_or(valueStep_))));
     }
     const qreal labelWidth =
         metrics.horizontalAdvance(QString::number(flowAxis_->max(), 'f', 0)) + 2 * line;
-    const double flowStep =
-        coarserStep(0, flowAxis_->max(), flowStep_, static_cast<int>(plot.width() / labelWidth));
+    const double flowStep = coarserStep(0, flowAxis_->max(), flowStep_,
+                                        std::max(2, static_cast<int>(plot.width() / labelWidth)))
+                                .value_or(flowAxis_->max());
     if (flowStep != flowAxis_->tickInterval()) {
         flowAxis_->setTickInterval(flowStep);
     }

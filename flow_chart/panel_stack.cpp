@@ -99,7 +99,7 @@ void PanelStack::resizeEvent(QResizeEvent* event) {
 }
 
 void PanelStack::fillView() {
-    layOut(viewport()->size());
+    layOut(drawingSize_ ? *drawingSize_ : QSizeF(viewport()->size()));
 }
 
 void PanelStack::layOut(QSizeF size) {
@@ -111,15 +111,27 @@ void PanelStack::layOut(QSizeF size) {
     scene_.setSceneRect(area);
 }
 
-void PanelStack::layOutAt(QSizeF size) {
-    layOut(size);
+void PanelStack::layOutAt(std::optional<QSizeF> size) {
+    drawingSize_ = size;
+    fillView();
     // Qt Charts lays out its axes and legends as posted events; the plot areas are lined up
     // once they are, which moves them again.
-    for (int pass = 0; pass < 3; ++pass) {
-        QCoreApplication::sendPostedEvents();
+    // A change of width can change the ticks, and so the labels' width: a few rounds.
+    int linedUp = 0;
+    for (int pass = 0; pass < 50 && linedUp < 3; ++pass) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        linedUp = plotAreasLinedUp() ? linedUp + 1 : 0;
         alignPlotAreas();
     }
-    QCoreApplication::sendPostedEvents();
+}
+
+bool PanelStack::plotAreasLinedUp() const {
+    return std::all_of(panels_.begin(), panels_.end(), [this](const PanelChart* panel) {
+        const QRectF plot = panel->plotArea();
+        const QRectF first = panels_.front()->plotArea();
+        return std::lround(plot.left()) == std::lround(first.left()) &&
+               std::lround(plot.right()) == std::lround(first.right());
+    });
 }
 
 void PanelStack::queueAlignment() {

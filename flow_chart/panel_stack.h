@@ -3,6 +3,7 @@
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QList>
+#include <optional>
 
 #include "window/flow_chart_interface.h"
 
@@ -29,9 +30,9 @@ class PanelStack final : public QGraphicsView {
     void showFigures(const FlowChartFigures& figures);
     const QList<PanelChart*>& panels() const { return panels_; }
 
-    // Lays the panels out in `size` (scene units) at once, not when the view is next shown or
-    // resized: for drawing them at a size of their own.
-    void layOutAt(QSizeF size);
+    // Lays the panels out in `size` (scene units), not the view's, at once: for drawing them at a
+    // size of their own; none for the view's size again.
+    void layOutAt(std::optional<QSizeF> size);
     // Paints the panels as laid out, without the hover line, into `target`.
     void paintPanels(QPainter& painter, const QRectF& target);
 
@@ -51,6 +52,7 @@ class PanelStack final : public QGraphicsView {
     void layOut(QSizeF size);
     void queueAlignment();
     void alignPlotAreas();
+    bool plotAreasLinedUp() const;
     void hoverAt(QPointF scenePosition);
     void showSample(qsizetype sample);
     void endHover();
@@ -60,8 +62,9 @@ class PanelStack final : public QGraphicsView {
     QGraphicsLinearLayout* layout_;
     QList<PanelChart*> panels_;
     bool alignmentQueued_ = false;
-    qsizetype sample_ = -1;       // the sample read out, if any
-    double currentFlowRate_ = 0;  // where the keys start
+    std::optional<QSizeF> drawingSize_;  // set for drawing at a size of its own, not the view's
+    qsizetype sample_ = -1;              // the sample read out, if any
+    double currentFlowRate_ = 0;         // where the keys start
 };
 
 }  // namespace bithydraulics::chart

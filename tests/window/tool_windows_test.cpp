@@ -749,7 +749,9 @@ void ToolWindowsTest::chartLabelsAreWholeAt800x600() {
         }
         // At least two ticks with their figures on the value axis.
         const auto* axis = qobject_cast<QValueAxis*>(panel->axes(Qt::Vertical).front());
-        QVERIFY(axis->max() - axis->min() >= axis->tickInterval());
+        QVERIFY(axis->tickType() == QValueAxis::TicksFixed
+                    ? axis->tickCount() >= 2
+                    : axis->max() - axis->min() >= axis->tickInterval() * (1 - 1e-9));
     }
 }
 
