@@ -2,11 +2,12 @@
 
 #include <algorithm>
 
-#include "cases/result_columns.h"
+#include "cases/case_columns.h"
 #include "cases/errors.h"
+#include "cases/result_columns.h"
 #include "cases/text.h"
 
-namespace bithydraulics::cli {
+namespace bithydraulics::cases {
 namespace {
 
 std::string quoted(std::string_view text) {
@@ -86,7 +87,16 @@ ColumnNames::ColumnNames(std::vector<std::string> passColumns, bool ignoreResult
 
 std::optional<std::size_t> ColumnNames::resolve(std::string_view name,
                                                 std::vector<std::string_view>& namedAs) const {
-    std::optional<std::size_t> slot = findInput(name);
+    const ColumnMeaning meaning = classifyColumn(name);
+    std::optional<std::size_t> slot;
+    if (meaning.role == ColumnRole::Input) {
+        if (meaning.wrongUnit) {
+            throw UsageError("column " + quoted(name) + ": the unit of " +
+                             std::string(kInputQuantities[meaning.input].name) + " is " +
+                             std::string(kInputQuantities[meaning.input].unit));
+        }
+        slot = meaning.input;
+    }
     const auto pass = std::find(passColumns_.begin(), passColumns_.end(), name);
     if (!slot && pass != passColumns_.end()) {
         slot = kInputCount + static_cast<std::size_t>(pass - passColumns_.begin());
@@ -115,4 +125,4 @@ std::optional<std::size_t> ColumnNames::resolve(std::string_view name,
     return slot;
 }
 
-}  // namespace bithydraulics::cli
+}  // namespace bithydraulics::cases

@@ -11,7 +11,7 @@
 // How inputs are named on the command line and in batch input: by HydraulicsInputs field name or,
 // equally, by the caption of their row in the window. An unknown or repeated name is an error that
 // names it and lists the valid ones; nothing ever falls back to a default silently.
-namespace bithydraulics::cli {
+namespace bithydraulics::cases {
 
 // "nozzleDiameter1 (1#喷嘴直径), …, pumpPressure (泵压)": every valid input name, for messages.
 std::string inputNameList();
@@ -59,4 +59,4 @@ class ColumnNames {
     bool ignoreResults_;
 };
 
-}  // namespace bithydraulics::cli
+}  // namespace bithydraulics::cases

@@ -5,11 +5,32 @@
 #include "cases/errors.h"
 #include "cases/plain_figure.h"
 
-namespace bithydraulics::cli {
+namespace bithydraulics::cases {
 
 CsvReader::CsvReader(std::istream& in, const ReadOptions& options, std::size_t chunkSize)
-    : input_(in, options.encoding, chunkSize) {
-    setSeparator(options.separator);
+    : input_(in, options.encoding, chunkSize), detectSeparator_(options.separator == 0) {
+    setSeparator(detectSeparator_ ? ',' : options.separator);
+}
+
+void CsvReader::detectSeparator() {
+    detectSeparator_ = false;
+    // The first line as far as the chunk at hand holds it: the separator it holds most of
+    // outside quotes, ',' first among equals.
+    const std::string_view chunk = input_.available();
+    const std::string_view line = chunk.substr(0, chunk.find('\n'));
+    std::array<std::size_t, 3> counts{};
+    constexpr std::array<char, 3> kSeparators{',', ';', '\t'};
+    bool quoted = false;
+    for (const char c : line) {
+        quoted = quoted != (c == '"');
+        for (std::size_t i = 0; i < kSeparators.size(); ++i) {
+            counts[i] += !quoted && c == kSeparators[i] ? 1 : 0;
+        }
+    }
+    const auto most = std::ranges::max_element(counts);
+    if (*most > 0) {
+        setSeparator(kSeparators[static_cast<std::size_t>(most - counts.begin())]);
+    }
 }
 
 void CsvReader::setSeparator(char separator) {
@@ -19,7 +40,7 @@ void CsvReader::setSeparator(char separator) {
         bytes_[static_cast<unsigned char>(c)] = kDigit;
     }
     bytes_['.'] = kPoint;
-    for (const char c : {separator, '"', '\r', '\n'}) {
+    for (const char c : {separator, '"', '\r', '\n', '\0'}) {
         bytes_[static_cast<unsigned char>(c)] = kStop;
     }
 }
@@ -28,6 +49,9 @@ bool CsvReader::next() {
     for (;;) {
         if (input_.available().empty()) {
             return false;
+        }
+        if (detectSeparator_) {
+            detectSeparator();
         }
         rowLine_ = line_;
         rowStart_ = input_.consumed();
@@ -74,7 +98,7 @@ bool CsvReader::readSimpleRow() {
         } else if (*c == separator_) {
             endCell(c);
         } else {
-            return false;  // a quote or a CR
+            return false;  // a quote, a CR or a NUL
         }
     }
     endCell(line.data() + line.size());
@@ -141,6 +165,9 @@ void CsvReader::readBareCell() {
         append(chunk.substr(0, n));
         input_.consume(n);
         if (n < chunk.size()) {
+            if (chunk[n] == '\0') {
+                failNul();
+            }
             if (chunk[n] == '"') {
                 throw InputError(line_,
                                  "quote inside an unquoted cell (quote the whole cell and double "
@@ -160,6 +187,9 @@ void CsvReader::readQuotedCell() {
         }
         const std::size_t quote = chunk.find('"');
         const std::string_view run = chunk.substr(0, quote);
+        if (run.find('\0') != std::string_view::npos) {
+            failNul();
+        }
         line_ += static_cast<std::uint64_t>(std::count(run.begin(), run.end(), '\n'));
         append(run);
         input_.consume(run.size());
@@ -179,6 +209,11 @@ void CsvReader::readQuotedCell() {
         }
         throw InputError(line_, "text after the closing quote of a cell");
     }
+}
+
+void CsvReader::failNul() const {
+    throw InputError(line_, "a NUL byte in a cell", {.column = ends_.size() + 1},
+                     InputFault::NulByte);
 }
 
 void CsvReader::append(std::string_view bytes) {
@@ -208,7 +243,8 @@ CsvTable::CsvTable(std::istream& in, const ReadOptions& options, std::size_t chu
     if (!CsvReader::next()) {
         throw InputError(1,
                          "no header row; the first line names the columns, e.g. "
-                         "flowRate,mudDensity");
+                         "flowRate,mudDensity",
+                         {}, InputFault::NoHeader);
     }
     headerLine_ = line();
     width_ = cells().size();
@@ -228,19 +264,23 @@ bool CsvTable::next() {
     }
     const std::size_t count = cells().size();
     if (count != width_) {
-        throw InputError(line(), std::to_string(count) + (count == 1 ? " cell" : " cells") +
-                                     " where the header has " + std::to_string(width_));
+        throw InputError(line(),
+                         std::to_string(count) + (count == 1 ? " cell" : " cells") +
+                             " where the header has " + std::to_string(width_),
+                         {}, InputFault::CellCount);
     }
     for (const std::size_t index : unnamed_) {
         if (!trimBlanks(cells()[index]).empty()) {
-            fail(index, "a cell under an empty header cell; name the column in the header");
+            fail(index, "a cell under an empty header cell; name the column in the header",
+                 InputFault::CellUnderUnnamedColumn);
         }
     }
     return true;
 }
 
-void CsvTable::fail(std::size_t index, const std::string& message) const {
-    throw InputError(line(), message, ", column " + std::to_string(index + 1));
+void CsvTable::fail(std::size_t index, const std::string& message, InputFault fault,
+                    std::string subject) const {
+    throw InputError(line(), message, {.column = index + 1}, fault, std::move(subject));
 }
 
-}  // namespace bithydraulics::cli
+}  // namespace bithydraulics::cases

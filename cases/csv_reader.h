@@ -9,22 +9,25 @@
 #include <string_view>
 #include <vector>
 
+#include "cases/errors.h"
 #include "cases/formats.h"
 #include "cases/plain_figure.h"
 #include "cases/text_input.h"
 
-namespace bithydraulics::cli {
+namespace bithydraulics::cases {
 
 // Reads rows of cells as RFC 4180 has them, one row at a time in constant memory:
-//  - cells are separated by the separator: a comma unless told otherwise, and a first line
-//    "sep=X", as spreadsheets write it, names another and is skipped;
+//  - cells are separated by the separator: the one asked for, or else the one of ',' ';' and
+//    tab that the first line holds most of outside quotes (',' among equals or when it holds
+//    none); a first line "sep=X", as spreadsheets write it, names another and is skipped;
 //  - a cell is either bare text without quotes, or quoted: inside quotes a doubled quote stands
 //    for one, and separators, CR and LF are text;
 //  - rows end in CRLF or LF, the last one optionally in nothing;
 //  - a line holding nothing but blanks (spaces, tabs) is skipped.
 // The text comes through TextInput (encodings, byte-order marks, UTF-8 checked). Malformed input
 // throws InputError naming its line: a quoted cell never closed, a quote inside a bare cell, text
-// after a closing quote, a CR without LF, a row over kMaxRowBytes (separators and quotes count).
+// after a closing quote, a CR without LF, a NUL byte (InputFault::NulByte, naming the column), a
+// row over kMaxRowBytes (separators and quotes count).
 class CsvReader {
   public:
     static constexpr std::size_t kMaxRowBytes = 1024 * 1024;
@@ -43,11 +46,13 @@ class CsvReader {
     // Whether cell `cell` of the row last read is one plain figure (plain_figure.h); most are
     // told while the row is read.
     bool isPlainFigure(std::size_t cell) const {
-        return plain_[cell] != 0 || cli::isPlainFigure(cells_[cell]);
+        return plain_[cell] != 0 || cases::isPlainFigure(cells_[cell]);
     }
 
   private:
     void setSeparator(char separator);
+    void detectSeparator();
+    [[noreturn]] void failNul() const;
     bool readSimpleRow();
     void readRow();
     void readBareCell();
@@ -67,6 +72,7 @@ class CsvReader {
 
     TextInput input_;
     char separator_ = ',';
+    bool detectSeparator_;
     std::array<unsigned char, 256> bytes_{};
     std::string text_;               // a row that needs copying: its cell texts, one after another
     std::vector<std::size_t> ends_;  // where each cell ends in text_
@@ -104,7 +110,9 @@ class CsvTable : public CsvReader {
     bool next();
 
     // An error at the cell `index` of the row last read (the header, before the first row).
-    [[noreturn]] void fail(std::size_t index, const std::string& message) const;
+    [[noreturn]] void fail(std::size_t index, const std::string& message,
+                           InputFault fault = InputFault::Malformed,
+                           std::string subject = {}) const;
 
   private:
     std::vector<Column> columns_;
@@ -113,4 +121,4 @@ class CsvTable : public CsvReader {
     std::uint64_t headerLine_ = 0;
 };
 
-}  // namespace bithydraulics::cli
+}  // namespace bithydraulics::cases

@@ -11,7 +11,7 @@
 
 #include "cases/errors.h"
 
-namespace bithydraulics::cli {
+namespace bithydraulics::cases {
 namespace {
 
 volatile std::sig_atomic_t noted = 0;
@@ -82,4 +82,4 @@ void endBySignal(int signal) {
     std::_Exit(128 + signal);
 }
 
-}  // namespace bithydraulics::cli
+}  // namespace bithydraulics::cases

@@ -6,7 +6,7 @@
 
 // The program's own input, a file or standard input, read straight from its descriptor; and
 // stopping cleanly on SIGINT or SIGTERM.
-namespace bithydraulics::cli {
+namespace bithydraulics::cases {
 
 // Each read takes what the system has at hand, so a line piped in is seen at once. A failed read
 // throws ReadError with the system's reason; a read that SIGINT or SIGTERM breaks off throws
@@ -39,4 +39,4 @@ int interruption();
 // Ends the program by `signal` as its default action does, so that its parent sees why.
 [[noreturn]] void endBySignal(int signal);
 
-}  // namespace bithydraulics::cli
+}  // namespace bithydraulics::cases

@@ -2,15 +2,19 @@
 
 // How batch input is read and rows are written: the choices the command line and the window's
 // case files make.
-namespace bithydraulics::cli {
+namespace bithydraulics::cases {
 
-enum class Encoding { Utf8, Gb18030, Utf16 };
+// Detect: a byte-order mark names the encoding; without one the text is UTF-8 when it is valid
+// UTF-8, and GB18030 (what Chinese spreadsheets save by default) when it is not.
+enum class Encoding { Detect, Utf8, Gb18030, Utf16 };
 enum class InputFormat { Csv, JsonLines };
 enum class RowFormat { Csv, JsonLines, Table };
 
 struct ReadOptions {
-    Encoding encoding = Encoding::Utf8;  // of text without a byte-order mark
-    char separator = ',';                // CSV; a first line "sep=X" overrides it
+    Encoding encoding = Encoding::Detect;  // of text without a byte-order mark
+    // CSV: ',' ';' or tab; 0 to take the one the header line holds most of (',' when it holds
+    // none). A first line "sep=X" overrides either.
+    char separator = 0;
 };
 
 struct WriteOptions {
@@ -20,4 +24,4 @@ struct WriteOptions {
     bool byteOrderMark = false;
 };
 
-}  // namespace bithydraulics::cli
+}  // namespace bithydraulics::cases

@@ -7,7 +7,7 @@
 
 #include "cases/errors.h"
 
-namespace bithydraulics::cli {
+namespace bithydraulics::cases {
 namespace {
 
 using Json = nlohmann::json;
@@ -154,7 +154,7 @@ bool JsonLinesReader::next() {
 
     // The parser takes a NUL byte for the end of its input and would leave the rest unread.
     if (const std::size_t nul = text_.find('\0'); nul != std::string::npos) {
-        throw InputError(line_, "invalid JSON: a NUL byte", ", byte " + std::to_string(nul + 1));
+        throw InputError(line_, "invalid JSON: a NUL byte", {.byte = nul + 1}, InputFault::NulByte);
     }
     parse();
     members_.clear();
@@ -187,4 +187,4 @@ void JsonLinesReader::parse() {
     }
 }
 
-}  // namespace bithydraulics::cli
+}  // namespace bithydraulics::cases

@@ -11,7 +11,7 @@
 #include "cases/formats.h"
 #include "cases/text_input.h"
 
-namespace bithydraulics::cli {
+namespace bithydraulics::cases {
 
 // One member of a JSON Lines object: its key and its value as text. A string gives its
 // contents; a number its figure as written, except that an integer is given in its plain form
@@ -56,4 +56,4 @@ class JsonLinesReader {
     std::uint64_t line_ = 0;
 };
 
-}  // namespace bithydraulics::cli
+}  // namespace bithydraulics::cases

@@ -6,7 +6,7 @@
 
 #include "cases/errors.h"
 
-namespace bithydraulics::cli {
+namespace bithydraulics::cases {
 
 OutputBuffer::OutputBuffer(std::ostream& sink, std::size_t capacity)
     : sink_(sink), data_(new char[capacity]), capacity_(capacity) {}
@@ -46,4 +46,4 @@ void OutputBuffer::appendLarge(std::string_view text) {
     }
 }
 
-}  // namespace bithydraulics::cli
+}  // namespace bithydraulics::cases

@@ -6,7 +6,7 @@
 #include <ostream>
 #include <string_view>
 
-namespace bithydraulics::cli {
+namespace bithydraulics::cases {
 
 // Collects output in one large block and hands it to the stream a block at a time, so that a row
 // costs a few copies into memory rather than a call into the stream per cell.
@@ -87,4 +87,4 @@ class OutputBuffer {
     std::size_t used_ = 0;
 };
 
-}  // namespace bithydraulics::cli
+}  // namespace bithydraulics::cases

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace bithydraulics::cli {
+namespace bithydraulics::cases {
 namespace {
 
 // The run of digits at the front of `text`, removed from it.
@@ -58,4 +58,4 @@ std::optional<PlainFigure> parsePlainFigure(std::string_view text) {
     return figure;
 }
 
-}  // namespace bithydraulics::cli
+}  // namespace bithydraulics::cases

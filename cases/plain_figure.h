@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-namespace bithydraulics::cli {
+namespace bithydraulics::cases {
 
 // A plain figure is what --strict asks of every input text and what a sweep range is made of:
 // after trimming blanks (spaces and tabs) at both ends, exactly
@@ -44,4 +44,4 @@ inline bool isPlainFigure(std::string_view text) {
 // `text` without the spaces and tabs at either end.
 std::string_view trimBlanks(std::string_view text);
 
-}  // namespace bithydraulics::cli
+}  // namespace bithydraulics::cases

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
-namespace bithydraulics::cli {
+namespace bithydraulics::cases {
 namespace {
 
 // The nine with their display units; with `full`, the nozzle area first and the nine with the
@@ -41,4 +41,4 @@ std::string_view formatShortest(double value, std::array<char, 32>& buffer) {
     return {buffer.data(), static_cast<std::size_t>(end - buffer.data())};
 }
 
-}  // namespace bithydraulics::cli
+}  // namespace bithydraulics::cases

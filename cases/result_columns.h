@@ -9,7 +9,7 @@
 #include "calc/quantities.h"
 
 // The result part of every output row: which columns there are.
-namespace bithydraulics::cli {
+namespace bithydraulics::cases {
 
 inline constexpr std::string_view kFaultColumn = "fault";
 inline constexpr std::string_view kFaultQuantityColumn = "faultQuantity";
@@ -33,4 +33,4 @@ bool isResultColumn(std::string_view name);
 // The shortest decimal text that reads back as exactly `value`.
 std::string_view formatShortest(double value, std::array<char, 32>& buffer);
 
-}  // namespace bithydraulics::cli
+}  // namespace bithydraulics::cases

@@ -8,7 +8,7 @@
 #include "cases/plain_figure.h"
 #include "cases/text_table.h"
 
-namespace bithydraulics::cli {
+namespace bithydraulics::cases {
 namespace {
 
 // Comma-separated rows (or another separator) under one header line; lines end in LF. A cell is
@@ -178,4 +178,4 @@ std::unique_ptr<RowWriter> makeRowWriter(const std::vector<Column>& columns,
     return std::make_unique<TableWriter>(columns, out);
 }
 
-}  // namespace bithydraulics::cli
+}  // namespace bithydraulics::cases

@@ -10,7 +10,7 @@
 #include "cases/output_buffer.h"
 
 // Rows of cells under a header, as CSV, JSON Lines or an aligned table.
-namespace bithydraulics::cli {
+namespace bithydraulics::cases {
 
 // How a column's cells are written. Text stands as given: left-aligned in a table, a string in
 // JSON, a formula-like cell guarded by --excel-safe. A figure is a display text: right-aligned,
@@ -39,4 +39,4 @@ class RowWriter {
 std::unique_ptr<RowWriter> makeRowWriter(const std::vector<Column>& columns,
                                          const WriteOptions& options, OutputBuffer& out);
 
-}  // namespace bithydraulics::cli
+}  // namespace bithydraulics::cases

@@ -9,7 +9,7 @@
 #include <limits>
 #include <utility>
 
-namespace bithydraulics::cli {
+namespace bithydraulics::cases {
 namespace {
 
 // How many bytes at the start of `text` take at most `width` columns, and the columns they take.
@@ -57,4 +57,4 @@ std::string_view leadingColumns(std::string_view text, std::size_t width) {
     return text.substr(0, measure(text, width).first);
 }
 
-}  // namespace bithydraulics::cli
+}  // namespace bithydraulics::cases

@@ -4,7 +4,7 @@
 #include <string_view>
 
 // UTF-8 text: well-formedness and width on a terminal.
-namespace bithydraulics::cli {
+namespace bithydraulics::cases {
 
 // The offset of the first byte that does not begin a well-formed UTF-8 character (an overlong
 // form, a surrogate, a code point beyond U+10FFFF, a stray or missing continuation byte), or npos
@@ -22,4 +22,4 @@ std::size_t displayWidth(std::string_view text);
 // The longest start of `text` that takes at most `width` columns.
 std::string_view leadingColumns(std::string_view text, std::size_t width);
 
-}  // namespace bithydraulics::cli
+}  // namespace bithydraulics::cases

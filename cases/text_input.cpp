@@ -9,7 +9,7 @@
 #include "cases/errors.h"
 #include "cases/text.h"
 
-namespace bithydraulics::cli {
+namespace bithydraulics::cases {
 namespace {
 
 // Whether `tail` (not empty) is the start of a character whose other bytes have not come yet.
@@ -72,31 +72,65 @@ void TextInput::start() {
         size_ += count;
     }
     const std::string_view head(data_.data(), size_);
-    const char* from = encoding_ == Encoding::Gb18030 ? "GB18030"
-                       : encoding_ == Encoding::Utf16 ? "UTF-16LE"
-                                                      : nullptr;
     std::size_t mark = 0;
     if (head.starts_with("\xEF\xBB\xBF")) {
         mark = 3;
-        from = nullptr;
+        encoding_ = Encoding::Utf8;
     } else if (head.starts_with("\xFF\xFE") || head.starts_with("\xFE\xFF")) {
         mark = 2;
-        from = head.front() == '\xFF' ? "UTF-16LE" : "UTF-16BE";
         encoding_ = Encoding::Utf16;
+        bigEndian_ = head.front() == '\xFE';
     }
     std::memmove(data_.data(), data_.data() + mark, size_ - mark);
     size_ -= mark;
-    if (from != nullptr) {
-        const iconv_t converter = iconv_open("UTF-8", from);
-        if (converter == reinterpret_cast<iconv_t>(-1)) {
-            throw ReadError(std::string("cannot convert from ") + from + ": " +
-                            std::strerror(errno));
-        }
-        converter_.reset(converter);
-        raw_ = data_;
-        rawSize_ = size_;
-        size_ = 0;
+    detecting_ = encoding_ == Encoding::Detect;
+    if (encoding_ == Encoding::Gb18030 || encoding_ == Encoding::Utf16) {
+        convertFrom(0);
     }
+}
+
+void TextInput::convertFrom(std::size_t from) {
+    const char* name = encoding_ == Encoding::Gb18030 ? "GB18030"
+                       : bigEndian_                   ? "UTF-16BE"
+                                                      : "UTF-16LE";
+    const iconv_t converter = iconv_open("UTF-8", name);
+    if (converter == reinterpret_cast<iconv_t>(-1)) {
+        throw ReadError(std::string("cannot convert from ") + name + ": " + std::strerror(errno));
+    }
+    converter_.reset(converter);
+    raw_.resize(data_.size());
+    std::memcpy(raw_.data(), data_.data() + from, size_ - from);
+    rawSize_ = size_ - from;
+    size_ = from;
+}
+
+// Without a byte-order mark or an encoding asked for, the first bytes that are not ASCII decide:
+// UTF-8 when they are valid UTF-8, GB18030 when they are not. What came before them is ASCII,
+// the same in both. Returns false while the bytes at hand cannot tell yet.
+bool TextInput::detect(bool ended) {
+    const std::string_view text(data_.data(), size_);
+    const auto nonAscii = std::ranges::find_if(text, [](char c) { return (c & 0x80) != 0; });
+    if (nonAscii == text.end()) {
+        return true;
+    }
+    const auto first = static_cast<std::size_t>(nonAscii - text.begin());
+    const std::string_view rest = text.substr(first);
+    const std::size_t bad = findInvalidUtf8(rest);
+    const bool incomplete =
+        bad != std::string_view::npos && !ended && isCharacterStart(rest.substr(bad));
+    if (bad == 0 && incomplete) {
+        end_ = first;  // a character cut by the chunk's end: wait for the rest of it
+        return false;
+    }
+    detecting_ = false;
+    detected_ = true;
+    if (bad == std::string_view::npos || incomplete) {
+        encoding_ = Encoding::Utf8;
+    } else {
+        encoding_ = Encoding::Gb18030;
+        convertFrom(first);
+    }
+    return true;
 }
 
 std::size_t TextInput::read(char* to, std::size_t count) {
@@ -116,12 +150,15 @@ std::size_t TextInput::read(char* to, std::size_t count) {
 }
 
 void TextInput::decode(bool ended) {
+    if (detecting_ && !detect(ended)) {
+        return;
+    }
     bool failed = false;
     if (converter_ != nullptr) {
         char* in = raw_.data();
         std::size_t inLeft = rawSize_;
-        char* out = data_.data();
-        std::size_t outLeft = data_.size();
+        char* out = data_.data() + size_;
+        std::size_t outLeft = data_.size() - size_;
         failed =
             iconv(converter_.get(), &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1) &&
             (errno == EILSEQ || (errno == EINVAL && ended));
@@ -135,13 +172,22 @@ void TextInput::decode(bool ended) {
     const bool held = bad != std::string_view::npos && converter_ == nullptr && !ended &&
                       isCharacterStart({data_.data() + bad, size_ - bad});
     if (failed || (bad != std::string_view::npos && !held)) {
-        invalid_ = converter_ == nullptr
-                       ? "the text is not UTF-8; save the file as CSV UTF-8, or give --encoding "
-                         "gb18030"
-                       : std::string("the text is not ") +
-                             (encoding_ == Encoding::Utf16 ? "UTF-16" : "GB18030") +
-                             "; check --encoding";
+        invalid_ = invalidText();
     }
+}
+
+std::string TextInput::invalidText() const {
+    if (detected_) {
+        return encoding_ == Encoding::Utf8
+                   ? "the text is not UTF-8 here, though it is before; save the file in one "
+                     "encoding"
+                   : "the text is neither UTF-8 nor GB18030";
+    }
+    if (converter_ == nullptr) {
+        return "the text is not UTF-8; save the file as CSV UTF-8, or give --encoding gb18030";
+    }
+    return std::string("the text is not ") + (encoding_ == Encoding::Utf16 ? "UTF-16" : "GB18030") +
+           "; check --encoding";
 }
 
 void TextInput::account() {
@@ -157,7 +203,7 @@ void TextInput::account() {
 void TextInput::fail() {
     account();
     end_ = position_ = 0;
-    throw InputError(lines_ + 1, invalid_, ", byte " + std::to_string(base_ - lineStart_ + 1));
+    throw InputError(lines_ + 1, invalid_, {.byte = base_ - lineStart_ + 1}, InputFault::NotText);
 }
 
-}  // namespace bithydraulics::cli
+}  // namespace bithydraulics::cases

@@ -10,13 +10,15 @@
 
 #include "cases/formats.h"
 
-namespace bithydraulics::cli {
+namespace bithydraulics::cases {
 
 // Reads a stream as UTF-8 text in large chunks and hands its bytes out as views, so that a reader
 // can scan a run of bytes at a time.
 //  - A byte-order mark at the very start names the encoding (UTF-8, UTF-16 LE or BE) and is
 //    skipped; without one the text is in the encoding asked for, UTF-16 then little-endian as
-//    spreadsheets write it. Text in another encoding than UTF-8 is converted as it is read.
+//    spreadsheets write it, or with Encoding::Detect UTF-8 if its first bytes beyond ASCII are
+//    valid UTF-8 and GB18030 if not. Text in another encoding than UTF-8 is converted as it is
+//    read.
 //  - Each read takes what the stream has at hand, so a line piped in is seen at once.
 //  - Bytes that are not text in the encoding end the text before them: reaching them throws
 //    InputError naming their line and byte. A stream that fails throws ReadError.
@@ -24,7 +26,7 @@ class TextInput {
   public:
     static constexpr std::size_t kDefaultChunkSize = 64 * 1024;
 
-    explicit TextInput(std::istream& in, Encoding encoding = Encoding::Utf8,
+    explicit TextInput(std::istream& in, Encoding encoding = Encoding::Detect,
                        std::size_t chunkSize = kDefaultChunkSize);
 
     // The bytes not yet consumed, reading the next chunk when none are left; empty only at the
@@ -44,6 +46,9 @@ class TextInput {
   private:
     void refill();
     void start();
+    void convertFrom(std::size_t from);
+    bool detect(bool ended);
+    std::string invalidText() const;
     std::size_t read(char* to, std::size_t count);
     void decode(bool ended);
     void account();
@@ -56,7 +61,10 @@ class TextInput {
     std::size_t end_ = 0;
     std::size_t position_ = 0;
     bool started_ = false;
-    std::string invalid_;  // what the bytes at end_ are not, when they are not text
+    bool bigEndian_ = false;  // UTF-16 marked as big-endian
+    bool detecting_ = false;  // the encoding not yet told from the bytes
+    bool detected_ = false;   // the encoding told from the bytes, not asked for
+    std::string invalid_;     // what the bytes at end_ are not, when they are not text
     struct CloseConverter {
         void operator()(void* converter) const;
     };
@@ -68,4 +76,4 @@ class TextInput {
     std::uint64_t lineStart_ = 0;  // where the line the chunk begins on begins
 };
 
-}  // namespace bithydraulics::cli
+}  // namespace bithydraulics::cases

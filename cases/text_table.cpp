@@ -4,7 +4,7 @@
 
 #include "cases/text.h"
 
-namespace bithydraulics::cli {
+namespace bithydraulics::cases {
 
 TextTable::TextTable(std::vector<Align> alignments, std::size_t maxCellWidth)
     : alignments_(std::move(alignments)),
@@ -63,4 +63,4 @@ void TextTable::render(OutputBuffer& out) {
     rowCount_ = 0;
 }
 
-}  // namespace bithydraulics::cli
+}  // namespace bithydraulics::cases

@@ -8,7 +8,7 @@
 
 #include "cases/output_buffer.h"
 
-namespace bithydraulics::cli {
+namespace bithydraulics::cases {
 
 // Rows of cells laid out in aligned columns, two spaces apart. Rows are held until render(); the
 // column widths only ever grow, so a long output rendered in blocks stays aligned as far as the
@@ -36,4 +36,4 @@ class TextTable {
     std::size_t rowCount_ = 0;
 };
 
-}  // namespace bithydraulics::cli
+}  // namespace bithydraulics::cases

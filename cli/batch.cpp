@@ -4,13 +4,13 @@
 #include <istream>
 #include <optional>
 
+#include "cases/case_table.h"
 #include "cases/column_names.h"
-#include "cli/case_rows.h"
-#include "cases/csv_reader.h"
 #include "cases/errors.h"
 #include "cases/file_input.h"
 #include "cases/jsonl_reader.h"
 #include "cases/plain_figure.h"
+#include "cli/case_rows.h"
 
 namespace bithydraulics::cli {
 namespace {
@@ -28,56 +28,68 @@ class Batch {
         : options_(options),
           streams_(streams),
           names_(options.passColumns, options.ignoreResults),
-          fixed_(parseAssignments(overrides)),
+          fixed_(cases::parseAssignments(overrides)),
           fixedTexts_(caseTexts(fixed_, fixedGiven_)) {}
 
     int readCsv(std::istream& in) {
-        CsvTable table(in, options_.read);
-        std::vector<std::string_view> namedAs(names_.slotCount());
+        cases::CaseTableReader table(in, options_.read);
         std::vector<InputColumn> columns;
         std::vector<std::string_view> fixedCells;  // of the output columns: NAME=TEXT or none
         std::vector<Source> sources;
         InputTexts texts = fixedTexts_;
         GivenInputs given = fixedGiven_;
-        for (const CsvTable::Column& column : table.columns()) {
-            const std::optional<std::size_t> slot = resolve(table, column, namedAs);
-            if (!slot) {
-                continue;
+        checkSeparator(table);
+        for (const cases::CaseColumn& column : table.columns()) {
+            if (column.role == cases::ColumnRole::Result) {
+                if (options_.ignoreResults) {
+                    continue;
+                }
+                table.fail(column.cell,
+                           "column '" + column.name +
+                               "' holds results, as an earlier output does; give "
+                               "--ignore-results to leave such columns out",
+                           cases::InputFault::UnknownColumn, column.name);
             }
-            const std::optional<std::size_t> input = *slot < kInputCount ? slot : std::nullopt;
+            const std::optional<std::size_t> input = column.role == cases::ColumnRole::Input
+                                                         ? std::optional(column.input)
+                                                         : std::nullopt;
             const bool fixed = input && fixedGiven_[*input];
             columns.push_back({column.name, input});
             fixedCells.push_back(fixed ? texts[*input] : std::string_view{});
             if (!fixed) {
-                sources.push_back({columns.size() - 1, column.index, input});
+                sources.push_back({columns.size() - 1, column.cell, input});
             }
             if (input) {
                 given.set(*input);
             }
         }
         for (const std::string& pass : names_.passColumns()) {
-            if (std::find(namedAs.begin(), namedAs.end(), pass) == namedAs.end()) {
-                throw InputError(table.headerLine(),
-                                 "column '" + pass + "' declared with --pass is not in the header");
+            if (std::ranges::find(columns, pass, &InputColumn::name) == columns.end()) {
+                throw cases::InputError(table.headerLine(), "column '" + pass +
+                                                                "' declared with --pass is not "
+                                                                "in the header");
             }
         }
-        for (const Assignment& assignment : fixed_) {
-            if (namedAs[assignment.input].empty()) {
+        for (const cases::Assignment& assignment : fixed_) {
+            if (!fixedCellInHeader(columns, assignment.input)) {
                 columns.push_back({assignment.name, assignment.input});
                 fixedCells.push_back(assignment.text);
             }
         }
 
-        CaseRows rows(columns, options_, streams_.out);
+        CaseRows rows(columns, options_, streams_.out, true);
         const std::span<std::string_view> cells = rows.cells();
         std::copy(fixedCells.begin(), fixedCells.end(), cells.begin());
         return finish(rows.run([&] {
             while (table.next()) {
-                const std::span<const std::string_view> row = table.cells();
+                std::optional<std::size_t> ambiguousInput;
                 for (const Source& source : sources) {
-                    const std::string_view cell = cells[source.output] = row[source.cell];
+                    const std::string_view cell = cells[source.output] = table.cell(source.cell);
                     if (source.input) {
                         texts[*source.input] = cell;
+                        if (table.ambiguousCell() == source.cell) {
+                            ambiguousInput = source.input;
+                        }
                         noteLenient(cell, table.isPlainFigure(source.cell), [&] {
                             return "line " + std::to_string(table.line()) + ", column " +
                                    std::to_string(source.cell + 1) + " (" +
@@ -85,7 +97,7 @@ class Batch {
                         });
                     }
                 }
-                rows.write(texts, given);
+                rows.write(texts, given, ambiguousInput);
             }
         }));
     }
@@ -102,8 +114,8 @@ class Batch {
             columns.push_back({pass, std::nullopt});
         }
 
-        JsonLinesReader reader(in, options_.read.encoding);
-        CaseRows rows(columns, options_, streams_.out);
+        cases::JsonLinesReader reader(in, options_.read.encoding);
+        CaseRows rows(columns, options_, streams_.out, true);
         const std::span<std::string_view> cells = rows.cells();
         return finish(rows.run([&] {
             std::vector<std::string_view> namedAs(base.size());
@@ -112,24 +124,25 @@ class Batch {
                 std::copy(base.begin(), base.end(), cells.begin());
                 std::fill(namedAs.begin(), namedAs.end(), std::string_view{});
                 GivenInputs given = fixedGiven_;
-                for (const JsonMember& member : reader.members()) {
+                for (const cases::JsonMember& member : reader.members()) {
                     std::optional<std::size_t> slot;
                     try {
                         slot = names_.resolve(member.key, namedAs);
-                    } catch (const UsageError& error) {
-                        throw InputError(reader.line(), error.what());
+                    } catch (const cases::UsageError& error) {
+                        throw cases::InputError(reader.line(), error.what());
                     }
                     if (!slot || (*slot < kInputCount && fixedGiven_[*slot])) {
                         continue;
                     }
                     if (member.null) {
-                        throw InputError(reader.line(), "the value of '" + std::string(member.key) +
-                                                            "' is null, not a string or a number");
+                        throw cases::InputError(reader.line(),
+                                                "the value of '" + std::string(member.key) +
+                                                    "' is null, not a string or a number");
                     }
                     cells[*slot] = member.text;
                     if (*slot < kInputCount) {
                         given.set(*slot);
-                        noteLenient(member.text, isPlainFigure(member.text), [&] {
+                        noteLenient(member.text, cases::isPlainFigure(member.text), [&] {
                             return "line " + std::to_string(reader.line()) + " (" +
                                    std::string(member.key) + ")";
                         });
@@ -142,28 +155,41 @@ class Batch {
     }
 
   private:
-    // The slot of a header column, none for a result column left out.
-    std::optional<std::size_t> resolve(const CsvTable& table, const CsvTable::Column& column,
-                                       std::vector<std::string_view>& namedAs) const {
-        try {
-            return names_.resolve(column.name, namedAs);
-        } catch (const UsageError& error) {
-            for (const char separator : {';', '\t'}) {
-                if (table.width() == 1 && separator != table.separator() &&
-                    column.name.find(separator) != std::string::npos) {
-                    const std::string shown = separator == ';' ? "';'" : "tab";
-                    table.fail(column.index, "the header looks separated by " + shown +
-                                                 ": use --separator " + shown);
-                }
+    // A header of one cell holding another separator than the one asked for is a file read
+    // with the wrong --separator, not a table of one label.
+    static void checkSeparator(const cases::CaseTableReader& table) {
+        if (table.columns().size() != 1 || table.width() != 1) {
+            return;
+        }
+        const cases::CaseColumn& column = table.columns().front();
+        for (const char separator : {';', '\t', ','}) {
+            if (separator != table.separator() &&
+                column.name.find(separator) != std::string::npos) {
+                const std::string shown = separator == '\t' ? "tab" : std::string(1, separator);
+                table.fail(column.cell,
+                           "the header looks separated by " +
+                               (separator == '\t' ? shown : "'" + shown + "'") +
+                               ": use --separator " +
+                               (separator == '\t' ? shown : "'" + shown + "'"),
+                           cases::InputFault::UnknownColumn, column.name);
             }
-            table.fail(column.index, error.what());
         }
     }
 
-    // Counts a cell that was not a plain figure and was read as the window reads it, for one
-    // warning; none with --strict, which faults them. `where` says where it stands, for the first.
+    // Whether the header has a column for the input, which then holds the fixed text.
+    static bool fixedCellInHeader(const std::vector<InputColumn>& columns, std::size_t input) {
+        return std::ranges::find(columns, std::optional(input), &InputColumn::input) !=
+               columns.end();
+    }
+
+    // Counts a cell that was not a plain figure but was read whole as the window reads it, for
+    // one warning; none with --strict, which faults them, and none for a figure read only in
+    // part, which faults its row. `where` says where it stands, for the first.
     void noteLenient(std::string_view text, bool plain, const auto& where) {
-        if (!options_.strict && !plain && lenientCount_++ == 0) {
+        if (options_.strict || plain || !isWholeFigure(text)) {
+            return;
+        }
+        if (lenientCount_++ == 0) {
             firstLenient_ = where() + " '" + std::string(text.substr(0, 40)) + "'";
         }
     }
@@ -173,7 +199,7 @@ class Batch {
             streams_.err << kProgramName << ": warning: " << lenientCount_
                          << (lenientCount_ == 1 ? " cell was" : " cells were")
                          << " not a plain figure and read as the window reads it (an empty cell "
-                            "as 0, 1,820 as 1), the first on "
+                            "as 0, 1 000 as 1000), the first on "
                          << firstLenient_ << "; give --strict to fault such rows instead\n";
         }
         return status;
@@ -181,10 +207,10 @@ class Batch {
 
     const Options& options_;
     Streams& streams_;
-    ColumnNames names_;
-    std::vector<Assignment> fixed_;  // NAME=TEXT
-    GivenInputs fixedGiven_;         // (before fixedTexts_, which sets it)
-    InputTexts fixedTexts_;          // the NAME=TEXT texts or the defaults
+    cases::ColumnNames names_;
+    std::vector<cases::Assignment> fixed_;  // NAME=TEXT
+    GivenInputs fixedGiven_;                // (before fixedTexts_, which sets it)
+    InputTexts fixedTexts_;                 // the NAME=TEXT texts or the defaults
     std::uint64_t lenientCount_ = 0;
     std::string firstLenient_;
 };
@@ -217,15 +243,16 @@ CLI::App* declareBatch(CLI::App& program, Options& options) {
                      "their own; e.g. sections.csv mudDensity=1.3")
         ->type_name("NAME=TEXT");
     addChoice(*batch, "--input", options.input,
-              {{"csv", InputFormat::Csv}, {"jsonl", InputFormat::JsonLines}}, "csv|jsonl",
+              {{"csv", cases::InputFormat::Csv}, {"jsonl", cases::InputFormat::JsonLines}},
+              "csv|jsonl",
               "csv (the default: RFC 4180, a header row of input names in any order and any "
               "subset, then one case per row) or jsonl (one JSON object per line, keys input "
               "names, values strings or numbers); e.g. --input jsonl");
     addChoice(*batch, "--encoding", options.read.encoding,
-              {{"utf-8", Encoding::Utf8},
-               {"gb18030", Encoding::Gb18030},
-               {"gbk", Encoding::Gb18030},
-               {"utf-16", Encoding::Utf16}},
+              {{"utf-8", cases::Encoding::Utf8},
+               {"gb18030", cases::Encoding::Gb18030},
+               {"gbk", cases::Encoding::Gb18030},
+               {"utf-16", cases::Encoding::Utf16}},
               "utf-8|gb18030|utf-16",
               "The encoding of input without a byte-order mark: utf-8 (the default), gb18030 "
               "(CSV as Chinese spreadsheets save it by default; gbk too) or utf-16; a UTF-8 or "
@@ -258,21 +285,23 @@ int runBatch(const Options& options, Streams& streams) {
         } else if (file == "-") {
             file = argument;
         } else {
-            throw UsageError("more than one FILE: '" + file + "' and '" + argument + "'");
+            throw cases::UsageError("more than one FILE: '" + file + "' and '" + argument + "'");
         }
     }
     Batch batch(options, streams, overrides);
-    std::optional<FileInput> fileInput;
+    std::optional<cases::FileInput> fileInput;
     std::optional<std::istream> fileStream;
     if (file != "-") {
         fileStream.emplace(&fileInput.emplace(file));
     }
     std::istream& in = fileStream ? *fileStream : streams.in;
     try {
-        return options.input == InputFormat::Csv ? batch.readCsv(in) : batch.readJsonLines(in);
-    } catch (const ReadError& error) {
-        throw ReadError("cannot read " + (file == "-" ? "standard input" : "'" + file + "'") +
-                        ": " + error.what());
+        return options.input == cases::InputFormat::Csv ? batch.readCsv(in)
+                                                        : batch.readJsonLines(in);
+    } catch (const cases::ReadError& error) {
+        throw cases::ReadError("cannot read " +
+                               (file == "-" ? "standard input" : "'" + file + "'") + ": " +
+                               error.what());
     }
 }
 

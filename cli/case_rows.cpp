@@ -8,44 +8,50 @@
 namespace bithydraulics::cli {
 namespace {
 
-std::vector<Column> rowColumns(const std::vector<InputColumn>& inputs, bool full) {
-    std::vector<Column> columns;
+std::vector<cases::Column> rowColumns(const std::vector<InputColumn>& inputs, bool full) {
+    std::vector<cases::Column> columns;
     for (const InputColumn& column : inputs) {
-        columns.push_back({column.name, {}, {}, CellKind::Text});
+        columns.push_back({column.name, {}, {}, cases::CellKind::Text});
         if (column.input) {
             columns.back().caption = kInputQuantities[*column.input].caption;
             columns.back().unit = kInputQuantities[*column.input].unit;
         }
     }
-    for (const ResultColumn& column : resultColumns(full)) {
+    for (const cases::ResultColumn& column : cases::resultColumns(full)) {
         columns.push_back({std::string(column.name), column.caption, column.unit,
-                           full ? CellKind::Number : CellKind::Figure});
+                           full ? cases::CellKind::Number : cases::CellKind::Figure});
     }
-    columns.push_back({std::string(kFaultColumn), {}, {}, CellKind::Text});
-    columns.push_back({std::string(kFaultQuantityColumn), {}, {}, CellKind::Text});
+    columns.push_back({std::string(cases::kFaultColumn), {}, {}, cases::CellKind::Text});
+    columns.push_back({std::string(cases::kFaultQuantityColumn), {}, {}, cases::CellKind::Text});
     return columns;
 }
 
 }  // namespace
 
 CaseRows::CaseRows(const std::vector<InputColumn>& columns, const Options& options,
-                   OutputBuffer& out)
+                   cases::OutputBuffer& out, bool fromFile)
     : options_(options),
       out_(out),
-      writer_(makeRowWriter(rowColumns(columns, options.full), options.write, out)),
+      writer_(cases::makeRowWriter(rowColumns(columns, options.full), options.write, out)),
       computer_(options.full),
+      rule_(options.strict ? FigureRule::Plain
+            : fromFile     ? FigureRule::Whole
+                           : FigureRule::Lenient),
       inputColumns_(columns.size()),
-      row_(inputColumns_ + resultColumns(options.full).size() + 2) {
+      row_(inputColumns_ + cases::resultColumns(options.full).size() + 2) {
     if (options.lineBuffered) {
         out_.flush();
     }
 }
 
-void CaseRows::write(const InputTexts& texts, GivenInputs given) {
-    if (interruption() != 0) {
-        throw Interrupted{};
+void CaseRows::write(const InputTexts& texts, GivenInputs given,
+                     std::optional<std::size_t> ambiguousInput) {
+    if (cases::interruption() != 0) {
+        throw cases::Interrupted{};
     }
-    const CaseResult& result = computer_.compute(texts, given, options_.strict);
+    const CaseResult& result = ambiguousInput
+                                   ? computer_.refuse(kAmbiguousFigureFault, *ambiguousInput)
+                                   : computer_.compute(texts, given, rule_);
     faulted_ += result.computed() ? 0 : 1;
     const auto next =
         std::copy(result.cells.begin(), result.cells.end(), row_.begin() + inputColumns_);

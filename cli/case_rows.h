@@ -8,11 +8,11 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/case/case_computer.h"
 #include "cases/result_columns.h"
+#include "cases/row_writer.h"
+#include "cli/case/case_computer.h"
 #include "cli/command.h"
 #include "cli/exit_status.h"
-#include "cases/row_writer.h"
 
 // The rows that batch and sweep write, one per case: its input columns as given (input texts and
 // --pass columns), then its results (display texts, or with --full round-trip figures), then
@@ -26,16 +26,19 @@ struct InputColumn {
 
 class CaseRows {
   public:
-    // Writes the header.
-    CaseRows(const std::vector<InputColumn>& columns, const Options& options, OutputBuffer& out);
+    // Writes the header. Rows read from a file take FigureRule::Whole unless --strict asks for
+    // plain figures; rows made on the command line are read as the window reads them.
+    CaseRows(const std::vector<InputColumn>& columns, const Options& options,
+             cases::OutputBuffer& out, bool fromFile = false);
 
     // The texts of the input columns of the next row, to be filled in before write(); they keep
     // their texts from one row to the next.
     std::span<std::string_view> cells() { return {row_.data(), inputColumns_}; }
 
-    // Computes the case and writes its row. Once SIGINT or SIGTERM has come, throws Interrupted
-    // instead.
-    void write(const InputTexts& texts, GivenInputs given);
+    // Computes the case and writes its row, or with `ambiguousInput` writes it as faulted with
+    // ambiguous_figure there. Once SIGINT or SIGTERM has come, throws Interrupted instead.
+    void write(const InputTexts& texts, GivenInputs given,
+               std::optional<std::size_t> ambiguousInput = std::nullopt);
 
     // Runs `writeRows`, seeing that every row before an error or an interruption is written, and
     // returns kExitComputed or kExitFaulted.
@@ -53,9 +56,10 @@ class CaseRows {
 
   private:
     const Options& options_;
-    OutputBuffer& out_;
-    std::unique_ptr<RowWriter> writer_;
+    cases::OutputBuffer& out_;
+    std::unique_ptr<cases::RowWriter> writer_;
     CaseComputer computer_;
+    FigureRule rule_;
     std::size_t inputColumns_;
     std::vector<std::string_view> row_;
     std::uint64_t faulted_ = 0;

@@ -4,16 +4,18 @@
 
 #include <array>
 #include <iostream>
+#include <optional>
 
 #include <CLI/CLI.hpp>
 
 #include "calc/quantities.h"
-#include "cli/command.h"
-#include "cli/exit_status.h"
 #include "cases/errors.h"
 #include "cases/file_input.h"
 #include "cases/output_buffer.h"
 #include "cases/text.h"
+#include "cli/command.h"
+#include "cli/exit_status.h"
+#include "cli/output_file.h"
 #include "platform/version.h"
 
 namespace bithydraulics::cli {
@@ -53,7 +55,7 @@ std::string oneLine(std::string_view message) {
 
 // `text` and blanks after it to fill `width` columns on a terminal.
 std::string padded(std::string_view text, std::size_t width) {
-    return std::string(text) + std::string(width - std::min(width, displayWidth(text)), ' ');
+    return std::string(text) + std::string(width - std::min(width, cases::displayWidth(text)), ' ');
 }
 
 std::string footer() {
@@ -109,9 +111,19 @@ Examples:
 )";
 }
 
-// Parses the arguments into `options` and runs the command they name. --help and --version are
-// answered here.
-int parseAndRun(int argc, const char* const* argv, Options& options, Streams& streams) {
+// -o, --output FILE on a command that writes.
+void addOutputOption(CLI::App& command, Options& options) {
+    command
+        .add_option("-o,--output", options.outputFile,
+                    "Write the output to FILE, which is replaced only when the whole run has "
+                    "succeeded (a shell redirect would empty it first); e.g. -o results.csv")
+        ->type_name("FILE");
+}
+
+// Parses the arguments into `options` and runs the command they name; with -o the output goes
+// to `outputFile` through `sink`. --help and --version are answered here.
+int parseAndRun(int argc, const char* const* argv, Options& options, Streams& streams,
+                std::ostream& sink, std::optional<OutputFile>& outputFile) {
     CLI::App program(
         "Bit hydraulics from the command line: the window's compute command on texts given as "
         "arguments or streamed in, and the best flow rate and nozzles within the rig's limits.",
@@ -131,6 +143,7 @@ int parseAndRun(int argc, const char* const* argv, Options& options, Streams& st
     std::array<CLI::App*, kCommands.size()> commands{};
     for (std::size_t i = 0; i < kCommands.size(); ++i) {
         commands[i] = kCommands[i].declare(program, options);
+        addOutputOption(*commands[i], options);
     }
 
     // The subcommand given, or 0 for one case.
@@ -150,12 +163,20 @@ int parseAndRun(int argc, const char* const* argv, Options& options, Streams& st
                                               : commands[chosen()]->help());
         return kExitComputed;
     } catch (const CLI::ParseError& error) {
-        throw UsageError(error.what());
+        throw cases::UsageError(error.what());
     }
     const std::size_t command = chosen();
     if (command != 0 && (program.count("--format") > 0 || program.count("--full") > 0 ||
                          program.count("--strict") > 0 || program.count("NAME=TEXT") > 0)) {
-        throw UsageError("inputs and options go after '" + commands[command]->get_name() + "'");
+        throw cases::UsageError("inputs and options go after '" + commands[command]->get_name() +
+                                "'");
+    }
+    if (!options.outputFile.empty()) {
+        outputFile.emplace(options.outputFile);
+        if (outputFile->failure().failed()) {
+            throw cases::OutputError(outputFile->failure().describe());
+        }
+        sink.rdbuf(&*outputFile);
     }
     return kCommands[command].run(options, streams);
 }
@@ -164,34 +185,54 @@ int parseAndRun(int argc, const char* const* argv, Options& options, Streams& st
 
 int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& out,
            std::ostream& err) {
-    OutputBuffer buffer(out);
+    // The output goes to `out` unless -o names a file, which then takes its place here.
+    std::ostream sink(out.rdbuf());
+    std::optional<OutputFile> outputFile;
+    cases::OutputBuffer buffer(sink);
     const auto report = [&](std::string_view message, int status = kExitUsage) {
         err << kProgramName << ": error: " << oneLine(message) << '\n';
         err.flush();
         return status;
+    };
+    // A failed write to the -o file is told as that file's failure.
+    const auto reportOutputError = [&](const cases::OutputError& error) {
+        return report(outputFile && outputFile->failure().failed()
+                          ? outputFile->failure().describe()
+                          : std::string(error.what()));
     };
     // The rows before an error or an interruption go out before it is reported.
     const auto flushRows = [&]() -> bool {
         try {
             buffer.flush();
             return true;
-        } catch (const OutputError& error) {
-            report(error.what());
+        } catch (const cases::OutputError& error) {
+            reportOutputError(error);
             return false;
         }
+    };
+    // The -o file replaces the old one only after a run that answered.
+    const auto commit = [&](int status) {
+        if (outputFile && !outputFile->commit()) {
+            return report(outputFile->failure().describe());
+        }
+        return status;
     };
     try {
         Options options;
         Streams streams{in, buffer, err};
-        const int status = parseAndRun(argc, argv, options, streams);
+        const int status = parseAndRun(argc, argv, options, streams, sink, outputFile);
         buffer.flush();
-        return status;
-    } catch (const Interrupted&) {
-        return flushRows() ? exitStatusForSignal(interruption()) : kExitUsage;
-    } catch (const OutputError& error) {
-        return report(error.what());
-    } catch (const Unanswered& error) {
-        return flushRows() ? report(error.what(), kExitFaulted) : kExitUsage;
+        return commit(status);
+    } catch (const cases::Interrupted&) {
+        return flushRows() ? exitStatusForSignal(cases::interruption()) : kExitUsage;
+    } catch (const cases::OutputError& error) {
+        return reportOutputError(error);
+    } catch (const cases::Unanswered& error) {
+        if (!flushRows()) {
+            return kExitUsage;
+        }
+        const int status = commit(kExitFaulted);
+        return status == kExitFaulted ? report(error.what(), kExitFaulted) : status;
     } catch (const std::runtime_error& error) {
         return flushRows() ? report(error.what()) : kExitUsage;
     }
@@ -199,12 +240,12 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
 
 int runProgram(int argc, const char* const* argv) {
     std::ios::sync_with_stdio(false);
-    noteInterruptions();
-    FileInput standardInput(STDIN_FILENO);
+    cases::noteInterruptions();
+    cases::FileInput standardInput(STDIN_FILENO);
     std::istream in(&standardInput);
     const int status = runCli(argc, argv, in, std::cout, std::cerr);
-    if (interruption() != 0) {
-        endBySignal(interruption());
+    if (cases::interruption() != 0) {
+        cases::endBySignal(cases::interruption());
     }
     return status;
 }

@@ -9,7 +9,7 @@ CLI::Option* acceptOnly(CLI::Option* option, const CLI::Validator& check,
     const std::string refusal = option->get_name() + " takes " + names + ", not '";
     const auto refuseOthers = [check, refusal](std::string& text) {
         if (!check(text).empty()) {
-            throw UsageError(refusal + text + "'");
+            throw cases::UsageError(refusal + text + "'");
         }
         return std::string();
     };
@@ -37,10 +37,11 @@ void addRowOptions(CLI::App& command, Options& options, std::string formatHelp) 
             "results, fault and faultQuantity; a table cuts cells at 40 columns with …; e.g. "
             "--format table";
     }
-    addChoice(
-        command, "--format", options.write.format,
-        {{"csv", RowFormat::Csv}, {"jsonl", RowFormat::JsonLines}, {"table", RowFormat::Table}},
-        "csv|jsonl|table", formatHelp);
+    addChoice(command, "--format", options.write.format,
+              {{"csv", cases::RowFormat::Csv},
+               {"jsonl", cases::RowFormat::JsonLines},
+               {"table", cases::RowFormat::Table}},
+              "csv|jsonl|table", formatHelp);
     const std::map<std::string, std::string> separators{
         {",", ","}, {";", ";"}, {"tab", "\t"}, {"\t", "\t"}};
     acceptOnly(command.add_option_function<std::string>(

@@ -14,9 +14,11 @@
 // What every command of the command-line companion is given: the options record and the streams.
 // A command lives in a file of its own with two functions, one declaring its arguments and options
 // on the command line and one running it; the table of commands in cli.cpp names them.
-namespace bithydraulics::cli {
-
+namespace bithydraulics::cases {
 class OutputBuffer;
+}  // namespace bithydraulics::cases
+
+namespace bithydraulics::cli {
 
 inline constexpr std::string_view kProgramName = "bit-hydraulics-cli";
 
@@ -29,12 +31,13 @@ struct Options {
     bool full = false;
     bool strict = false;
     // Rows of cases (batch, sweep).
-    InputFormat input = InputFormat::Csv;
-    ReadOptions read;
-    WriteOptions write;
+    cases::InputFormat input = cases::InputFormat::Csv;
+    cases::ReadOptions read;
+    cases::WriteOptions write;
     std::vector<std::string> passColumns;
     bool ignoreResults = false;
     bool lineBuffered = false;
+    std::string outputFile;  // -o: the file that takes the output in place of standard output
     // The optimiser's commands (optimize, flow-range).
     optimize::OptimizationLimits limits;
     int flowPoints = 101;
@@ -42,7 +45,7 @@ struct Options {
 
 struct Streams {
     std::istream& in;
-    OutputBuffer& out;
+    cases::OutputBuffer& out;
     std::ostream& err;  // one line per error or warning
 };
 

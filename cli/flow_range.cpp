@@ -55,16 +55,16 @@ std::vector<Row> rowsWithEnds(const SetUp& setUp, const OptimizationLimits& limi
     return rows;
 }
 
-void writeRows(const std::vector<Row>& rows, const Options& options, OutputBuffer& out) {
+void writeRows(const std::vector<Row>& rows, const Options& options, cases::OutputBuffer& out) {
     PointCells point(options.full);
-    std::vector<Column> columns = point.columns();
+    std::vector<cases::Column> columns = point.columns();
     // A Number cell stands as written in JSON, so true and false are JSON's own.
-    columns.push_back({"withinWindow", {}, {}, CellKind::Number});
-    columns.push_back({"windowEnd", {}, {}, CellKind::Text});
-    columns.push_back({"windowLimit", {}, {}, CellKind::Text});
-    columns.push_back({std::string(kFaultColumn), {}, {}, CellKind::Text});
-    columns.push_back({std::string(kFaultQuantityColumn), {}, {}, CellKind::Text});
-    const auto writer = makeRowWriter(std::move(columns), options.write, out);
+    columns.push_back({"withinWindow", {}, {}, cases::CellKind::Number});
+    columns.push_back({"windowEnd", {}, {}, cases::CellKind::Text});
+    columns.push_back({"windowLimit", {}, {}, cases::CellKind::Text});
+    columns.push_back({std::string(cases::kFaultColumn), {}, {}, cases::CellKind::Text});
+    columns.push_back({std::string(cases::kFaultQuantityColumn), {}, {}, cases::CellKind::Text});
+    const auto writer = cases::makeRowWriter(std::move(columns), options.write, out);
     std::vector<std::string_view> cells;
     for (const Row& row : rows) {
         std::optional<CalculationFault> fault = row.fault;
@@ -130,7 +130,8 @@ int runFlowRange(const Options& options, Streams& streams) {
     });
     writeRows(rows, options, streams.out);
     if (range.window.empty()) {
-        throw Unanswered(describeContradiction(*range.window.contradiction, Language::English));
+        throw cases::Unanswered(
+            describeContradiction(*range.window.contradiction, Language::English));
     }
     return kExitComputed;
 }

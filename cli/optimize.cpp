@@ -7,11 +7,11 @@
 
 #include "calc/compute_command.h"
 #include "calc/field_text.h"
+#include "cases/plain_figure.h"
 #include "cases/result_columns.h"
+#include "cases/text_table.h"
 #include "cli/command.h"
 #include "cli/exit_status.h"
-#include "cases/plain_figure.h"
-#include "cases/text_table.h"
 #include "cli/optimizer_options.h"
 #include "cli/point_cells.h"
 #include "optimize/optimizer.h"
@@ -59,7 +59,7 @@ std::string significant(double value) {
 // A setting as given: "2000", "0.6".
 std::string asGiven(double value) {
     std::array<char, 32> buffer{};
-    return std::string(formatShortest(value, buffer));
+    return std::string(cases::formatShortest(value, buffer));
 }
 
 std::string limitWithSetting(Limit limit, double setting) {
@@ -71,9 +71,9 @@ std::string limitWithSetting(Limit limit, double setting) {
 }
 
 // The lines of a section under its heading: a label, a figure, its unit and a note, aligned.
-class Section : public TextTable {
+class Section : public cases::TextTable {
   public:
-    Section() : TextTable({Align::Left, Align::Right, Align::Left, Align::Left}, 200) {}
+    Section() : cases::TextTable({Align::Left, Align::Right, Align::Left, Align::Left}, 200) {}
 
     void add(std::string_view label, const std::string& figure, std::string_view unit,
              const std::string& note = {}) {
@@ -82,7 +82,8 @@ class Section : public TextTable {
     }
 };
 
-void writeCalibration(const Calibration& c, const OptimizationLimits& limits, OutputBuffer& out) {
+void writeCalibration(const Calibration& c, const OptimizationLimits& limits,
+                      cases::OutputBuffer& out) {
     out.append("Calibration on the current set-up, " + formatFixed2(c.flowRate) + " L/s at " +
                formatFixed2(c.pumpPressure) + " MPa\n");
     Section section;
@@ -100,7 +101,7 @@ void writeCalibration(const Calibration& c, const OptimizationLimits& limits, Ou
     section.render(out);
 }
 
-void writeWindow(const OperatingWindow& window, OutputBuffer& out) {
+void writeWindow(const OperatingWindow& window, cases::OutputBuffer& out) {
     if (window.empty()) {
         out.append("\nOperating window of the current nozzles: none; " +
                    describeContradiction(*window.contradiction, kEnglish) + "\n");
@@ -116,7 +117,7 @@ void writeWindow(const OperatingWindow& window, OutputBuffer& out) {
 }
 
 void writeOptimum(const OptimizationResult& result, const OptimizationLimits& limits,
-                  OutputBuffer& out) {
+                  cases::OutputBuffer& out) {
     const ContinuousOptimum& optimum = result.optimum;
     const OperatingPoint& point = optimum.point;
     const ResultTexts shown = formResultTexts(point.results);
@@ -144,17 +145,18 @@ std::string millimetres(const NozzleSet& set) {
     return text;
 }
 
-void writeBestSets(const OptimizationResult& result, OutputBuffer& out) {
+void writeBestSets(const OptimizationResult& result, cases::OutputBuffer& out) {
     out.append("\nBest nozzle sets: " + std::to_string(result.setsExamined) + " examined, " +
                std::to_string(result.setsFeasible) + " reach the hole-cleaning flow rate\n");
     PointCells point(false);
-    std::vector<Column> columns{{"rank", {}, {}, CellKind::Figure},
-                                {"nozzles", {}, {}, CellKind::Text},
-                                {"diameters", {}, "mm", CellKind::Text}};
+    std::vector<cases::Column> columns{{"rank", {}, {}, cases::CellKind::Figure},
+                                       {"nozzles", {}, {}, cases::CellKind::Text},
+                                       {"diameters", {}, "mm", cases::CellKind::Text}};
     std::ranges::move(point.columns(), std::back_inserter(columns));
-    columns.push_back({"shareOfOptimum", {}, "%", CellKind::Figure});
-    columns.push_back({"limit", {}, {}, CellKind::Text});
-    const auto writer = makeRowWriter(std::move(columns), {.format = RowFormat::Table}, out);
+    columns.push_back({"shareOfOptimum", {}, "%", cases::CellKind::Figure});
+    columns.push_back({"limit", {}, {}, cases::CellKind::Text});
+    const auto writer =
+        cases::makeRowWriter(std::move(columns), {.format = cases::RowFormat::Table}, out);
     std::vector<std::string_view> row;
     for (std::size_t i = 0; i < result.bestSets.size(); ++i) {
         const RankedSet& set = result.bestSets[i];
@@ -171,7 +173,7 @@ void writeBestSets(const OptimizationResult& result, OutputBuffer& out) {
     writer->finish();
 }
 
-void writeUsualWay(const OptimizationResult& result, OutputBuffer& out) {
+void writeUsualWay(const OptimizationResult& result, cases::OutputBuffer& out) {
     const std::string_view unit = criterionUnit(result.criterion);
     if (!result.roundedUpSet) {
         out.append(
@@ -200,7 +202,7 @@ Json pointJson(const OperatingPoint& point) {
     for (std::size_t i = 0; i < kDisplayedResults.size(); ++i) {
         json["results"][std::string(kDisplayedResults[i].name)] = shown[i];
     }
-    for (const ResultColumn& column : resultColumns(true)) {
+    for (const cases::ResultColumn& column : cases::resultColumns(true)) {
         json["values"][std::string(column.name)] = point.results.*column.member;
     }
     return json;
@@ -247,7 +249,7 @@ Json windowJson(const OperatingWindow& window) {
 
 // The JSON object of an optimisation.
 void writeOptimizationJson(const SetUp& setUp, const OptimizationLimits& limits,
-                           const OptimizationResult& result, OutputBuffer& out) {
+                           const OptimizationResult& result, cases::OutputBuffer& out) {
     Json json;
     for (std::size_t i = 0; i < kInputCount; ++i) {
         json["inputs"][std::string(kInputQuantities[i].name)] = setUp.texts[i];
@@ -363,11 +365,11 @@ CLI::App* declareOptimize(CLI::App& program, Options& options) {
             [&options](const std::string& text) {
                 if (CLI::detail::to_lower(text) == "any") {
                     options.limits.spread.reset();
-                } else if (isPlainFigure(text)) {
+                } else if (cases::isPlainFigure(text)) {
                     options.limits.spread = wholeNumber("--spread", text);
                 } else {
-                    throw UsageError("--spread takes a whole number such as 1, or any, not '" +
-                                     text + "'");
+                    throw cases::UsageError(
+                        "--spread takes a whole number such as 1, or any, not '" + text + "'");
                 }
             },
             "The largest difference in series steps between the sizes of one set: 1 (the "

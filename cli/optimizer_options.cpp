@@ -5,9 +5,9 @@
 
 #include "calc/compute_command.h"
 #include "calc/field_text.h"
-#include "cli/case/case_computer.h"
 #include "cases/column_names.h"
 #include "cases/plain_figure.h"
+#include "cli/case/case_computer.h"
 #include "optimize/texts.h"
 
 namespace bithydraulics::cli {
@@ -38,23 +38,23 @@ void addLimit(CLI::App& command, const std::string& option, double& target, cons
 }  // namespace
 
 double plainFigure(const std::string& option, std::string_view text, std::string_view example) {
-    if (!isPlainFigure(text)) {
-        throw UsageError(option + " takes a plain figure such as " + std::string(example) +
-                         ", not '" + std::string(text) + "'");
+    if (!cases::isPlainFigure(text)) {
+        throw cases::UsageError(option + " takes a plain figure such as " + std::string(example) +
+                                ", not '" + std::string(text) + "'");
     }
     try {
         return parseFieldNumber(text);
     } catch (const CalculationFault&) {
-        throw UsageError(option + " " + std::string(trimBlanks(text)) +
-                         " is beyond the range of a double");
+        throw cases::UsageError(option + " " + std::string(cases::trimBlanks(text)) +
+                                " is beyond the range of a double");
     }
 }
 
 int wholeNumber(const std::string& option, std::string_view text) {
     const double value = plainFigure(option, text, "10");
     if (value != std::trunc(value) || std::abs(value) > 1e9) {
-        throw UsageError(option + " takes a whole number such as 10, not '" + std::string(text) +
-                         "'");
+        throw cases::UsageError(option + " takes a whole number such as 10, not '" +
+                                std::string(text) + "'");
     }
     return static_cast<int>(value);
 }
@@ -102,11 +102,11 @@ CLI::Option* addWholeNumber(CLI::App& command, const std::string& option, int& t
 
 SetUp readSetUp(const Options& options) {
     SetUp setUp;
-    const std::vector<Assignment> assignments = parseAssignments(options.arguments);
+    const std::vector<cases::Assignment> assignments = cases::parseAssignments(options.arguments);
     GivenInputs given;
     const InputTexts texts = caseTexts(assignments, given);
     if (const auto lenient = options.strict ? firstLenientInput(texts, given) : std::nullopt) {
-        throw Unanswered(cli::faultLine(kInvalidTextFault, kInputQuantities[*lenient].name));
+        throw cases::Unanswered(cli::faultLine(kInvalidTextFault, kInputQuantities[*lenient].name));
     }
     InMemoryFieldArray fields;
     for (std::size_t i = 0; i < kInputCount; ++i) {
@@ -116,7 +116,7 @@ SetUp readSetUp(const Options& options) {
     try {
         setUp.figures = readInputs(fields);
     } catch (const CalculationFault& fault) {
-        throw Unanswered(faultLine(fault));
+        throw cases::Unanswered(faultLine(fault));
     }
     return setUp;
 }
@@ -129,13 +129,14 @@ void endForRefusal(const optimize::Refusal& refusal) {
     const std::string reason = optimize::describeRefusal(refusal, optimize::Language::English);
     switch (refusal.reason) {
         case optimize::RefusalReason::SettingOutOfRange:
-            throw UsageError(
+            throw cases::UsageError(
                 std::string(kSettingOptions.at(static_cast<std::size_t>(refusal.setting))) + ": " +
                 reason);
         case optimize::RefusalReason::JetVelocityWithoutHoleCleaning:
-            throw UsageError("--criterion velocity with --min-annular-velocity 0: " + reason);
+            throw cases::UsageError("--criterion velocity with --min-annular-velocity 0: " +
+                                    reason);
         default:
-            throw Unanswered(reason);
+            throw cases::Unanswered(reason);
     }
 }
 

@@ -5,8 +5,8 @@
 
 #include "calc/hydraulics.h"
 #include "calc/quantities.h"
-#include "cli/command.h"
 #include "cases/errors.h"
+#include "cli/command.h"
 #include "optimize/refusal.h"
 #include "platform/calculation_fault.h"
 
@@ -56,7 +56,7 @@ auto answer(Ask&& ask) -> decltype(ask()) {
     } catch (const optimize::OptimizationRefused& refused) {
         endForRefusal(refused.refusal());
     } catch (const CalculationFault& fault) {
-        throw Unanswered(faultLine(fault));
+        throw cases::Unanswered(faultLine(fault));
     }
 }
 

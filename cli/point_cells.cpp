@@ -6,13 +6,13 @@
 
 namespace bithydraulics::cli {
 
-std::vector<Column> PointCells::columns() const {
-    const CellKind kind = full_ ? CellKind::Number : CellKind::Figure;
-    std::vector<Column> columns{{"flowRate", kInputQuantities[3].caption, "L/s", kind},
-                                {"pumpPressure", kInputQuantities[10].caption, "MPa", kind},
-                                {"availablePressure", {}, "MPa", kind},
-                                {"pumpPower", {}, "kW", kind}};
-    for (const ResultColumn& column : resultColumns(full_)) {
+std::vector<cases::Column> PointCells::columns() const {
+    const cases::CellKind kind = full_ ? cases::CellKind::Number : cases::CellKind::Figure;
+    std::vector<cases::Column> columns{{"flowRate", kInputQuantities[3].caption, "L/s", kind},
+                                       {"pumpPressure", kInputQuantities[10].caption, "MPa", kind},
+                                       {"availablePressure", {}, "MPa", kind},
+                                       {"pumpPower", {}, "kW", kind}};
+    for (const cases::ResultColumn& column : cases::resultColumns(full_)) {
         columns.push_back({std::string(column.name), column.caption, column.unit, kind});
     }
     columns.push_back({"equivalentDensity", {}, "g/cm³", kind});
@@ -21,10 +21,11 @@ std::vector<Column> PointCells::columns() const {
 
 std::span<const std::string_view> PointCells::fill(const optimize::OperatingPoint& point,
                                                    bool computed) {
-    const std::span<const ResultColumn> results = resultColumns(full_);
+    const std::span<const cases::ResultColumn> results = cases::resultColumns(full_);
     std::array<char, 32> buffer{};
     const auto add = [&](double value) {
-        texts_.push_back(full_ ? std::string(formatShortest(value, buffer)) : formatFixed2(value));
+        texts_.push_back(full_ ? std::string(cases::formatShortest(value, buffer))
+                               : formatFixed2(value));
     };
     texts_.clear();
     add(point.flowRate());
@@ -33,7 +34,7 @@ std::span<const std::string_view> PointCells::fill(const optimize::OperatingPoin
         add(point.availablePressure);
         add(point.pumpPower);
         if (full_) {
-            for (const ResultColumn& column : results) {
+            for (const cases::ResultColumn& column : results) {
                 add(point.results.*column.member);
             }
         } else {

@@ -20,7 +20,7 @@ class PointCells {
     explicit PointCells(bool full) : full_(full) {}
 
     // The columns the cells fill, in order.
-    std::vector<Column> columns() const;
+    std::vector<cases::Column> columns() const;
 
     // Fills the cells from `point`. Without `computed` (a flow rate at which the program
     // faults) only the flow rate, the other cells empty. Throws CalculationFault, located at its

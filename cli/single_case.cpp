@@ -3,19 +3,19 @@
 #include <array>
 #include <nlohmann/json.hpp>
 
-#include "cli/case/case_computer.h"
 #include "cases/column_names.h"
 #include "cases/result_columns.h"
-#include "cli/exit_status.h"
 #include "cases/text_table.h"
+#include "cli/case/case_computer.h"
+#include "cli/exit_status.h"
 
 namespace bithydraulics::cli {
 namespace {
 
-void writeTable(const CaseResult& result, bool full, OutputBuffer& out) {
-    using Align = TextTable::Align;
-    TextTable table({Align::Left, Align::Left, Align::Right, Align::Left});
-    const std::span<const ResultColumn> columns = resultColumns(full);
+void writeTable(const CaseResult& result, bool full, cases::OutputBuffer& out) {
+    using Align = cases::TextTable::Align;
+    cases::TextTable table({Align::Left, Align::Left, Align::Right, Align::Left});
+    const std::span<const cases::ResultColumn> columns = cases::resultColumns(full);
     for (std::size_t i = 0; i < columns.size(); ++i) {
         // A percentage carries its unit already.
         const bool percent = !full && columns[i].member == &HydraulicsResults::powerUtilization;
@@ -28,12 +28,13 @@ void writeTable(const CaseResult& result, bool full, OutputBuffer& out) {
     }
 }
 
-void writeJson(const InputTexts& texts, const CaseResult& result, bool full, OutputBuffer& out) {
+void writeJson(const InputTexts& texts, const CaseResult& result, bool full,
+               cases::OutputBuffer& out) {
     nlohmann::ordered_json object;
     for (std::size_t i = 0; i < kInputCount; ++i) {
         object["inputs"][std::string(kInputQuantities[i].name)] = texts[i];
     }
-    const std::span<const ResultColumn> columns = resultColumns(full);
+    const std::span<const cases::ResultColumn> columns = cases::resultColumns(full);
     for (std::size_t i = 0; i < columns.size(); ++i) {
         nlohmann::ordered_json& value = object["results"][std::string(columns[i].name)];
         if (!full) {
@@ -42,8 +43,8 @@ void writeJson(const InputTexts& texts, const CaseResult& result, bool full, Out
             value = result.values.*columns[i].member;
         }
     }
-    object[std::string(kFaultColumn)] = result.fault;
-    object[std::string(kFaultQuantityColumn)] = result.faultQuantity;
+    object[std::string(cases::kFaultColumn)] = result.fault;
+    object[std::string(cases::kFaultQuantityColumn)] = result.faultQuantity;
     out.append(object.dump(2) + "\n");
 }
 
@@ -73,7 +74,7 @@ CLI::App* declareSingleCase(CLI::App& program, Options& options) {
 }
 
 int runSingleCase(const Options& options, Streams& streams) {
-    const std::vector<Assignment> assignments = parseAssignments(options.arguments);
+    const std::vector<cases::Assignment> assignments = cases::parseAssignments(options.arguments);
     GivenInputs given;
     const InputTexts texts = caseTexts(assignments, given);
     CaseComputer computer(options.full);

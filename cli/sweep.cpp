@@ -8,10 +8,10 @@
 #include <CLI/CLI.hpp>
 
 #include "cases/column_names.h"
-#include "cli/case_rows.h"
-#include "cli/command.h"
 #include "cases/errors.h"
 #include "cases/plain_figure.h"
+#include "cli/case_rows.h"
+#include "cli/command.h"
 
 namespace bithydraulics::cli {
 namespace {
@@ -42,10 +42,10 @@ struct Decimal {
 };
 
 Decimal toDecimal(std::string_view text, std::string_view what) {
-    const std::optional<PlainFigure> figure = parsePlainFigure(text);
+    const std::optional<cases::PlainFigure> figure = cases::parsePlainFigure(text);
     const std::string quoted = "sweep " + std::string(what) + " '" + std::string(text) + "'";
     if (!figure) {
-        throw UsageError(quoted + " is not a plain figure such as 30, -1.5 or 2e3");
+        throw cases::UsageError(quoted + " is not a plain figure such as 30, -1.5 or 2e3");
     }
     long exponent = 0;
     for (const char c : figure->exponentDigits) {
@@ -59,7 +59,7 @@ Decimal toDecimal(std::string_view text, std::string_view what) {
                        static_cast<long>(figure->fractionDigits.size());
     decimal.value = toDouble(decimal.whole, decimal.exponent);
     if (!std::isfinite(decimal.value)) {
-        throw UsageError(quoted + " is beyond the range of a double");
+        throw cases::UsageError(quoted + " is beyond the range of a double");
     }
     return decimal;
 }
@@ -67,11 +67,11 @@ Decimal toDecimal(std::string_view text, std::string_view what) {
 }  // namespace
 
 SweepRange SweepRange::parse(std::string_view argument) {
-    const Assignment assignment = parseAssignment(argument);
+    const cases::Assignment assignment = cases::parseAssignment(argument);
     const std::string_view text = assignment.text;
     if (std::ranges::count(text, ':') != 2) {
-        throw UsageError("a sweep is NAME=FROM:TO:STEP, e.g. flowRate=20:40:0.5; got '" +
-                         std::string(argument) + "'");
+        throw cases::UsageError("a sweep is NAME=FROM:TO:STEP, e.g. flowRate=20:40:0.5; got '" +
+                                std::string(argument) + "'");
     }
     const std::size_t colon1 = text.find(':');
     const std::size_t colon2 = text.find(':', colon1 + 1);
@@ -92,19 +92,19 @@ SweepRange SweepRange::parse(std::string_view argument) {
         return mpz_sizeinbase(whole.get_mpz_t(), 10);
     };
     if (std::max({digits(range.from_), digits(range.step_), digits(span)}) > kMaxDigits) {
-        throw UsageError("sweep FROM, TO and STEP lie too far apart in magnitude");
+        throw cases::UsageError("sweep FROM, TO and STEP lie too far apart in magnitude");
     }
     if (sgn(range.step_) == 0) {
-        throw UsageError("sweep STEP is 0");
+        throw cases::UsageError("sweep STEP is 0");
     }
     if (sgn(span) != 0 && sgn(span) != sgn(range.step_)) {
-        throw UsageError("sweep STEP " + stepText + " leads away from TO " + std::string(toText) +
-                         "; give it the other sign");
+        throw cases::UsageError("sweep STEP " + stepText + " leads away from TO " +
+                                std::string(toText) + "; give it the other sign");
     }
     // The number of whole steps from FROM to TO, counted exactly.
     const mpz_class steps = span / range.step_;
     if (steps >= kMaxRows) {
-        throw UsageError("sweep gives more than " + std::to_string(kMaxRows) + " rows");
+        throw cases::UsageError("sweep gives more than " + std::to_string(kMaxRows) + " rows");
     }
     range.count_ = steps.get_ui() + 1;
 
@@ -114,8 +114,9 @@ SweepRange SweepRange::parse(std::string_view argument) {
     if (std::abs(step.value) < 2 * (std::nextafter(largest, HUGE_VAL) - largest)) {
         for (std::size_t i = 1; i < range.count_; ++i) {
             if (range.value(i) == range.value(i - 1)) {
-                throw UsageError("sweep STEP " + stepText + " is too small to change the value " +
-                                 "from one row to the next; take a larger step");
+                throw cases::UsageError("sweep STEP " + stepText +
+                                        " is too small to change the value " +
+                                        "from one row to the next; take a larger step");
             }
         }
     }
@@ -149,14 +150,15 @@ CLI::App* declareSweep(CLI::App& program, Options& options) {
 
 int runSweep(const Options& options, Streams& streams) {
     const SweepRange range = SweepRange::parse(options.arguments.front());
-    const std::vector<Assignment> fixed =
-        parseAssignments({options.arguments.begin() + 1, options.arguments.end()});
+    const std::vector<cases::Assignment> fixed =
+        cases::parseAssignments({options.arguments.begin() + 1, options.arguments.end()});
     std::vector<InputColumn> columns{{range.name(), range.input()}};
     GivenInputs given;
     InputTexts texts = caseTexts(fixed, given);
-    for (const Assignment& assignment : fixed) {
+    for (const cases::Assignment& assignment : fixed) {
         if (assignment.input == range.input()) {
-            throw UsageError(repeatedInputMessage(range.input(), range.name(), assignment.name));
+            throw cases::UsageError(
+                cases::repeatedInputMessage(range.input(), range.name(), assignment.name));
         }
         columns.push_back({assignment.name, assignment.input});
     }
@@ -169,7 +171,7 @@ int runSweep(const Options& options, Streams& streams) {
     return rows.run([&] {
         for (std::size_t i = 0; i < range.count(); ++i) {
             // The swept value is a plain figure, so --strict checks only the fixed inputs.
-            cells[0] = texts[range.input()] = formatShortest(range.value(i), figure);
+            cells[0] = texts[range.input()] = cases::formatShortest(range.value(i), figure);
             rows.write(texts, given);
         }
     });

@@ -10,15 +10,15 @@
 #include <string>
 #include <vector>
 
-#include "cli/command.h"
 #include "cases/csv_reader.h"
 #include "cases/errors.h"
 #include "cases/output_buffer.h"
 #include "cases/plain_figure.h"
+#include "cli/command.h"
 
 namespace {
 
-using namespace bithydraulics::cli;
+using namespace bithydraulics::cases;
 
 // Stops the run, naming the line whose expectation failed.
 void checkAt(bool condition, int line) {

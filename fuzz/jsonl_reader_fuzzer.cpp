@@ -13,14 +13,14 @@
 #include <vector>
 
 #include "cases/column_names.h"
-#include "cli/command.h"
 #include "cases/errors.h"
 #include "cases/jsonl_reader.h"
 #include "cases/output_buffer.h"
+#include "cli/command.h"
 
 namespace {
 
-using namespace bithydraulics::cli;
+using namespace bithydraulics::cases;
 using Json = nlohmann::json;
 
 // Stops the run, naming the line whose expectation failed.

@@ -14,15 +14,13 @@ namespace {
 
 const QString kFilter = QStringLiteral("算例文件 (*.csv);;所有文件 (*)");
 
-// How a case is offered for choosing: its row and its first figures.
-QString caseLabel(std::size_t index, const CaseTexts& texts) {
-    QStringList figures;
-    for (const QString& text : texts) {
-        figures << text;
+// How a case is offered for choosing: its row, its labels and its figures.
+QString caseLabel(const CaseFileContents& contents, std::size_t index) {
+    QStringList parts = contents.labels(index);
+    for (const QString& text : contents.caseTexts(index)) {
+        parts << text;
     }
-    return QStringLiteral("第 %1 个算例：%2")
-        .arg(index + 1)
-        .arg(figures.join(QStringLiteral(", ")));
+    return QStringLiteral("第 %1 个算例：%2").arg(index + 1).arg(parts.join(QStringLiteral(", ")));
 }
 
 }  // namespace
@@ -41,20 +39,20 @@ void CaseCommands::open() {
         return;
     }
     std::size_t chosen = 0;
-    if (contents.cases.size() > 1) {
+    if (contents.caseCount() > 1) {
         QStringList labels;
-        for (std::size_t i = 0; i < contents.cases.size(); ++i) {
-            labels << caseLabel(i, contents.cases[i]);
+        for (std::size_t i = 0; i < contents.caseCount(); ++i) {
+            labels << caseLabel(contents, i);
         }
         const auto choice = dialogs_.choice(
             form_, QStringLiteral("打开算例"),
-            QStringLiteral("文件中有 %1 个算例，请选择一个：").arg(contents.cases.size()), labels);
+            QStringLiteral("文件中有 %1 个算例，请选择一个：").arg(contents.caseCount()), labels);
         if (!choice || *choice < 0) {
             return;
         }
         chosen = static_cast<std::size_t>(*choice);
     }
-    const CaseTexts& texts = contents.cases.at(chosen);
+    const CaseTexts texts = contents.caseTexts(chosen);
     for (int i = 0; i < kInputFieldCount; ++i) {
         replaceTextAsEdit(*form_.field(i), texts[static_cast<std::size_t>(i)]);
     }

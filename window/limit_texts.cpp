@@ -16,7 +16,7 @@ using optimize::Setting;
 // The figure of a plain-figure text, or the reason it has none.
 std::optional<double> readFigure(const QString& text, QString& reason) {
     const std::string utf8 = text.toStdString();
-    if (!cli::isPlainFigure(utf8)) {
+    if (!cases::isPlainFigure(utf8)) {
         reason = QStringLiteral("“%1”不是一个数").arg(text.trimmed());
         return std::nullopt;
     }

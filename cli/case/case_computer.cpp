@@ -4,15 +4,16 @@
 
 #include "cases/plain_figure.h"
 #include "platform/calculation_fault.h"
+#include "platform/number_reading.h"
 
 namespace bithydraulics::cli {
 
-InputTexts caseTexts(const std::vector<Assignment>& assignments, GivenInputs& given) {
+InputTexts caseTexts(const std::vector<cases::Assignment>& assignments, GivenInputs& given) {
     InputTexts texts;
     for (std::size_t i = 0; i < kInputCount; ++i) {
         texts[i] = kInputQuantities[i].defaultText;
     }
-    for (const Assignment& assignment : assignments) {
+    for (const cases::Assignment& assignment : assignments) {
         texts[assignment.input] = assignment.text;
         given.set(assignment.input);
     }
@@ -25,11 +26,19 @@ std::string faultLine(std::string_view fault, std::string_view faultQuantity) {
 
 std::optional<std::size_t> firstLenientInput(const InputTexts& texts, GivenInputs given) {
     for (std::size_t i = 0; i < kInputCount; ++i) {
-        if (given[i] && !isPlainFigure(texts[i])) {
+        if (given[i] && !cases::isPlainFigure(texts[i])) {
             return i;
         }
     }
     return std::nullopt;
+}
+
+bool isWholeFigure(std::string_view text) {
+    try {
+        return readFigure(text).whole;
+    } catch (const CalculationFault&) {
+        return true;  // a figure too large: the compute command names it as an overflow
+    }
 }
 
 std::string CaseComputer::Fields::readText(int index) const {
@@ -45,18 +54,33 @@ void CaseComputer::Fields::replaceText(int index, std::string_view text) {
 }
 
 CaseComputer::CaseComputer(bool full) : full_(full) {
-    result_.cells = std::span(cells_).first(resultColumns(full).size());
+    result_.cells = std::span(cells_).first(cases::resultColumns(full).size());
 }
 
-const CaseResult& CaseComputer::compute(const InputTexts& texts, GivenInputs given, bool strict) {
+const CaseResult& CaseComputer::refuse(std::string_view fault, std::size_t input) {
+    cells_.fill({});
+    result_.fault = fault;
+    result_.faultQuantity = kInputQuantities.at(input).name;
+    return result_;
+}
+
+const CaseResult& CaseComputer::compute(const InputTexts& texts, GivenInputs given,
+                                        FigureRule rule) {
+    if (rule != FigureRule::Lenient) {
+        if (const auto lenient = firstLenientInput(texts, given)) {
+            if (rule == FigureRule::Plain) {
+                return refuse(kInvalidTextFault, *lenient);
+            }
+            for (std::size_t i = *lenient; i < kInputCount; ++i) {
+                if (given[i] && !cases::isPlainFigure(texts[i]) && !isWholeFigure(texts[i])) {
+                    return refuse(kPartialTextFault, i);
+                }
+            }
+        }
+    }
     result_.fault = {};
     result_.faultQuantity = {};
     cells_.fill({});
-    if (const auto lenient = strict ? firstLenientInput(texts, given) : std::nullopt) {
-        result_.fault = kInvalidTextFault;
-        result_.faultQuantity = kInputQuantities[*lenient].name;
-        return result_;
-    }
     fields_.inputs = texts;
     try {
         runComputeCommand(fields_, state_);
@@ -66,9 +90,9 @@ const CaseResult& CaseComputer::compute(const InputTexts& texts, GivenInputs giv
         return result_;
     }
     if (full_) {
-        const std::span<const ResultColumn> columns = resultColumns(true);
+        const std::span<const cases::ResultColumn> columns = cases::resultColumns(true);
         for (std::size_t i = 0; i < columns.size(); ++i) {
-            cells_[i] = formatShortest(state_.results.*columns[i].member, figures_[i]);
+            cells_[i] = cases::formatShortest(state_.results.*columns[i].member, figures_[i]);
         }
     } else {
         std::copy(fields_.results.begin(), fields_.results.end(), cells_.begin());

@@ -23,14 +23,28 @@ using GivenInputs = std::bitset<kInputCount>;
 // The texts of one case: each assignment's text (viewed where the assignment keeps it) and the
 // default text (what the window's field holds when it opens) of every other input; `given`
 // marks the inputs assigned.
-InputTexts caseTexts(const std::vector<Assignment>& assignments, GivenInputs& given);
+InputTexts caseTexts(const std::vector<cases::Assignment>& assignments, GivenInputs& given);
 
 // The fault name --strict gives a text that is not one plain figure.
 inline constexpr std::string_view kInvalidTextFault = "invalid_text";
+// The fault of a row from a file whose figure would be read only in part ("15mm", "1,820").
+inline constexpr std::string_view kPartialTextFault = "partial_text";
+// The fault of a row whose figure has marks that read two ways ("1.234,5" in a ';' file).
+inline constexpr std::string_view kAmbiguousFigureFault = "ambiguous_figure";
+
+// How much of a given input's text must be a figure for the case to be computed.
+enum class FigureRule {
+    Lenient,  // as the window reads its fields: the figure the text begins with
+    Whole,    // the figure must take the whole text, blanks aside (an empty text reads 0)
+    Plain,    // --strict: one plain figure and nothing else
+};
 
 // The first given input whose text is not one plain figure, which --strict faults; none when all
 // are.
 std::optional<std::size_t> firstLenientInput(const InputTexts& texts, GivenInputs given);
+
+// Whether the figure that the window reads from `text` takes all of it, blanks aside.
+bool isWholeFigure(std::string_view text);
 
 // "fault: division_by_zero at powerUtilization": how a case states its fault on one line.
 std::string faultLine(std::string_view fault, std::string_view faultQuantity);
@@ -54,10 +68,17 @@ class CaseComputer {
     CaseComputer(const CaseComputer&) = delete;
     CaseComputer& operator=(const CaseComputer&) = delete;
 
-    // Runs the compute command on `texts`. With `strict`, each given input must first hold one
-    // plain figure, or the case faults with invalid_text at the first that does not. The result
-    // and its texts stay valid until the next call.
-    const CaseResult& compute(const InputTexts& texts, GivenInputs given, bool strict);
+    // Runs the compute command on `texts`. Under FigureRule::Plain each given input must first
+    // hold one plain figure, or the case faults with invalid_text at the first that does not;
+    // under FigureRule::Whole a given input whose figure is only a part of its text faults the
+    // case with partial_text. The result and its texts stay valid until the next call.
+    const CaseResult& compute(const InputTexts& texts, GivenInputs given, FigureRule rule);
+    const CaseResult& compute(const InputTexts& texts, GivenInputs given, bool strict) {
+        return compute(texts, given, strict ? FigureRule::Plain : FigureRule::Lenient);
+    }
+
+    // A case not computed: `fault` at input `input`.
+    const CaseResult& refuse(std::string_view fault, std::size_t input);
 
   private:
     // The twenty fields: input texts viewed where the caller keeps them, result texts owned.
@@ -73,8 +94,8 @@ class CaseComputer {
     bool full_;
     Fields fields_;
     CalculationState state_;
-    std::array<std::array<char, 32>, kMaxResultColumns> figures_{};
-    std::array<std::string_view, kMaxResultColumns> cells_{};
+    std::array<std::array<char, 32>, cases::kMaxResultColumns> figures_{};
+    std::array<std::string_view, cases::kMaxResultColumns> cells_{};
     CaseResult result_;
 };
 

@@ -7,7 +7,7 @@
 
 #include "cases/errors.h"
 
-namespace bithydraulics::cli {
+namespace bithydraulics::cases {
 namespace {
 
 std::string usageError(const auto& call) {
@@ -69,7 +69,7 @@ TEST(ColumnNamesTest, InputsPassColumnsAndResultColumns) {
         EXPECT_EQ(names.resolve("泵压", namedAs), 10u);
         EXPECT_EQ(names.resolve("well", namedAs), kInputCount);
         EXPECT_EQ(names.resolve("section", namedAs), kInputCount + 1);
-        for (const char* name : {"Well", "flowRate "}) {
+        for (const char* name : {"Well", "flowrate"}) {
             const std::string message = usageError([&] { names.resolve(name, namedAs); });
             EXPECT_NE(message.find("unknown column '" + std::string(name) + "'"),
                       std::string::npos);
@@ -117,4 +117,4 @@ TEST(ColumnNamesTest, RefusesPassNamesThatCannotBeColumns) {
 }
 
 }  // namespace
-}  // namespace bithydraulics::cli
+}  // namespace bithydraulics::cases

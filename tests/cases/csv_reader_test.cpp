@@ -12,7 +12,7 @@
 #include "cases/errors.h"
 #include "sample_text.h"
 
-namespace bithydraulics::cli {
+namespace bithydraulics::cases {
 namespace {
 
 using Rows = std::vector<std::vector<std::string>>;
@@ -82,7 +82,6 @@ const std::vector<GoodCase>& goodCases() {
          "排量,泥浆密度\n32L/s,１．２\n",
          {{"排量", "泥浆密度"}, {"32L/s", "１．２"}},
          {1, 2}},
-        {"NulByteIsText", std::string("a\0b\n", 4), {{std::string("a\0b", 3)}}, {1}},
         {"Semicolons", "a;b\n\"1;5\";1,5\n", {{"a", "b"}, {"1;5", "1,5"}}, {1, 2}, ';'},
         {"Tabs", "a\tb\n1,5\t\"x\ty\"\n", {{"a", "b"}, {"1,5", "x\ty"}}, {1, 2}, '\t'},
         {"SeparatorLine", "sep=;\r\na;b,c\n", {{"a", "b,c"}}, {2}},
@@ -139,6 +138,8 @@ const std::vector<BadCase>& badCases() {
         {"QuotedCellsDoNotJoin", "a,b\n\"\xE6\",\"\x8E\x92\"\n", 2, ", byte 2: the text", 1},
         {"InvalidUtf8OnLaterLineOfCell", "\"x\ny\nz\xE6\x8E\"\n", 3, ", byte 2: the text", 0},
         {"CharacterCutOffAtTheEnd", "a\nbc\xE6\x8E", 2, ", byte 3: the text is not UTF-8", 1},
+        {"NulByteInABareCell", std::string("a,b\nx,1\0 2\n", 12), 2, "column 2: a NUL byte", 1},
+        {"NulByteInAQuotedCell", std::string("a\n\"1\0\"\n", 8), 2, "column 1: a NUL byte", 1},
         {"RowTooLong", "a\n\"" + std::string(CsvReader::kMaxRowBytes + 1, 'x') + "\"\n", 2,
          "longer than", 1},
         {"RowOfSeparatorsTooLong", "a\n" + std::string(CsvReader::kMaxRowBytes + 1, ','), 2,
@@ -152,7 +153,7 @@ class CsvReaderBadTest : public ::testing::TestWithParam<std::tuple<BadCase, std
 TEST_P(CsvReaderBadTest, NamesTheLineAfterTheRowsBefore) {
     const auto& [testCase, chunkSize] = GetParam();
     std::istringstream in(testCase.input);
-    CsvReader reader(in, {}, chunkSize);
+    CsvReader reader(in, {Encoding::Utf8, ','}, chunkSize);
     std::size_t rows = 0;
     try {
         while (reader.next()) {
@@ -301,4 +302,4 @@ TEST(CsvReaderTest, RowJustUnderTheLimitIsRead) {
 }
 
 }  // namespace
-}  // namespace bithydraulics::cli
+}  // namespace bithydraulics::cases

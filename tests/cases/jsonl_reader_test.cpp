@@ -10,7 +10,7 @@
 
 #include "cases/errors.h"
 
-namespace bithydraulics::cli {
+namespace bithydraulics::cases {
 namespace {
 
 using Members = std::vector<std::pair<std::string, std::string>>;
@@ -149,4 +149,4 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
-}  // namespace bithydraulics::cli
+}  // namespace bithydraulics::cases

@@ -10,7 +10,7 @@
 #include <vector>
 
 // Texts for the tests of reading and writing case tables: lines, encodings, a failing stream.
-namespace bithydraulics::cli {
+namespace bithydraulics::cases {
 
 // The lines of `text`, without their line feeds.
 inline std::vector<std::string> linesOf(const std::string& text) {
@@ -52,4 +52,4 @@ class FailingBuffer : public std::streambuf {
     std::string text_;
 };
 
-}  // namespace bithydraulics::cli
+}  // namespace bithydraulics::cases

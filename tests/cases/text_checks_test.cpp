@@ -7,7 +7,7 @@
 #include "cases/text.h"
 #include "cases/text_table.h"
 
-namespace bithydraulics::cli {
+namespace bithydraulics::cases {
 namespace {
 
 struct FigureCase {
@@ -102,4 +102,4 @@ TEST(DisplayWidthTest, CountsWideCharactersTwice) {
 }
 
 }  // namespace
-}  // namespace bithydraulics::cli
+}  // namespace bithydraulics::cases

@@ -22,7 +22,7 @@ TEST(SingleCaseTest, TableShowsEachResultWithCaptionTextAndUnit) {
     const CliOutcome outcome = runCliWith({});
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(outcome.err, "");
-    const std::vector<std::string> lines = linesOf(outcome.out);
+    const std::vector<std::string> lines = cases::linesOf(outcome.out);
     ASSERT_EQ(lines.size(), kDisplayedResults.size());
     InMemoryFieldArray window;
     CalculationState state;
@@ -70,7 +70,7 @@ TEST(SingleCaseTest, FaultedCaseNamesTheFault) {
     const CliOutcome table = runCliWith({"泵压=0"});
     EXPECT_EQ(table.status, 1);
     EXPECT_EQ(table.err, "");
-    EXPECT_EQ(linesOf(table.out).back(), "fault: division_by_zero at powerUtilization");
+    EXPECT_EQ(cases::linesOf(table.out).back(), "fault: division_by_zero at powerUtilization");
 
     const CliOutcome json = runCliWith({"泵压=0", "--format", "json", "--full"});
     EXPECT_EQ(json.status, 1);
@@ -81,7 +81,7 @@ TEST(SingleCaseTest, FaultedCaseNamesTheFault) {
 }
 
 TEST(SingleCaseTest, FullTableShowsTheNozzleAreaWithItsCaption) {
-    const std::vector<std::string> lines = linesOf(runCliWith({"--full"}).out);
+    const std::vector<std::string> lines = cases::linesOf(runCliWith({"--full"}).out);
     ASSERT_EQ(lines.size(), kDisplayedResults.size() + 1);
     EXPECT_TRUE(std::regex_match(lines[0], std::regex("nozzleArea +喷嘴面积 +377\\.58.* mm²")))
         << lines[0];
@@ -102,7 +102,7 @@ TEST(SingleCaseTest, StrictRefusesLenientText) {
     EXPECT_EQ(runCliWith({"--strict", "flowRate= 32 "}).status, 0);
     const CliOutcome outcome = runCliWith({"--strict", "flowRate=32L/s"});
     EXPECT_EQ(outcome.status, 1);
-    EXPECT_EQ(linesOf(outcome.out).back(), "fault: invalid_text at flowRate");
+    EXPECT_EQ(cases::linesOf(outcome.out).back(), "fault: invalid_text at flowRate");
 }
 
 TEST(OptionsTest, UsageErrorsAreOneLineWithStatusTwo) {
@@ -139,7 +139,7 @@ TEST(OptionsTest, AnOptionGivenTwiceTakesTheLast) {
 }
 
 TEST(OptionsTest, ErrorsWithLineBreaksStayOnOneLine) {
-    const CliOutcome outcome = runCliWith({"batch"}, "\"flow\nRate\"\n1\n");
+    const CliOutcome outcome = runCliWith({"batch", "--input", "jsonl"}, "{\"flow\\nRate\":1}\n");
     EXPECT_EQ(outcome.status, 2);
     EXPECT_NE(outcome.err.find("unknown column 'flow\\nRate'"), std::string::npos);
     EXPECT_EQ(outcome.err.find('\n'), outcome.err.size() - 1);
@@ -156,7 +156,7 @@ TEST(OptionsTest, HelpListsEveryOptionWithAnExample) {
     const CliOutcome outcome = runCliWith({"--help"});
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(outcome.err, "");
-    const std::vector<std::string> lines = linesOf(outcome.out);
+    const std::vector<std::string> lines = cases::linesOf(outcome.out);
     for (const char* option : {"--help", "--version", "--format", "--full", "--strict", "--input",
                                "--pass", "batch", "sweep", "NAME=FROM:TO:STEP", "optimize",
                                "flow-range", "--max-pressure", "--sizes-mm", "--points"}) {

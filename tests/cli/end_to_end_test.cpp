@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
+#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -240,6 +241,58 @@ TEST(ProcessTest, FullDiskIsAnErrorInEveryMode) {
         EXPECT_EQ(outcome.err,
                   "bit-hydraulics-cli: error: cannot write the output: No space left on device\n");
     }
+}
+
+// -o writes what standard output would have held, in every command, and nothing to stdout.
+TEST(ProcessTest, OutputFileHoldsWhatStandardOutputWould) {
+    const std::string path = ::testing::TempDir() + "cli_e2e_o_" + std::to_string(getpid());
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"flowRate=32"},
+             {"batch"},
+             {"sweep", "flowRate=1:3:1"},
+             {"flow-range", "--max-pressure", "18"},
+         }) {
+        const Outcome plain = run(args, "flowRate\n30\n");
+        std::vector<std::string> withFile = args;
+        withFile.insert(withFile.end(), {"-o", path});
+        std::ofstream(path) << "old contents\n";
+        const Outcome written = run(withFile, "flowRate\n30\n");
+        EXPECT_EQ(written.status, plain.status) << args[0];
+        EXPECT_EQ(written.out, "");
+        EXPECT_EQ(readFile(path), plain.out) << args[0];
+    }
+    std::filesystem::remove(path);
+}
+
+// On a full disk the old file stays byte for byte, no temporary file is left, and one line
+// names the file and the reason. A small tmpfs is the full disk, where mounting is allowed.
+TEST(ProcessTest, OutputFileOnAFullDiskLeavesTheOldFile) {
+    const std::filesystem::path folder =
+        ::testing::TempDir() + "cli_e2e_full_" + std::to_string(getpid());
+    std::filesystem::create_directories(folder);
+    if (mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=64k") != 0) {
+        std::filesystem::remove(folder);
+        GTEST_SKIP() << "mounting a tmpfs is not allowed here";
+    }
+    const std::string target = (folder / "results.csv").string();
+    const std::string old = "flowRate,bitPressureDrop\r\n30,4.20\r\n";
+    std::ofstream(target, std::ios::binary) << old;
+    std::string rows = "flowRate\n";
+    for (int i = 0; i < 5000; ++i) {
+        rows += std::to_string(20 + i % 20) + "\n";
+    }
+
+    const Outcome outcome = run({"batch", "-o", target}, rows);
+
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.err, "bit-hydraulics-cli: error: cannot write '" + target +
+                               "': disk full (No space left on device)\n");
+    EXPECT_EQ(readFile(target), old);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
+                            std::filesystem::directory_iterator()),
+              1);
+    umount(folder.c_str());
+    std::filesystem::remove_all(folder);
 }
 
 TEST(ProcessTest, LineBufferedAnswersEachLineAtOnce) {

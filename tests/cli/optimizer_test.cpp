@@ -193,7 +193,7 @@ TEST(FlowRangeTest, RowsAreTheLibrarysRangeWithTheWindowsEnds) {
     ASSERT_EQ(outcome.status, 0) << outcome.err;
     const FlowRange expected = computeFlowRange(defaultSetUp(), workedExampleLimits(), 21);
     std::vector<Json> rows;
-    for (const std::string& line : linesOf(outcome.out)) {
+    for (const std::string& line : cases::linesOf(outcome.out)) {
         rows.push_back(Json::parse(line));
     }
     ASSERT_EQ(rows.size(), expected.rows.size() + 2);
@@ -235,7 +235,7 @@ TEST(FlowRangeTest, RowsAreTheLibrarysRangeWithTheWindowsEnds) {
 
     // Without --full, the program's display texts.
     const std::vector<std::string> csv =
-        linesOf(runCliWith(with({"flow-range", "--points", "21"}, kWorkedExample)).out);
+        cases::linesOf(runCliWith(with({"flow-range", "--points", "21"}, kWorkedExample)).out);
     ASSERT_EQ(csv.size(), rows.size() + 1);
     const ResultTexts shown = formResultTexts(expected.rows[20].point.results);
     EXPECT_EQ(csv.back().rfind(formatFixed2(expected.rows[20].point.flowRate()) + ",", 0), 0u);
@@ -256,7 +256,7 @@ TEST(OptimizerExitTest, StatusesAndOneLineReasons) {
         bool rows = false;              // whether rows are still written
     };
     const std::string oneCaseFault =
-        linesOf(runCliWith({"nozzleDiameter1=0", "nozzleDiameter2=0"}).out).back();
+        cases::linesOf(runCliWith({"nozzleDiameter1=0", "nozzleDiameter2=0"}).out).back();
     ASSERT_EQ(oneCaseFault.rfind("fault: ", 0), 0u);
     for (const Case& c : std::vector<Case>{
              {{"optimize", "--max-pressure", "18", "--max-flow", "10"},

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "cases/result_columns.h"
 #include "cases/errors.h"
+#include "cases/result_columns.h"
 #include "run_cli.h"
 
 namespace bithydraulics::cli {
@@ -18,7 +18,7 @@ std::vector<std::string> valueTexts(const SweepRange& range) {
     std::vector<std::string> texts;
     std::array<char, 32> buffer{};
     for (std::size_t i = 0; i < range.count(); ++i) {
-        texts.emplace_back(formatShortest(range.value(i), buffer));
+        texts.emplace_back(cases::formatShortest(range.value(i), buffer));
     }
     return texts;
 }
@@ -81,9 +81,9 @@ TEST(SweepRangeTest, LongFiguresAreExactToo) {
 TEST(SweepRangeTest, AtMostAMillionRows) {
     EXPECT_EQ(SweepRange::parse("flowRate=1:1000000:1").count(), 1'000'000u);
     EXPECT_EQ(SweepRange::parse("flowRate=0:99999.9:0.1").count(), 1'000'000u);
-    EXPECT_THROW(SweepRange::parse("flowRate=0:1000000:1"), UsageError);
-    EXPECT_THROW(SweepRange::parse("flowRate=0:100000:0.1"), UsageError);
-    EXPECT_THROW(SweepRange::parse("flowRate=-1e308:1e308:1e300"), UsageError);
+    EXPECT_THROW(SweepRange::parse("flowRate=0:1000000:1"), cases::UsageError);
+    EXPECT_THROW(SweepRange::parse("flowRate=0:100000:0.1"), cases::UsageError);
+    EXPECT_THROW(SweepRange::parse("flowRate=-1e308:1e308:1e300"), cases::UsageError);
 }
 
 TEST(SweepRangeTest, RefusesBadRanges) {
@@ -110,7 +110,7 @@ TEST(SweepRangeTest, RefusesBadRanges) {
         try {
             SweepRange::parse(c.argument);
             ADD_FAILURE() << c.argument << " was accepted";
-        } catch (const UsageError& error) {
+        } catch (const cases::UsageError& error) {
             EXPECT_NE(std::string(error.what()).find(c.message), std::string::npos) << error.what();
         }
     }
@@ -119,7 +119,7 @@ TEST(SweepRangeTest, RefusesBadRanges) {
 TEST(SweepTest, RowsCarryTheSweptInputThenTheFixedOnes) {
     const CliOutcome outcome = runCliWith({"sweep", "排量=30:32:1", "mudDensity=1.2", "泵压=0"});
     EXPECT_EQ(outcome.status, 1);
-    const std::vector<std::string> lines = linesOf(outcome.out);
+    const std::vector<std::string> lines = cases::linesOf(outcome.out);
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0].rfind("排量,mudDensity,泵压,bitPressureDrop,", 0), 0u) << lines[0];
     EXPECT_EQ(lines[1], "30,1.2,0,,,,,,,,,,division_by_zero,powerUtilization");
@@ -130,7 +130,7 @@ TEST(SweepTest, ValuesAreWhatOneCaseGives) {
     const CliOutcome sweep = runCliWith({"sweep", "flowRate=31.5:32:0.5", "--format", "jsonl"});
     const CliOutcome single = runCliWith({"flowRate=32", "--format", "json"});
     ASSERT_EQ(sweep.status, 0);
-    const std::vector<std::string> lines = linesOf(sweep.out);
+    const std::vector<std::string> lines = cases::linesOf(sweep.out);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_NE(lines[1].find("\"flowRate\":\"32\",\"bitPressureDrop\":\"4.77\""), std::string::npos);
     EXPECT_NE(single.out.find("\"bitPressureDrop\": \"4.77\""), std::string::npos);
