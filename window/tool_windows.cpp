@@ -4,6 +4,7 @@
 #include <QFile>
 #include <algorithm>
 
+#include "behaviour/write_failure_text.h"
 #include "platform/atomic_file.h"
 #include "window/close_on_escape.h"
 #include "window/hydraulics_form.h"
@@ -12,7 +13,6 @@
 #include "window/user_dialogs.h"
 #include "window/window_memory.h"
 #include "window/window_placement.h"
-#include "window/write_failure_text.h"
 
 namespace bithydraulics {
 namespace {
@@ -102,7 +102,8 @@ bool ToolWindows::writeFile(QWidget& window, const QString& path, const QByteArr
         QFile::encodeName(path).toStdString(),
         std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (failure.failed()) {
-        dialogs_.error(window, writeFailureText(path, failure));
+        dialogs_.error(window,
+                       QString::fromStdString(writeFailureText(failure, path.toStdString())));
     }
     return !failure.failed();
 }
