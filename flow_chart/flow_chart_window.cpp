@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "flow_chart/chart_export.h"
 #include "flow_chart/panel_stack.h"
@@ -37,11 +38,11 @@ FlowChartWindow::FlowChartWindow(QWidget& parent, FlowChartHost& host)
       panels_(new PanelStack(this)),
       readOut_(new QLabel(this)),
       exportWidth_(exportSpinBox(this, 200, 10000, ExportSize{}.pixels.width(),
-                                 QStringLiteral("导出图像的宽度（像素）"))),
+                                 QStringLiteral("导出图像的长度 (px)"))),
       exportHeight_(exportSpinBox(this, 200, 10000, ExportSize{}.pixels.height(),
-                                  QStringLiteral("导出图像的高度（像素）"))),
+                                  QStringLiteral("导出图像的高度 (px)"))),
       exportDotsPerInch_(exportSpinBox(this, 72, 1200, ExportSize{}.dotsPerInch,
-                                       QStringLiteral("导出图像的分辨率（dpi）"))),
+                                       QStringLiteral("导出图像的 dpi"))),
       exportPng_(new QPushButton(QStringLiteral("导出 PNG(&P)…"), this)),
       exportSvg_(new QPushButton(QStringLiteral("导出 SVG(&S)…"), this)) {
     setObjectName(QStringLiteral("flowChartWindow"));
@@ -62,25 +63,25 @@ FlowChartWindow::FlowChartWindow(QWidget& parent, FlowChartHost& host)
     readOut_->setTextFormat(Qt::PlainText);
     readOut_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     readOut_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    readOut_->setText(
-        QStringLiteral("鼠标停在曲线上，或点一下曲线后按方向键、Home、End，"
-                       "可读出该排量下的各项数值。"));
+    // The arrow keys move it too; the words are those the program's font holds.
+    readOut_->setText(QStringLiteral(
+        "鼠标停在曲线上，或点一下曲线后按 Home、End 等，可读出该排量下的各项数值。"));
     readOut_->setWordWrap(true);
 
     auto* choices = new QHBoxLayout();
-    choices->addWidget(new QLabel(QStringLiteral("显示："), this));
+    choices->addWidget(new QLabel(QStringLiteral("选图："), this));
     for (const QString& title : kPanelTitles) {
         auto* choice = new QCheckBox(title, this);
         choice->setChecked(true);
-        choice->setToolTip(QStringLiteral("显示或隐藏“%1”图；少显示几幅，每幅更高。").arg(title));
+        choice->setToolTip(
+            QStringLiteral("“%1”图：选中时在窗口中；少选几个图，图高一些。").arg(title));
         connect(choice, &QCheckBox::toggled, this, &FlowChartWindow::showChosenPanels);
         choices->addWidget(choice);
         panelChoices_ << choice;
     }
     choices->addStretch(1);
     auto* optimization = new QPushButton(QStringLiteral("水力参数优选(&O)…"), this);
-    optimization->setToolTip(
-        QStringLiteral("打开“水力参数优选”窗口，在其中输入排量曲线所画的限制。"));
+    optimization->setToolTip(QStringLiteral("打开“水力参数优选”窗口，输入排量曲线所绘的限制。"));
     choices->addWidget(optimization);
 
     auto* exports = new QHBoxLayout();
@@ -88,7 +89,7 @@ FlowChartWindow::FlowChartWindow(QWidget& parent, FlowChartHost& host)
     exports->addWidget(exportWidth_);
     exports->addWidget(new QLabel(QStringLiteral("×"), this));
     exports->addWidget(exportHeight_);
-    exports->addWidget(new QLabel(QStringLiteral("像素，"), this));
+    exports->addWidget(new QLabel(QStringLiteral("px，"), this));
     exports->addWidget(exportDotsPerInch_);
     exports->addWidget(new QLabel(QStringLiteral("dpi"), this));
     exports->addStretch(1);

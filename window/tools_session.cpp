@@ -72,7 +72,7 @@ FlowChartFigures ToolsSession::chartFigures() const {
             const LimitProblem& problem = answer_.limits.problems.front();
             return chartWithoutLimits(
                 *answer_.setUp, answer_.limits.limits,
-                QStringLiteral("未画限制线和工作范围：%1：%2。限制在“水力参数优选”窗口中输入。")
+                QStringLiteral("未绘限制线和工作范围：%1：%2。限制在“水力参数优选”窗口中输入。")
                     .arg(QString::fromUtf8(describeTypedSetting(problem.setting).caption),
                          problem.reason));
         }
