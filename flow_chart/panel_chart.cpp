@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace bithydraulics::chart {
 namespace {
@@ -25,6 +26,10 @@ const QColor kWindowShade(110, 190, 110, 70);
 const QColor kHoverColour(90, 90, 90);
 constexpr QMargins kMargins(4, 2, 12, 2);
 constexpr double kNoFlowRate = std::numeric_limits<double>::quiet_NaN();
+// Qt Charts' room around a tick label, a legend entry and inside a chart, in pixels.
+constexpr qreal kTickLabelPadding = 10;
+constexpr qreal kLegendEntrySpacing = 8;
+constexpr qreal kChartFrame = 10;
 
 // The values a panel's axis must show: every curve and marked point, from 0 when that does not
 // squeeze the figures, with a little room above.
@@ -65,6 +70,28 @@ double niceStep(double step) {
     return 10 * magnitude;
 }
 
+// The decimals a tick label at whole multiples of `step` needs.
+int decimalsOf(double step) {
+    return std::max(0, static_cast<int>(std::ceil(-std::log10(step) - 1e-9)));
+}
+
+// How many ticks from `low` to `high` at whole multiples of `step`.
+int tickCount(double low, double high, double step) {
+    return static_cast<int>(std::floor(high / step + 1e-9) - std::ceil(low / step - 1e-9)) + 1;
+}
+
+// The finest step from `step` up (1, 2 or 5 times a power of ten) that leaves no more than
+// `ticks` ticks from `low` to `high`, but never fewer than two; none when there is no such step.
+std::optional<double> coarserStep(double low, double high, double step, int ticks) {
+    while (tickCount(low, high, step) > ticks) {
+        step = niceStep(step * 1.5);
+        if (tickCount(low, high, step) < 2) {
+            return std::nullopt;
+        }
+    }
+    return step;
+}
+
 // The sample of `points` (in order of flow rate) nearest to `flowRate`.
 qsizetype nearestSample(const QList<QPointF>& points, double flowRate) {
     const auto next =
@@ -92,10 +119,12 @@ PanelChart::PanelChart(const ChartPanel& panel, const FlowChartFigures& figures,
       flowAxis_(new QValueAxis(this)),
       valueAxis_(new QValueAxis(this)),
       hoverLine_(new QGraphicsLineItem(this)),
-      hoverFlow_(kNoFlowRate) {
+      hoverFlow_(kNoFlowRate),
+      place_(place) {
     setUpLooks(figures, place);
     setUpAxes(figures, place);
     if (figures.operatingWindow) {
+        hasOperatingWindow_ = true;
         shadeOperatingWindow(figures, place);
     }
     addCurves();
@@ -104,7 +133,11 @@ PanelChart::PanelChart(const ChartPanel& panel, const FlowChartFigures& figures,
     hoverLine_->setPen(linePen(kHoverColour, 1, Qt::SolidLine));
     hoverLine_->setZValue(10);
     hoverLine_->hide();
-    connect(this, &QChart::plotAreaChanged, this, &PanelChart::placeLabels);
+    setMinimumHeight(leastHeight());
+    connect(this, &QChart::plotAreaChanged, this, [this](const QRectF& plot) {
+        fitAxes(plot);
+        placeLabels();
+    });
 }
 
 void PanelChart::setUpLooks(const FlowChartFigures& figures, Place place) {
@@ -134,7 +167,8 @@ void PanelChart::setUpAxes(const FlowChartFigures& figures, Place place) {
     flowAxis_->setRange(0, figures.maxFlowRate);
     flowAxis_->setTickType(QValueAxis::TicksDynamic);
     flowAxis_->setTickAnchor(0);
-    flowAxis_->setTickInterval(niceStep(figures.maxFlowRate / 8));
+    flowStep_ = niceStep(figures.maxFlowRate / 8);
+    flowAxis_->setTickInterval(flowStep_);
     flowAxis_->setLabelFormat(QStringLiteral("%.0f"));
     flowAxis_->setLabelsVisible(place.bottom);
     if (place.bottom) {
@@ -142,13 +176,13 @@ void PanelChart::setUpAxes(const FlowChartFigures& figures, Place place) {
     }
     // Four or five round ticks, the range widened to whole steps.
     const auto [low, high] = valueRange(panel_);
-    const double step = niceStep((high - low) / 4);
-    valueAxis_->setRange(std::floor(low / step) * step, std::ceil(high / step) * step);
+    valueStep_ = niceStep((high - low) / 4);
+    valueAxis_->setRange(std::floor(low / valueStep_) * valueStep_,
+                         std::ceil(high / valueStep_) * valueStep_);
     valueAxis_->setTickType(QValueAxis::TicksDynamic);
     valueAxis_->setTickAnchor(0);
-    valueAxis_->setTickInterval(step);
-    const int decimals = std::max(0, static_cast<int>(std::ceil(-std::log10(step) - 1e-9)));
-    valueAxis_->setLabelFormat(QStringLiteral("%.%1f").arg(decimals));
+    valueAxis_->setTickInterval(valueStep_);
+    valueAxis_->setLabelFormat(QStringLiteral("%.%1f").arg(decimalsOf(valueStep_)));
     valueAxis_->setTitleText(QStringLiteral("%1 (%2)").arg(panel_.title, panel_.unit));
     addAxis(flowAxis_, Qt::AlignBottom);
     addAxis(valueAxis_, Qt::AlignLeft);
@@ -250,6 +284,58 @@ void PanelChart::addPoints() {
         label->setFont(font());
         label->setBrush(kMarkColours[1]);
         labels_.push_back({label, point.point, Qt::AlignLeft, 0});
+    }
+}
+
+qreal PanelChart::leastHeight() const {
+    const QFontMetricsF metrics(font());
+    const qreal line = metrics.height();
+    // Qt Charts gives each tick label of an upright axis an equal share of its height, and cuts a
+    // label short whose share is less than the label with its padding.
+    // Two ticks at the least, more as the panel grows (fitAxes).
+    const qreal ticks = 2 * (line + kTickLabelPadding) + line / 2;
+    const qreal title = metrics.horizontalAdvance(panel_.unit) + 2 * line;
+    // The legend stands beside the plot and the flow-rate axis under it, its entries one under
+    // another: the quantities, and the operating window in the top panel.
+    const auto quantities = std::count_if(panel_.curves.begin(), panel_.curves.end(),
+                                          [](const ChartCurve& curve) { return !curve.limit; });
+    const qsizetype entries = quantities + (place_.top && hasOperatingWindow_ ? 1 : 0);
+    const qreal legendHeight = static_cast<qreal>(entries) * (line + kLegendEntrySpacing) + line;
+    // The flow-rate axis' labels and title under the bottom panel.
+    const qreal flowAxis = place_.bottom ? 2 * line + 3 * kTickLabelPadding : 0;
+    const qreal plot = std::max({ticks, title}) + flowAxis;
+    return std::max(plot, legendHeight) + margins_.top() + margins_.bottom() + 2 * kChartFrame;
+}
+
+void PanelChart::fitAxes(const QRectF& plot) {
+    const QFontMetricsF metrics(font());
+    const qreal line = metrics.height();
+    const int valueTicks = static_cast<int>(plot.height() / (line + kTickLabelPadding));
+    // Where no round step leaves two ticks, the axis' two ends are labelled.
+    const std::optional<double> step =
+        coarserStep(valueAxis_->min(), valueAxis_->max(), valueStep_, std::max(valueTicks, 2));
+    const QValueAxis::TickType type = step ? QValueAxis::TicksDynamic : QValueAxis::TicksFixed;
+    if (type != valueAxis_->tickType() || (step && *step != valueAxis_->tickInterval())) {
+        valueAxis_->setTickType(type);
+        valueAxis_->setTickCount(2);
+        valueAxis_->setTickInterval(step.value_or(valueStep_));
+        valueAxis_->setLabelFormat(
+            QStringLiteral("%.%1f").arg(decimalsOf(step.value_or(valueStep_))));
+    }
+    const qreal labelWidth =
+        metrics.horizontalAdvance(QString::number(flowAxis_->max(), 'f', 0)) + 2 * line;
+    const double flowStep = coarserStep(0, flowAxis_->max(), flowStep_,
+                                        std::max(2, static_cast<int>(plot.width() / labelWidth)))
+                                .value_or(flowAxis_->max());
+    if (flowStep != flowAxis_->tickInterval()) {
+        flowAxis_->setTickInterval(flowStep);
+    }
+    // The quantity's name with its unit where the axis is tall enough, else the unit alone.
+    const QString full = QStringLiteral("%1 (%2)").arg(panel_.title, panel_.unit);
+    const QString title =
+        metrics.horizontalAdvance(full) + line <= plot.height() ? full : panel_.unit;
+    if (title != valueAxis_->titleText()) {
+        valueAxis_->setTitleText(title);
     }
 }
 

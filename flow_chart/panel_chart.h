@@ -37,6 +37,10 @@ class PanelChart final : public QChart {
     // curves nearest to `flowRate`.
     QString readOut(double flowRate) const;
 
+    // The height under which a tick label, the axis title or a legend entry would no longer
+    // fit whole.
+    qreal leastHeight() const;
+
     // Extra room at either side of the plot area, to line it up with the other panels'.
     QMargins extraRoom() const { return extraRoom_; }
     void setExtraRoom(const QMargins& extra);
@@ -50,6 +54,7 @@ class PanelChart final : public QChart {
     void addPoints();
     QLineSeries* addLine(const QList<QPointF>& points, const QPen& pen, const QString& name);
     void placeLabels();
+    void fitAxes(const QRectF& plot);
 
     struct Label {
         QGraphicsSimpleTextItem* item;
@@ -65,6 +70,10 @@ class PanelChart final : public QChart {
     QGraphicsSimpleTextItem* caption_ = nullptr;  // what is drawn, over the top panel
     QGraphicsLineItem* hoverLine_;
     double hoverFlow_;
+    double valueStep_ = 1;  // the finest step of the value axis, with room for four or five ticks
+    double flowStep_ = 1;
+    Place place_;
+    bool hasOperatingWindow_ = false;
     QMargins margins_;  // before the extra room
     QMargins extraRoom_;
 };

@@ -1,7 +1,9 @@
 #include "flow_chart/panel_stack.h"
 
+#include <QCoreApplication>
 #include <QGraphicsLinearLayout>
 #include <QGraphicsWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -16,6 +18,15 @@ namespace bithydraulics::chart {
 namespace {
 
 constexpr double kNoFlowRate = std::numeric_limits<double>::quiet_NaN();
+
+// The sample of `samples` (in order of flow rate) nearest to `flowRate`.
+qsizetype nearestSample(const QList<QPointF>& samples, double flowRate) {
+    const auto nearest = std::min_element(
+        samples.begin(), samples.end(), [flowRate](const QPointF& a, const QPointF& b) {
+            return std::abs(a.x() - flowRate) < std::abs(b.x() - flowRate);
+        });
+    return nearest - samples.begin();
+}
 
 // The flow rates every panel has figures at: those of the first quantity drawn.
 const QList<QPointF>* sampleFlowRates(const QList<PanelChart*>& panels) {
@@ -43,14 +54,20 @@ PanelStack::PanelStack(QWidget* parent)
     column_->setLayout(layout_);
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setRenderHint(QPainter::Antialiasing);
+    setFocusPolicy(Qt::StrongFocus);
     viewport()->setMouseTracking(true);
-    setMinimumSize(480, 480);
+    // Enough for one panel; a shorter view scrolls.
+    const int line = fontMetrics().height();
+    setMinimumSize(24 * line, 8 * line);
 }
 
 void PanelStack::showFigures(const FlowChartFigures& figures) {
     endHover();
+    sample_ = -1;
+    currentFlowRate_ = figures.marks.isEmpty() ? 0 : figures.marks.front().flowRate;
     for (PanelChart* panel : panels_) {
         layout_->removeItem(panel);
         delete panel;
@@ -82,10 +99,39 @@ void PanelStack::resizeEvent(QResizeEvent* event) {
 }
 
 void PanelStack::fillView() {
-    // A layout that takes in new panels would shrink the column to what they prefer.
-    const QRectF area(QPointF(0, 0), viewport()->size());
+    layOut(drawingSize_ ? *drawingSize_ : QSizeF(viewport()->size()));
+}
+
+void PanelStack::layOut(QSizeF size) {
+    // A layout that takes in new panels would shrink the column to what they prefer; one that
+    // squeezed them under their least height would cut their labels short.
+    size.setHeight(std::max(size.height(), column_->effectiveSizeHint(Qt::MinimumSize).height()));
+    const QRectF area(QPointF(0, 0), size);
     column_->setGeometry(area);
     scene_.setSceneRect(area);
+}
+
+void PanelStack::layOutAt(std::optional<QSizeF> size) {
+    drawingSize_ = size;
+    fillView();
+    // Qt Charts lays out its axes and legends as posted events; the plot areas are lined up
+    // once they are, which moves them again.
+    // A change of width can change the ticks, and so the labels' width: a few rounds.
+    int linedUp = 0;
+    for (int pass = 0; pass < 50 && linedUp < 3; ++pass) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        linedUp = plotAreasLinedUp() ? linedUp + 1 : 0;
+        alignPlotAreas();
+    }
+}
+
+bool PanelStack::plotAreasLinedUp() const {
+    return std::all_of(panels_.begin(), panels_.end(), [this](const PanelChart* panel) {
+        const QRectF plot = panel->plotArea();
+        const QRectF first = panels_.front()->plotArea();
+        return std::lround(plot.left()) == std::lround(first.left()) &&
+               std::lround(plot.right()) == std::lround(first.right());
+    });
 }
 
 void PanelStack::queueAlignment() {
@@ -130,6 +176,42 @@ void PanelStack::leaveEvent(QEvent* event) {
     endHover();
 }
 
+void PanelStack::keyPressEvent(QKeyEvent* event) {
+    const QList<QPointF>* samples = sampleFlowRates(panels_);
+    if (samples == nullptr || samples->isEmpty()) {
+        QGraphicsView::keyPressEvent(event);
+        return;
+    }
+    const qsizetype last = samples->size() - 1;
+    // From the current flow rate the first time.
+    const qsizetype from = sample_ >= 0 ? sample_ : nearestSample(*samples, currentFlowRate_);
+    qsizetype to = from;
+    switch (event->key()) {
+        case Qt::Key_Left:
+            to = sample_ >= 0 ? from - 1 : from;
+            break;
+        case Qt::Key_Right:
+            to = sample_ >= 0 ? from + 1 : from;
+            break;
+        case Qt::Key_PageUp:
+            to = from - 10;
+            break;
+        case Qt::Key_PageDown:
+            to = from + 10;
+            break;
+        case Qt::Key_Home:
+            to = 0;
+            break;
+        case Qt::Key_End:
+            to = last;
+            break;
+        default:
+            QGraphicsView::keyPressEvent(event);
+            return;
+    }
+    showSample(std::clamp(to, qsizetype{0}, last));
+}
+
 void PanelStack::hoverAt(QPointF scenePosition) {
     const QList<QPointF>* samples = sampleFlowRates(panels_);
     if (samples == nullptr) {
@@ -143,12 +225,12 @@ void PanelStack::hoverAt(QPointF scenePosition) {
         return;
     }
     // The figures are the samples' own: the one nearest the pointer.
-    const double pointed = first->flowRateAt(scenePosition);
-    const auto nearest = std::min_element(
-        samples->begin(), samples->end(), [pointed](const QPointF& a, const QPointF& b) {
-            return std::abs(a.x() - pointed) < std::abs(b.x() - pointed);
-        });
-    const double flowRate = nearest->x();
+    showSample(nearestSample(*samples, first->flowRateAt(scenePosition)));
+}
+
+void PanelStack::showSample(qsizetype sample) {
+    sample_ = sample;
+    const double flowRate = sampleFlowRates(panels_)->at(sample).x();
     QStringList lines{QStringLiteral("排量 %1 L/s").arg(QString::number(flowRate, 'f', 2))};
     for (PanelChart* panel : panels_) {
         panel->showHoverAt(flowRate);

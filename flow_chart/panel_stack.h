@@ -3,6 +3,7 @@
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QList>
+#include <optional>
 
 #include "window/flow_chart_interface.h"
 
@@ -15,8 +16,10 @@ namespace bithydraulics::chart {
 class PanelChart;
 
 // The panels stacked in one scene on one shared flow-rate axis, their plot areas lined up, filling
-// the view. Hovering over them draws a line across every panel at the sample nearest the
-// pointer and reports the figures there.
+// the view's width and its height, or scrolling up and down where the view is too short for every
+// panel to show its labels whole. Hovering over them draws a line across every panel at the
+// sample nearest the pointer and reports the figures there; the arrow keys move that line a
+// sample at a time (Page Up and Page Down ten), Home and End to the ends.
 class PanelStack final : public QGraphicsView {
     Q_OBJECT
 
@@ -27,7 +30,10 @@ class PanelStack final : public QGraphicsView {
     void showFigures(const FlowChartFigures& figures);
     const QList<PanelChart*>& panels() const { return panels_; }
 
-    // Paints the panels as they are shown, without the hover line, into `target`.
+    // Lays the panels out in `size` (scene units), not the view's, at once: for drawing them at a
+    // size of their own; none for the view's size again.
+    void layOutAt(std::optional<QSizeF> size);
+    // Paints the panels as laid out, without the hover line, into `target`.
     void paintPanels(QPainter& painter, const QRectF& target);
 
   signals:
@@ -39,12 +45,16 @@ class PanelStack final : public QGraphicsView {
     void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void fillView();
+    void layOut(QSizeF size);
     void queueAlignment();
     void alignPlotAreas();
+    bool plotAreasLinedUp() const;
     void hoverAt(QPointF scenePosition);
+    void showSample(qsizetype sample);
     void endHover();
 
     QGraphicsScene scene_;
@@ -52,6 +62,9 @@ class PanelStack final : public QGraphicsView {
     QGraphicsLinearLayout* layout_;
     QList<PanelChart*> panels_;
     bool alignmentQueued_ = false;
+    std::optional<QSizeF> drawingSize_;  // set for drawing at a size of its own, not the view's
+    qsizetype sample_ = -1;              // the sample read out, if any
+    double currentFlowRate_ = 0;         // where the keys start
 };
 
 }  // namespace bithydraulics::chart

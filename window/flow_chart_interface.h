@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QPointF>
 #include <QString>
@@ -69,8 +70,11 @@ class FlowChartHost {
     // cancels.
     virtual QString fileToSave(QWidget& window, const QString& title, const QString& fileName,
                                const QString& filter) = 0;
-    // A message that something could not be done.
-    virtual void error(QWidget& window, const QString& text) = 0;
+    // Writes `bytes` as the whole of the file at `path`, or leaves it as it was and says why;
+    // true when written.
+    virtual bool writeFile(QWidget& window, const QString& path, const QByteArray& bytes) = 0;
+    // Opens 水力参数优选, where the limits the chart draws are typed, or brings it to the front.
+    virtual void showOptimization() = 0;
 
   protected:
     ~FlowChartHost() = default;
@@ -96,5 +100,5 @@ class FlowChartLibrary {
 
 }  // namespace bithydraulics
 
-#define BH_FLOW_CHART_LIBRARY_IID "bit-hydraulics.FlowChartLibrary/1.0"
+#define BH_FLOW_CHART_LIBRARY_IID "bit-hydraulics.FlowChartLibrary/1.1"
 Q_DECLARE_INTERFACE(bithydraulics::FlowChartLibrary, BH_FLOW_CHART_LIBRARY_IID)

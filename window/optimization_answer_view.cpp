@@ -21,6 +21,8 @@ QLabel* answerLabel(QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Wrapped, so that a long line does not set the window's least width.
+    label->setWordWrap(true);
     return label;
 }
 
@@ -61,12 +63,12 @@ OptimizationAnswerView::OptimizationAnswerView(QWidget* parent)
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setAlternatingRowColors(true);
     table_->verticalHeader()->hide();
-    // The figures share the width; the sizes and the limit's name take what they need.
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    for (const int column :
-         {NozzleSetTable::SizesInch, NozzleSetTable::SizesMm, NozzleSetTable::HoldingLimit}) {
-        table_->horizontalHeader()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
-    }
+    // Every column as wide as its figures: a narrow window scrolls the table rather than cut a
+    // figure short.
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    table_->setTextElideMode(Qt::ElideNone);
     // The library's ranking until the user sorts by a column.
     table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     table_->setSortingEnabled(true);

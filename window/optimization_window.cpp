@@ -2,8 +2,13 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "optimize/texts.h"
 #include "window/hydraulics_form.h"
@@ -16,6 +21,8 @@ namespace bithydraulics {
 namespace {
 
 using optimize::RefusalReason;
+
+constexpr int kPreferredTableRows = 12;  // the best sets the optimiser lists, and a little more
 
 QString refusalText(const optimize::Refusal& refusal) {
     return QString::fromStdString(
@@ -95,8 +102,16 @@ OptimizationWindow::OptimizationWindow(HydraulicsForm& form, ToolsSession& sessi
         "把选中一组的喷嘴直径、排量和泵压填入主窗口并运算；主窗口各栏可用 Ctrl+Z 撤销。"));
     copy_->setToolTip(QStringLiteral("把表格按当前顺序以制表符分隔复制到剪贴板。"));
 
+    // On a short screen the limits scroll rather than push the buttons off it.
     auto* limitsBox = new QGroupBox(QStringLiteral("限制"), this);
-    (new QVBoxLayout(limitsBox))->addWidget(limits_);
+    auto* limitsScroll = new QScrollArea(limitsBox);
+    limitsScroll->setWidget(limits_);
+    limitsScroll->setWidgetResizable(true);
+    limitsScroll->setFrameShape(QFrame::NoFrame);
+    limitsScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    limitsScroll->setMinimumWidth(limits_->minimumSizeHint().width() +
+                                  limitsScroll->verticalScrollBar()->sizeHint().width());
+    (new QVBoxLayout(limitsBox))->addWidget(limitsScroll);
     auto* answerBox = new QGroupBox(QStringLiteral("优选结果"), this);
     (new QVBoxLayout(answerBox))->addWidget(answer_);
     auto* close = new QPushButton(QStringLiteral("关闭"), this);
@@ -123,7 +138,19 @@ OptimizationWindow::OptimizationWindow(HydraulicsForm& form, ToolsSession& sessi
     connect(copy_, &QPushButton::clicked, answer_, &OptimizationAnswerView::copyTable);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     showAnswer();
-    resize(1300, 660);
+}
+
+QSize OptimizationWindow::preferredSize() const {
+    // The whole table beside the limits, and the limits without scrolling.
+    const QTableView& table = *answer_->table();
+    const int tableWidth = table.horizontalHeader()->length() + 2 * table.frameWidth() +
+                           table.verticalScrollBar()->sizeHint().width();
+    const int tableHeight = table.horizontalHeader()->sizeHint().height() +
+                            kPreferredTableRows * table.verticalHeader()->defaultSectionSize() +
+                            2 * table.frameWidth();
+    const QSize hint = sizeHint();
+    return {hint.width() - table.sizeHint().width() + tableWidth,
+            std::max(hint.height(), hint.height() - table.sizeHint().height() + tableHeight)};
 }
 
 void OptimizationWindow::showAnswer() {

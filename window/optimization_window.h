@@ -28,6 +28,10 @@ class OptimizationWindow final : public QWidget {
     OptimizationAnswerView& answer() const { return *answer_; }
     QPushButton* applyButton() const { return apply_; }
 
+    // The size that shows the limits and the whole table without scrolling; the screen may
+    // allow less.
+    QSize preferredSize() const;
+
   private:
     void showAnswer();
     void apply();

@@ -1,15 +1,26 @@
 #include "window/tool_windows.h"
 
 #include <QDir>
+#include <QFile>
+#include <algorithm>
 
+#include "behaviour/write_failure_text.h"
+#include "platform/atomic_file.h"
+#include "window/close_on_escape.h"
 #include "window/hydraulics_form.h"
 #include "window/optimization_window.h"
 #include "window/tools_session.h"
 #include "window/user_dialogs.h"
 #include "window/window_memory.h"
+#include "window/window_placement.h"
 
 namespace bithydraulics {
 namespace {
+
+// The chart as tall as the screen allows, about as wide as it is tall.
+QSize chartSize(const QRect& area) {
+    return {std::min(area.width() * 2 / 3, area.height() * 4 / 3), area.height()};
+}
 
 void bringToFront(QWidget& window) {
     window.show();
@@ -46,6 +57,8 @@ void ToolWindows::showOptimization() {
         ToolsSession& tools = session();
         tools.readMainWindow();
         optimization_ = new OptimizationWindow(form_, tools);
+        closeOnEscape(*optimization_);
+        placeBeside(*optimization_, form_, optimization_->preferredSize());
     }
     bringToFront(*optimization_);
 }
@@ -60,6 +73,8 @@ void ToolWindows::showFlowChart() {
         }
         chart_ = library->createWindow(form_, *this);
         chartWindow_ = chart_->widget();
+        closeOnEscape(*chartWindow_);
+        placeBeside(*chartWindow_, form_, chartSize(availableArea(form_)));
         // Drawn as the session changes, the first time now.
         session().readMainWindow();
     }
@@ -82,8 +97,15 @@ QString ToolWindows::fileToSave(QWidget& window, const QString& title, const QSt
     return path;
 }
 
-void ToolWindows::error(QWidget& window, const QString& text) {
-    dialogs_.error(window, text);
+bool ToolWindows::writeFile(QWidget& window, const QString& path, const QByteArray& bytes) {
+    const platform::WriteFailure failure = platform::writeFileAtomically(
+        QFile::encodeName(path).toStdString(),
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (failure.failed()) {
+        dialogs_.error(window,
+                       QString::fromStdString(writeFailureText(failure, path.toStdString())));
+    }
+    return !failure.failed();
 }
 
 }  // namespace bithydraulics

@@ -24,7 +24,7 @@ class ToolWindows final : public FlowChartHost {
     ~ToolWindows();
 
     // Opens the window with the main window's current figures, or brings it to the front.
-    void showOptimization();
+    void showOptimization() override;
     void showFlowChart();
 
     OptimizationWindow* optimizationWindow() const;
@@ -32,7 +32,7 @@ class ToolWindows final : public FlowChartHost {
 
     QString fileToSave(QWidget& window, const QString& title, const QString& fileName,
                        const QString& filter) override;
-    void error(QWidget& window, const QString& text) override;
+    bool writeFile(QWidget& window, const QString& path, const QByteArray& bytes) override;
 
   private:
     ToolsSession& session();

@@ -3,6 +3,7 @@
 #include "calc/compute_command.h"
 #include "optimize/optimizer.h"
 #include "optimize/texts.h"
+#include "window/chart_without_limits.h"
 #include "window/flow_chart_figures.h"
 #include "window/hydraulics_form.h"
 #include "window/window_memory.h"
@@ -65,14 +66,16 @@ FlowChartFigures ToolsSession::chartFigures() const {
         figures.problem = QStringLiteral("主窗口的数据无法读取，请改正后按“运算”。");
         return figures;
     }
-    if (!answer_.limits.problems.empty()) {
-        const LimitProblem& problem = answer_.limits.problems.front();
-        figures.problem = QStringLiteral("排量曲线按“水力参数优选”窗口中的限制绘制。\n%1：%2。")
-                              .arg(QString::fromUtf8(describeTypedSetting(problem.setting).caption),
-                                   problem.reason);
-        return figures;
-    }
     try {
+        if (!answer_.limits.problems.empty()) {
+            // The curves still, without the limits until they can be used.
+            const LimitProblem& problem = answer_.limits.problems.front();
+            return chartWithoutLimits(
+                *answer_.setUp, answer_.limits.limits,
+                QStringLiteral("未绘限制线和工作范围：%1：%2。限制在“水力参数优选”窗口中输入。")
+                    .arg(QString::fromUtf8(describeTypedSetting(problem.setting).caption),
+                         problem.reason));
+        }
         const optimize::FlowRange range =
             optimize::computeFlowRange(*answer_.setUp, answer_.limits.limits, kFlowChartSamples);
         return flowChartFigures(*answer_.setUp, range, answer_.limits.limits,

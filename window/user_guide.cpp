@@ -6,6 +6,8 @@
 #include <QTextBrowser>
 
 #include "platform/version.h"
+#include "window/close_on_escape.h"
+#include "window/window_placement.h"
 
 namespace bithydraulics {
 namespace {
@@ -26,7 +28,12 @@ void UserGuide::showGuide() {
         guide_->setWindowTitle(QStringLiteral("使用说明 — %1").arg(window_.windowTitle()));
         guide_->setOpenExternalLinks(true);
         guide_->setMarkdown(resourceText(QStringLiteral(":/guide/guide.zh_CN.md")));
-        guide_->resize(560, 600);
+        closeOnEscape(*guide_);
+        // About forty characters a line, as tall as most of the screen.
+        const QFontMetrics metrics = guide_->fontMetrics();
+        placeBeside(*guide_, window_,
+                    QSize(metrics.horizontalAdvance(QChar(0x6C34)) * 40 + 4 * metrics.height(),
+                          availableArea(window_).height() * 4 / 5));
     }
     guide_->show();
     guide_->raise();

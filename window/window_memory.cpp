@@ -12,6 +12,8 @@
 
 #include "behaviour/case_document.h"
 
+#include "window/window_placement.h"
+
 namespace bithydraulics {
 namespace {
 
@@ -75,10 +77,14 @@ void WindowMemory::restorePosition(QWidget& window) const {
         return;
     }
     const QPoint position = settings_->value(kPositionKey).toPoint();
-    // A screen unplugged since would leave the window out of reach.
+    // A screen unplugged since would leave the window out of reach; one that is smaller or at a
+    // larger scale than when the place was kept would leave part of it, 运算 and 退出 perhaps,
+    // beyond the edge: the window is moved in as far as that takes.
+    const QSize frameSize = window.size().grownBy(frameMargins(window));
     for (const QScreen* screen : QGuiApplication::screens()) {
-        if (screen->availableGeometry().contains(position)) {
-            window.move(position);
+        const QRect area = screen->availableGeometry();
+        if (area.contains(position)) {
+            window.move(keptInside(QRect(position, frameSize), area).topLeft());
             return;
         }
     }

@@ -28,7 +28,7 @@ class WindowMemory {
     // Takes a file that could not be opened off the list.
     void forgetRecentFile(const QString& filePath);
 
-    // Moves `window` to where it last stood, if that is still on a screen.
+    // Moves `window` to where it last stood, if that is still on a screen, and wholly onto it.
     void restorePosition(QWidget& window) const;
     void rememberPosition(const QWidget& window);
 

@@ -8,20 +8,28 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
 #include <QGraphicsView>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QSettings>
+#include <QSpinBox>
 #include <QSvgRenderer>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QValueAxis>
 #include <functional>
 #include <map>
 
@@ -35,6 +43,7 @@
 #include "window/optimization_answer_view.h"
 #include "window/optimization_window.h"
 #include "window/tool_windows.h"
+#include "window/user_guide.h"
 #include "window/window_menus.h"
 
 namespace bithydraulics::testing {
@@ -181,7 +190,10 @@ class ToolWindowsTest : public QObject {
     void unusableLimitsAndFiguresAreSaidNeverComputed();
     void chartDrawsTheOptimizersFiguresAndFollows();
     void hoverReadsOutTheFiguresThere();
-    void exportsAreImagesOfTheChartsSize();
+    void escapeClosesTheGuideAndToolWindows();
+    void windowsOpenInsideTheScreen();
+    void exportsAreDrawnAtTheChosenSize();
+    void chartLabelsAreWholeAt800x600();
 
   private:
     QTemporaryDir dir_;
@@ -474,11 +486,34 @@ void ToolWindowsTest::chartDrawsTheOptimizersFiguresAndFollows() {
     // A limit typed in the optimisation window moves its line.
     window.typeLimit(optimize::Setting::MaxPower, QStringLiteral("800"));
     QCOMPARE(chartLine(chart, QStringLiteral("泵功率上限")).second->points().front().y(), 800.0);
-    // A limit that is not a figure leaves nothing drawn and says so.
-    window.typeLimit(optimize::Setting::MaxPressure, QStringLiteral("abc"));
-    QVERIFY(chartPanels(chart).isEmpty());
-    auto* problem = chart.findChild<QLabel*>(QStringLiteral("chartProblem"));
-    QVERIFY(problem->isVisible() && problem->text().contains(QStringLiteral("“abc”")));
+    // A limit that is not a figure, or none typed: the curves alone, and why the limits are not
+    // drawn.
+    for (const QString& text : {QStringLiteral("abc"), QString()}) {
+        window.typeLimit(optimize::Setting::MaxPressure, text);
+        QCOMPARE(chartPanels(chart).size(), 5);
+        QVERIFY(chartLine(chart, QStringLiteral("泵压")).second != nullptr);
+        QVERIFY(chartLine(chart, QStringLiteral("当前排量")).second != nullptr);
+        for (const QString& limit : {QStringLiteral("泵功率上限"), QStringLiteral("允许泵压"),
+                                     QStringLiteral("缸套最大排量")}) {
+            QVERIFY2(chartLine(chart, limit).second == nullptr, qPrintable(limit));
+        }
+        const QString note = chart.findChild<QLabel*>(QStringLiteral("chartNote"))->text();
+        QVERIFY2(note.contains(QString::fromUtf8(
+                     describeTypedSetting(optimize::Setting::MaxPressure).caption)) &&
+                     (text.isEmpty() || note.contains(QStringLiteral("“abc”"))),
+                 qPrintable(note));
+    }
+    // 水力参数优选 from the chart: the window where the limits are typed, brought forward.
+    QPointer<OptimizationWindow> optimization = &window.optimization();
+    optimization->close();
+    QTRY_VERIFY(optimization == nullptr);
+    for (QPushButton* button : chart.findChildren<QPushButton*>()) {
+        if (button->text().startsWith(QStringLiteral("水力参数优选"))) {
+            QTest::mouseClick(button, Qt::LeftButton);
+        }
+    }
+    QVERIFY(window.tools().optimizationWindow() != nullptr &&
+            window.tools().optimizationWindow()->isVisible());
 }
 
 void ToolWindowsTest::hoverReadsOutTheFiguresThere() {
@@ -509,15 +544,108 @@ void ToolWindowsTest::hoverReadsOutTheFiguresThere() {
         QVERIFY(text.contains(
             QStringLiteral("钻头水功率 %1").arg(point.results.bitHydraulicPower, 0, 'f', 2)));
     }
+    // From the keyboard, a sample at a time from the last one read out, and to either end.
+    const auto readOutFlow = [&] { return readOut->text().section(' ', 1, 1); };
+    const auto flowAt = [&](std::size_t sample) {
+        return QString::number(range.rows[sample].point.flowRate(), 'f', 2);
+    };
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Right);
+    QCOMPARE(readOutFlow(), flowAt(171));
+    QTest::keyClick(view, Qt::Key_Left);
+    QTest::keyClick(view, Qt::Key_Left);
+    QCOMPARE(readOutFlow(), flowAt(169));
+    QTest::keyClick(view, Qt::Key_End);
+    QCOMPARE(readOutFlow(), flowAt(range.rows.size() - 1));
+    QTest::keyClick(view, Qt::Key_Right);
+    QCOMPARE(readOutFlow(), flowAt(range.rows.size() - 1));
+    // No flow, where the program faults, has no figures to read.
+    std::size_t first = 0;
+    while (range.rows[first].fault) {
+        ++first;
+    }
+    QTest::keyClick(view, Qt::Key_Home);
+    QCOMPARE(readOutFlow(), flowAt(first));
+    QTest::keyClick(view, Qt::Key_Right);
+    QCOMPARE(readOutFlow(), flowAt(first + 1));
 }
 
-void ToolWindowsTest::exportsAreImagesOfTheChartsSize() {
+void ToolWindowsTest::escapeClosesTheGuideAndToolWindows() {
+    ToolsTestWindow window;
+    const std::vector<std::function<QWidget*()>> openers{
+        [&] {
+            window.press(Qt::Key_T);
+            return static_cast<QWidget*>(window.tools().optimizationWindow());
+        },
+        [&] {
+            window.press(Qt::Key_G);
+            return window.tools().flowChartWindow();
+        },
+        [&] {
+            window.activate();
+            QTest::keyClick(window.form.field(0), Qt::Key_F1);
+            return static_cast<QWidget*>(window.form.menus().guide().guideWindow());
+        }};
+    for (const auto& openWindow : openers) {
+        QPointer<QWidget> open = openWindow();
+        QVERIFY(open != nullptr);
+        QTRY_COMPARE(QApplication::activeWindow(), open.data());
+        QTest::keyClick(open->focusWidget() != nullptr ? open->focusWidget() : open.data(),
+                        Qt::Key_Escape);
+        QTRY_VERIFY(open == nullptr);
+        QVERIFY(window.form.isVisible());
+    }
+}
+
+// Run on screens of several sizes and scales (tests/window/screens): the main window in the
+// screen even where it was kept at a place off this one, each tool window and the guide inside
+// the screen, and beside the main window where there is room for it.
+void ToolWindowsTest::windowsOpenInsideTheScreen() {
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    QSettings settings(dir_.filePath(QStringLiteral("place.ini")), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("window/position"), area.bottomRight() - QPoint(40, 40));
+    ToolsTestWindow window(&settings);
+    const QRect main = window.form.frameGeometry();
+    QVERIFY2(area.contains(main), qPrintable(QStringLiteral("%1,%2 %3x%4 in %5x%6")
+                                                 .arg(main.x())
+                                                 .arg(main.y())
+                                                 .arg(main.width())
+                                                 .arg(main.height())
+                                                 .arg(area.width())
+                                                 .arg(area.height())));
+    window.typeWorkedExampleLimits();
+    window.press(Qt::Key_G);
+    window.activate();
+    QTest::keyClick(window.form.field(0), Qt::Key_F1);
+    for (QWidget* opened : {static_cast<QWidget*>(window.tools().optimizationWindow()),
+                            window.tools().flowChartWindow(),
+                            static_cast<QWidget*>(window.form.menus().guide().guideWindow())}) {
+        QVERIFY(QTest::qWaitForWindowExposed(opened));
+        const QRect frame = opened->frameGeometry();
+        const QString where = QStringLiteral("%1 at %2,%3 %4x%5 beside %6,%7 %8x%9")
+                                  .arg(opened->windowTitle())
+                                  .arg(frame.x())
+                                  .arg(frame.y())
+                                  .arg(frame.width())
+                                  .arg(frame.height())
+                                  .arg(main.x())
+                                  .arg(main.y())
+                                  .arg(main.width())
+                                  .arg(main.height());
+        QVERIFY2(area.contains(frame), qPrintable(where));
+        const int room = std::max(area.right() - main.right(), main.left() - area.left());
+        if (frame.width() <= room) {
+            QVERIFY2(!frame.intersects(main), qPrintable(where));
+        }
+    }
+}
+
+void ToolWindowsTest::exportsAreDrawnAtTheChosenSize() {
     ToolsTestWindow window;
     window.typeWorkedExampleLimits();
     window.press(Qt::Key_G);
     QWidget& chart = *window.tools().flowChartWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&chart));
-    const QSize size = chart.findChild<QGraphicsView*>()->viewport()->size();
     const auto exportWith = [&](const QString& caption, const QString& path) {
         window.dialogs.savePath = path;
         for (QPushButton* button : chart.findChildren<QPushButton*>()) {
@@ -526,34 +654,105 @@ void ToolWindowsTest::exportsAreImagesOfTheChartsSize() {
             }
         }
     };
+    const auto drawnShare = [](const QImage& image) {
+        int drawn = 0;
+        for (int y = 0; y < image.height(); y += 4) {
+            for (int x = 0; x < image.width(); x += 4) {
+                drawn += image.pixel(x, y) != qRgb(255, 255, 255) ? 1 : 0;
+            }
+        }
+        return drawn * 16.0 / (image.width() * image.height());
+    };
 
+    // Whatever the window's size: 1600×1200 at 150 dpi unless the user picks another.
     const QString png = dir_.filePath(QStringLiteral("chart.png"));
     exportWith(QStringLiteral("导出 PNG"), png);
-    const QImage image(png);
-    QCOMPARE(image.size(), size);
-    // Drawn, not blank: a good share of the pixels are not the background.
-    int drawn = 0;
-    for (int y = 0; y < image.height(); y += 4) {
-        for (int x = 0; x < image.width(); x += 4) {
-            drawn += image.pixel(x, y) != qRgb(255, 255, 255) ? 1 : 0;
-        }
-    }
-    QVERIFY2(drawn > image.width() * image.height() / 16 / 20, qPrintable(QString::number(drawn)));
+    QImage image(png);
+    QCOMPARE(image.size(), QSize(1600, 1200));
+    QCOMPARE(std::lround(image.dotsPerMeterX() * 0.0254), 150L);
+    QVERIFY2(drawnShare(image) > 0.05, qPrintable(QString::number(drawnShare(image))));
+    chart.findChild<QSpinBox*>(QStringLiteral("exportWidth"))->setValue(900);
+    chart.findChild<QSpinBox*>(QStringLiteral("exportHeight"))->setValue(700);
+    chart.findChild<QSpinBox*>(QStringLiteral("exportDotsPerInch"))->setValue(96);
+    exportWith(QStringLiteral("导出 PNG"), png);
+    image.load(png);
+    QCOMPARE(image.size(), QSize(900, 700));
+    QVERIFY(drawnShare(image) > 0.05);
 
+    // Text that stays text, in a font every machine can stand in for.
     const QString svg = dir_.filePath(QStringLiteral("chart.svg"));
     exportWith(QStringLiteral("导出 SVG"), svg);
     QSvgRenderer renderer(svg);
     QVERIFY(renderer.isValid());
-    QCOMPARE(renderer.viewBox().size(), size);
+    QCOMPARE(renderer.viewBox().size(), QSize(900, 700));
     QFile file(svg);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(QString::fromUtf8(file.readAll()).contains(QStringLiteral("钻头水功率")));
+    const QString text = QString::fromUtf8(file.readAll());
+    QVERIFY(text.contains(QStringLiteral("钻头水功率")));
+    static const QRegularExpression family(QStringLiteral("font-family=\"([^\"]*)\""));
+    for (const QRegularExpressionMatch& match : family.globalMatch(text)) {
+        QVERIFY2(match.captured(1).endsWith(QStringLiteral(", sans-serif")),
+                 qPrintable(match.captured(1)));
+    }
 
-    // A file that cannot be written is said so, naming it.
+    // A file that cannot be written is said so, naming it and why; nothing is left behind.
     const QString nowhere = dir_.filePath(QStringLiteral("no-such-folder/chart.png"));
     exportWith(QStringLiteral("导出 PNG"), nowhere);
     QCOMPARE(window.dialogs.errors.size(), 1);
-    QVERIFY(window.dialogs.errors.front().contains(nowhere));
+    QVERIFY2(window.dialogs.errors.front().contains(nowhere) &&
+                 window.dialogs.errors.front().contains(QStringLiteral("文件夹不存在")),
+             qPrintable(window.dialogs.errors.front()));
+    QVERIFY(!QFileInfo::exists(nowhere));
+}
+
+// Every text of the chart whole, no tick label, axis title or legend entry cut short or left
+// out, with the window at 800×600.
+void ToolWindowsTest::chartLabelsAreWholeAt800x600() {
+    ToolsTestWindow window;
+    window.typeWorkedExampleLimits();
+    window.typeLimit(optimize::Setting::MaxFlow, QStringLiteral("40"));
+    window.press(Qt::Key_G);
+    QWidget& chart = *window.tools().flowChartWindow();
+    chart.resize(800, 600);
+    QVERIFY(QTest::qWaitForWindowExposed(&chart));
+    QTest::qWait(200);  // the panels laid out and lined up
+    auto* scene = chart.findChild<QGraphicsView*>()->scene();
+    QStringList shown;
+    for (QGraphicsItem* item : scene->items()) {
+        if (const auto* text = dynamic_cast<QGraphicsTextItem*>(item); text && text->isVisible()) {
+            shown << text->toPlainText();
+        }
+    }
+    for (const QString& text : shown) {
+        QVERIFY2(!text.contains(QStringLiteral("...")) && !text.contains(QChar(0x2026)),
+                 qPrintable(shown.join('|')));
+    }
+    QList<QChart*> panels = chartPanels(chart);
+    QCOMPARE(panels.size(), 5);
+    for (QChart* panel : panels) {
+        // Each entry the legend is to show inside it, not cut off by its edge.
+        QLegend* legend = panel->legend();
+        const QRectF room = legend->sceneBoundingRect().adjusted(-1, -1, 1, 1);
+        for (QLegendMarker* marker : legend->markers()) {
+            if (!marker->isVisible()) {
+                continue;
+            }
+            bool inside = false;
+            for (QGraphicsItem* item : scene->items()) {
+                const auto* text = dynamic_cast<QGraphicsTextItem*>(item);
+                inside =
+                    inside || (text != nullptr && text->isVisible() && legend->isAncestorOf(text) &&
+                               text->toPlainText() == marker->label() &&
+                               room.contains(text->sceneBoundingRect()));
+            }
+            QVERIFY2(inside, qPrintable(marker->label()));
+        }
+        // At least two ticks with their figures on the value axis.
+        const auto* axis = qobject_cast<QValueAxis*>(panel->axes(Qt::Vertical).front());
+        QVERIFY(axis->tickType() == QValueAxis::TicksFixed
+                    ? axis->tickCount() >= 2
+                    : axis->max() - axis->min() >= axis->tickInterval() * (1 - 1e-9));
+    }
 }
 
 }  // namespace bithydraulics::testing
