@@ -5,9 +5,10 @@
 
 #include "calc/compute_command.h"
 #include "calc/field_text.h"
-#include "cli/case/case_computer.h"
 #include "cases/column_names.h"
 #include "cases/plain_figure.h"
+#include "cli/case/case_computer.h"
+#include "optimize/setting_terms.h"
 #include "optimize/texts.h"
 
 namespace bithydraulics::cli {
@@ -15,12 +16,6 @@ namespace {
 
 using optimize::OptimizationLimits;
 using optimize::Setting;
-
-// The option that gives each setting, in the order of Setting, for the messages about its value.
-constexpr std::array<std::string_view, static_cast<std::size_t>(Setting::Points) + 1>
-    kSettingOptions{"--max-pressure", "--max-power", "--max-flow", "--min-annular-velocity",
-                    "--max-ecd",      "--depth",     "--exponent", "--nozzles",
-                    "--spread",       "--top",       "--sizes-mm", "--points"};
 
 // A limit in the program's unit: the option's type name is the unit.
 void addLimit(CLI::App& command, const std::string& option, double& target, const char* unit,
@@ -129,9 +124,8 @@ void endForRefusal(const optimize::Refusal& refusal) {
     const std::string reason = optimize::describeRefusal(refusal, optimize::Language::English);
     switch (refusal.reason) {
         case optimize::RefusalReason::SettingOutOfRange:
-            throw UsageError(
-                std::string(kSettingOptions.at(static_cast<std::size_t>(refusal.setting))) + ": " +
-                reason);
+            throw UsageError(std::string(optimize::settingTerm(refusal.setting).option) + ": " +
+                             reason);
         case optimize::RefusalReason::JetVelocityWithoutHoleCleaning:
             throw UsageError("--criterion velocity with --min-annular-velocity 0: " + reason);
         default:

@@ -6,6 +6,7 @@
 #include <vector>
 
 class QMenuBar;
+class QWidget;
 
 namespace bithydraulics {
 
@@ -16,6 +17,9 @@ struct MenuCommand {
     QKeySequence shortcut;
     std::function<void()> run;
     bool separator = false;
+    // The shortcut works in every window of the program (the tools, the chart, the guide), not
+    // only in the main window.
+    bool everyWindow = false;
 };
 
 // A menu of the menu bar: its title with its access key ("文件(&F)") and its commands.
@@ -31,5 +35,10 @@ inline MenuCommand menuSeparator() {
 // Adds `menus` to `bar` from left to right. Each command becomes an action of its menu whose
 // shortcut works anywhere in the window.
 void addMenus(QMenuBar& bar, const std::vector<Menu>& menus);
+
+// Makes the shortcuts of the commands marked `everyWindow` in `mainWindow`'s menus work in
+// `window` too (a tool window, the guide). Shortcuts stay each main window's own, so that two
+// main windows in one process never make a shortcut ambiguous.
+void shareEveryWindowShortcuts(const QWidget& mainWindow, QWidget& window);
 
 }  // namespace bithydraulics

@@ -3,6 +3,7 @@
 #include <QDir>
 
 #include "window/hydraulics_form.h"
+#include "window/main_menu.h"
 #include "window/optimization_window.h"
 #include "window/tools_session.h"
 #include "window/user_dialogs.h"
@@ -46,6 +47,7 @@ void ToolWindows::showOptimization() {
         ToolsSession& tools = session();
         tools.readMainWindow();
         optimization_ = new OptimizationWindow(form_, tools);
+        shareEveryWindowShortcuts(form_, *optimization_);
     }
     bringToFront(*optimization_);
 }
@@ -60,6 +62,11 @@ void ToolWindows::showFlowChart() {
         }
         chart_ = library->createWindow(form_, *this);
         chartWindow_ = chart_->widget();
+        // Named for a screen reader as its title names it.
+        if (chartWindow_->accessibleName().isEmpty()) {
+            chartWindow_->setAccessibleName(chartWindow_->windowTitle());
+        }
+        shareEveryWindowShortcuts(form_, *chartWindow_);
         // Drawn as the session changes, the first time now.
         session().readMainWindow();
     }

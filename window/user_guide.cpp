@@ -6,6 +6,7 @@
 #include <QTextBrowser>
 
 #include "platform/version.h"
+#include "window/main_menu.h"
 
 namespace bithydraulics {
 namespace {
@@ -25,6 +26,8 @@ void UserGuide::showGuide() {
         guide_->setAttribute(Qt::WA_DeleteOnClose);
         guide_->setWindowTitle(QStringLiteral("使用说明 — %1").arg(window_.windowTitle()));
         guide_->setOpenExternalLinks(true);
+        guide_->setAccessibleName(guide_->windowTitle());
+        shareEveryWindowShortcuts(window_, *guide_);
         guide_->setMarkdown(resourceText(QStringLiteral(":/guide/guide.zh_CN.md")));
         guide_->resize(560, 600);
     }
