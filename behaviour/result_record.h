@@ -22,7 +22,7 @@ inline constexpr std::string_view kStaleResultNote = "输入已改动，按 运�
 // What the tool windows say over an answer worked out from the figures of the last 运算 while
 // the main window's inputs have changed since.
 inline constexpr std::string_view kStaleSetUpNote =
-    "主窗口的输入已改动，以下仍按上次运算的数据；按“运算”更新。";
+    "主窗口的输入已修改，下列结果按修改前的数据算出；请按“运算”。";
 
 // One row of the results table: the caption, the figure and its unit.
 struct ResultRow {

@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -129,6 +130,8 @@ OptimizationWindow::OptimizationWindow(HydraulicsForm& form, ToolsSession& sessi
     setTabOrder(copy_, apply_);
     setTabOrder(apply_, close);
     close->setObjectName(QStringLiteral("closeButton"));
+    // The window opens with the first limit ready for typing.
+    limits_->field(optimize::Setting::MaxPressure)->setFocus();
     setAccessibleName(windowTitle());
 
     limits_->setTexts(session.limitTexts());
