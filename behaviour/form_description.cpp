@@ -60,7 +60,10 @@ constexpr ControlDescription resultField(int field, int top) {
             field,
             {kResultFieldLeft, top, kFieldWidth, kFieldHeight},
             kInitialResultText,
-            fieldFocus(field)};
+            fieldFocus(field),
+            ControlRole::None,
+            kNoIndex,
+            true};
 }
 
 constexpr ControlDescription resultCaption(int label, int field, int top,

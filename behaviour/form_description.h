@@ -17,7 +17,7 @@ constexpr int twipsToPixels(int twips) {
 }
 
 enum class ControlKind {
-    TextField,  // single-line, editable, left-aligned; takes focus
+    TextField,  // single-line, left-aligned; takes focus
     Caption,    // static text, left-aligned, no border; takes no focus
     Button,     // push button; neither default nor cancel
 };
@@ -44,6 +44,8 @@ struct ControlDescription {
     int focusOrder;         // 0 takes the focus first; kNoFocus for captions
     ControlRole role = ControlRole::None;
     int captionOf = kNoIndex;  // a caption: the index of the field on its row
+    // A text field that only the program writes: selectable and copyable, not typed into.
+    bool readOnly = false;
 };
 
 struct FormDescription {

@@ -54,6 +54,25 @@ std::optional<std::size_t> findInput(std::string_view nameOrCaption) {
     return std::nullopt;
 }
 
+std::string_view quantityCaption(std::string_view name) {
+    for (const InputQuantity& input : kInputQuantities) {
+        if (input.name == name) {
+            return input.caption;
+        }
+    }
+    for (const ResultQuantity& result : kDisplayedResults) {
+        if (result.name == name) {
+            return result.caption;
+        }
+    }
+    for (const NamedQuantity& other : kOtherQuantities) {
+        if (other.name == name) {
+            return other.caption;
+        }
+    }
+    return {};
+}
+
 std::span<const std::size_t> stepInputs(std::string_view name) {
     for (const StepInputs& step : kStepInputs) {
         if (step.name == name) {

@@ -74,10 +74,34 @@ inline constexpr std::array<ResultQuantity, 9> kDisplayedResults{{
      &HydraulicsResults::annularPressureLoss},
 }};
 
-// The one result that is computed but not displayed.
+// The one result that is computed but not displayed: the nozzles' total flow area.
 inline constexpr std::string_view kNozzleAreaName = "nozzleArea";
-inline constexpr std::string_view kNozzleAreaCaption = "喷嘴面积";
+inline constexpr std::string_view kNozzleAreaCaption = "喷嘴总面积";
 inline constexpr std::string_view kNozzleAreaUnit = "mm²";
+
+// A quantity without a field of the main window that the program still names: the nozzle area
+// and the optimiser's own figures, where its arithmetic may fault or its tools show them.
+struct NamedQuantity {
+    std::string_view name;
+    std::string_view caption;
+    std::string_view unit;
+};
+
+inline constexpr std::array<NamedQuantity, 8> kOtherQuantities{{
+    {kNozzleAreaName, kNozzleAreaCaption, kNozzleAreaUnit},
+    {"parasiticLoss", "循环压耗", "MPa"},
+    {"pumpPower", "泵功率", "kW"},
+    {"availablePressure", "允许泵压", "MPa"},
+    {"equivalentDensity", "当量循环密度", "g/cm³"},
+    {"verticalDepth", "垂深", "m"},
+    {"lossCoefficient", "循环压耗系数", "MPa/(L/s)^m"},
+    {"lossExponent", "压耗指数", ""},
+}};
+
+// The caption of any quantity the program names, by its name ("powerUtilization" is
+// "功率利用率", "equivalentDensity" is "当量循环密度"); empty for a name it does not know, so that
+// no message shows the program's own name for a figure.
+std::string_view quantityCaption(std::string_view name);
 
 // The input whose field name or caption is `nameOrCaption`, if any.
 std::optional<std::size_t> findInput(std::string_view nameOrCaption);

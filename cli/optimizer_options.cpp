@@ -8,6 +8,7 @@
 #include "cases/column_names.h"
 #include "cases/plain_figure.h"
 #include "cli/case/case_computer.h"
+#include "optimize/setting_terms.h"
 #include "optimize/texts.h"
 
 namespace bithydraulics::cli {
@@ -16,11 +17,10 @@ namespace {
 using optimize::OptimizationLimits;
 using optimize::Setting;
 
-// The option that gives each setting, in the order of Setting, for the messages about its value.
-constexpr std::array<std::string_view, static_cast<std::size_t>(Setting::Points) + 1>
-    kSettingOptions{"--max-pressure", "--max-power", "--max-flow", "--min-annular-velocity",
-                    "--max-ecd",      "--depth",     "--exponent", "--nozzles",
-                    "--spread",       "--top",       "--sizes-mm", "--points"};
+// The option that gives `setting`, from the one table of settings.
+std::string option(Setting setting) {
+    return std::string(optimize::settingTerm(setting).option);
+}
 
 // A limit in the program's unit: the option's type name is the unit.
 void addLimit(CLI::App& command, const std::string& option, double& target, const char* unit,
@@ -68,24 +68,25 @@ void addSetUpAndLimits(CLI::App& command, Options& options) {
                     "pumpPressure=13")
         ->type_name("");
     OptimizationLimits& limits = options.limits;
-    addLimit(command, "--max-pressure", limits.maxPressure, "MPa", "18",
+    addLimit(command, option(Setting::MaxPressure), limits.maxPressure, "MPa", "18",
              "The highest pump pressure allowed, MPa, above 0");
-    command.get_option("--max-pressure")->required();
-    addLimit(command, "--max-power", limits.maxPower, "kW", "720",
+    command.get_option(option(Setting::MaxPressure))->required();
+    addLimit(command, option(Setting::MaxPower), limits.maxPower, "kW", "720",
              "The hydraulic power the pump can deliver, kW: at flow rate Q it gives at most "
              "this ÷ Q MPa; 0 (the default) for no limit");
-    addLimit(command, "--max-flow", limits.maxFlow, "L/s", "40",
+    addLimit(command, option(Setting::MaxFlow), limits.maxFlow, "L/s", "40",
              "The liner's largest flow rate, L/s; 0 (the default) for no limit");
-    addLimit(command, "--min-annular-velocity", limits.minAnnularVelocity, "m/s", "0.6",
+    addLimit(command, option(Setting::MinAnnularVelocity), limits.minAnnularVelocity, "m/s", "0.6",
              "The smallest annular velocity around the drill pipe that still cleans the hole, "
              "m/s, which sets the smallest flow rate; default 0.5, 0 for no limit");
-    addLimit(command, "--max-ecd", limits.maxEquivalentDensity, "g/cm3", "1.30",
+    addLimit(command, option(Setting::MaxEquivalentDensity), limits.maxEquivalentDensity, "g/cm3",
+             "1.30",
              "The largest equivalent circulating density, g/cm³: the mud density plus the "
              "annular pressure loss over the vertical depth; 0 (the default) for no limit");
-    addLimit(command, "--depth", limits.verticalDepth, "m", "2000",
+    addLimit(command, option(Setting::VerticalDepth), limits.verticalDepth, "m", "2000",
              "The vertical depth the equivalent circulating density is taken over, m; 0 (the "
              "default) for the drill-pipe plus the collar length");
-    addLimit(command, "--exponent", limits.lossExponent, "m", "1.8",
+    addLimit(command, option(Setting::LossExponent), limits.lossExponent, "m", "1.8",
              "The exponent m of the losses outside the bit, K·Q^m, K calibrated on the set-up; "
              "above 0, default 1.86");
 }
@@ -129,9 +130,8 @@ void endForRefusal(const optimize::Refusal& refusal) {
     const std::string reason = optimize::describeRefusal(refusal, optimize::Language::English);
     switch (refusal.reason) {
         case optimize::RefusalReason::SettingOutOfRange:
-            throw cases::UsageError(
-                std::string(kSettingOptions.at(static_cast<std::size_t>(refusal.setting))) + ": " +
-                reason);
+            throw cases::UsageError(std::string(optimize::settingTerm(refusal.setting).option) +
+                                    ": " + reason);
         case optimize::RefusalReason::JetVelocityWithoutHoleCleaning:
             throw cases::UsageError("--criterion velocity with --min-annular-velocity 0: " +
                                     reason);

@@ -5,6 +5,7 @@
 
 #include "calc/field_text.h"
 #include "calc/quantities.h"
+#include "optimize/setting_terms.h"
 
 namespace bithydraulics::optimize {
 namespace {
@@ -99,7 +100,7 @@ std::string settingMessage(const Refusal& refusal, Language language) {
         case Setting::SeriesSizes:
             break;
     }
-    const std::string_view name = settingName(refusal.setting, language);
+    const std::string name = settingName(refusal.setting, language);
     return english
                ? "the " + std::string(name) + " must be " + std::string(requirement) + ", not " +
                      asGiven(value)
@@ -189,35 +190,13 @@ std::string_view regimeName(OptimumRegime regime, Language language) {
     return {};
 }
 
-std::string_view settingName(Setting setting, Language language) {
-    switch (setting) {
-        case Setting::MaxPressure:
-            return pick(language, "highest pump pressure (MPa)", "最高泵压 (MPa)");
-        case Setting::MaxPower:
-            return pick(language, "pump power (kW)", "泵功率 (kW)");
-        case Setting::MaxFlow:
-            return pick(language, "liner's largest flow rate (L/s)", "缸套最大排量 (L/s)");
-        case Setting::MinAnnularVelocity:
-            return pick(language, "smallest annular velocity (m/s)", "最小环空返速 (m/s)");
-        case Setting::MaxEquivalentDensity:
-            return pick(language, "largest equivalent circulating density (g/cm³)",
-                        "最大当量循环密度 (g/cm³)");
-        case Setting::VerticalDepth:
-            return pick(language, "vertical depth (m)", "垂深 (m)");
-        case Setting::LossExponent:
-            return pick(language, "loss exponent", "压耗指数");
-        case Setting::NozzleCount:
-            return pick(language, "number of nozzles", "喷嘴数");
-        case Setting::Spread:
-            return pick(language, "spread of a set (series steps)", "组合内尺寸级差");
-        case Setting::TopCount:
-            return pick(language, "number of sets to list", "列出的组合数");
-        case Setting::SeriesSizes:
-            return pick(language, "nozzle sizes (mm)", "喷嘴尺寸 (mm)");
-        case Setting::Points:
-            return pick(language, "number of flow rates", "排量点数");
+std::string settingName(Setting setting, Language language) {
+    const SettingTerm& term = settingTerm(setting);
+    std::string name(language == Language::English ? term.english : term.caption);
+    if (!term.unit.empty()) {
+        name += " (" + std::string(term.unit) + ")";
     }
-    return {};
+    return name;
 }
 
 std::string describeContradiction(const Contradiction& c, Language language) {

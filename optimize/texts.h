@@ -26,8 +26,9 @@ std::string_view criterionUnit(Criterion criterion);
 // Which limit holds the continuous optimum: "at the pump pressure limit", "泵压限制", ...
 std::string_view regimeName(OptimumRegime regime, Language language);
 
-// The name of a setting of OptimizationLimits: "highest pump pressure (MPa)", "最高泵压 (MPa)".
-std::string_view settingName(Setting setting, Language language);
+// The name of a setting of OptimizationLimits with its unit (settingTerm()): "highest pump
+// pressure (MPa)", "最高泵压 (MPa)".
+std::string settingName(Setting setting, Language language);
 
 // One sentence naming both limits and their figures: "hole cleaning and the pump pressure
 // contradict each other: hole cleaning (smallest annular velocity 0.60 m/s) needs at least

@@ -15,7 +15,7 @@ FlowChartFigures chartWithoutLimits(const HydraulicsInputs& setUp,
     // Not a limit: how far the axis reaches.
     reach.maxPressure = 2 * setUp.pumpPressure;
     const optimize::FlowRange range = optimize::computeFlowRange(setUp, reach, kFlowChartSamples);
-    FlowChartFigures figures = flowChartFigures(setUp, range, reach, nullptr);
+    FlowChartFigures figures = flowChartFigures(chartSeries(setUp, range, reach, nullptr));
     for (ChartPanel& panel : figures.panels) {
         panel.curves.removeIf([](const ChartCurve& curve) { return curve.limit; });
     }

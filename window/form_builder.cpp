@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "window/quantity_captions.h"
+#include "behaviour/quantity_captions.h"
 
 namespace bithydraulics {
 namespace {
@@ -28,6 +28,7 @@ QString fromUtf8(std::string_view text) {
 QLineEdit* makeField(QWidget& window, const ControlDescription& control) {
     auto* field = new QLineEdit(fromUtf8(control.text), &window);
     field->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    field->setReadOnly(control.readOnly);
     field->setAccessibleName(fromUtf8(fieldCaption(control.index)));
     field->setToolTip(QString::fromStdString(fieldToolTip(control.index)));
     return field;

@@ -4,15 +4,19 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QPalette>
 #include <QPushButton>
+#include <QStatusBar>
 
+#include "behaviour/compute_action.h"
+#include "behaviour/fault_message.h"
 #include "behaviour/form_description.h"
 #include "platform/ui/fault_report.h"
 #include "platform/ui/program_end.h"
 #include "window/lazy_standard_icons.h"
 #include "window/program_icon.h"
-#include "window/quantity_captions.h"
 #include "window/standard_texts.h"
 #include "window/user_dialogs.h"
 #include "window/window_menus.h"
@@ -54,7 +58,7 @@ HydraulicsForm::HydraulicsForm(const WindowServices& services, QWidget* parent)
       fields_(controls_.fields),
       marks_(inputFields()),
       groupEdits_(inputFields()),
-      pasteCells_(inputFields(), groupEdits_),
+      pasteCells_(inputFields(), groupEdits_, [this](const QString& note) { showNote(note); }),
       chartLibraryFolder_(services.chartLibraryFolder),
       menus_(std::make_unique<WindowMenus>(*this, dialogs_, memory_)) {
     useChineseStandardTexts();
@@ -67,29 +71,89 @@ HydraulicsForm::HydraulicsForm(const WindowServices& services, QWidget* parent)
     // Nothing inside the window limits its size, as before it had a menu bar: resizing moves no
     // control.
     layout()->setSizeConstraint(QLayout::SetNoConstraint);
-    // The window grows by the menu bar; the client area keeps the description's size.
+    // Notes that must not cover a field or a button, e.g. of cells a paste left out.
+    statusBar()->setObjectName(QStringLiteral("statusLine"));
+    statusBar()->setSizeGripEnabled(false);
+    // The window grows by the menu bar and the status line; the client area keeps the
+    // description's size.
     const QSize client = clientSize(description);
-    resize(client.width(), client.height() + menuBar()->sizeHint().height());
+    resize(client.width(),
+           client.height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     // The focus frame shows on 运算 from the first frame, not only once Tab has been pressed.
     setAttribute(Qt::WA_KeyboardFocusChange);
     memory_.restorePosition(*this);
 
+    for (int i = kFirstResultField; i < kFieldCount; ++i) {
+        resultToolTips_.push_back(field(i)->toolTip());
+    }
+    for (QLineEdit* input : inputFields()) {
+        connect(input, &QLineEdit::textChanged, this, &HydraulicsForm::takeInputs);
+    }
     connect(controls_.compute, &QPushButton::clicked, this, &HydraulicsForm::compute);
     connect(controls_.exit, &QPushButton::clicked, this, &HydraulicsForm::exitProgram);
 }
 
 HydraulicsForm::~HydraulicsForm() = default;
 
-void HydraulicsForm::compute() {
-    marks_.markPartlyRead();
-    try {
-        runComputeCommand(fields_, state_);
-    } catch (const CalculationFault& fault) {
+bool HydraulicsForm::compute() {
+    const bool wasStale = record_.stale();
+    const ComputeOutcome outcome = runComputeAction(fields_, state_, record_);
+    marks_.show(outcome.partlyRead);
+    if (outcome.fault) {
         // The command wrote nothing; the user's figures stay for correcting.
-        reportFault(fault);
-        return;
+        reportFault(*outcome.fault);
+        emit computeFaulted(*outcome.fault);
+        return false;
+    }
+    if (wasStale) {
+        showStaleness();
     }
     emit computed();
+    return true;
+}
+
+bool HydraulicsForm::computeUnlessCurrent() {
+    return (!record_.empty() && !record_.stale()) || compute();
+}
+
+InputTexts HydraulicsForm::inputTexts() const {
+    return readInputTexts(fields_);
+}
+
+void HydraulicsForm::takeInputs() {
+    if (record_.inputsAre(inputTexts())) {
+        showStaleness();
+    }
+    emit inputsEdited();
+}
+
+void HydraulicsForm::showStaleness() {
+    const bool stale = record_.stale();
+    for (int i = kFirstResultField; i < kFieldCount; ++i) {
+        QLineEdit* result = field(i);
+        QPalette palette;
+        if (stale) {
+            palette.setColor(QPalette::Text, palette.color(QPalette::Disabled, QPalette::Text));
+        }
+        result->setPalette(palette);
+        const QString& own = resultToolTips_[static_cast<std::size_t>(i - kFirstResultField)];
+        result->setToolTip(
+            stale ? own + '\n' + QString::fromUtf8(kStaleResultNote.data(), kStaleResultNote.size())
+                  : own);
+    }
+    emit resultsStaleChanged(stale);
+}
+
+void HydraulicsForm::showNote(const QString& note) {
+    if (note.isEmpty()) {
+        statusBar()->clearMessage();
+    } else {
+        statusBar()->showMessage(note);
+    }
+}
+
+QString HydraulicsForm::statusNote() const {
+    return statusBar()->currentMessage();
 }
 
 void HydraulicsForm::reportFault(const CalculationFault& fault) {

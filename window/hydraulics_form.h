@@ -3,7 +3,9 @@
 #include <QMainWindow>
 #include <memory>
 #include <span>
+#include <vector>
 
+#include "behaviour/result_record.h"
 #include "calc/compute_command.h"
 #include "window/form_builder.h"
 #include "window/input_group_edits.h"
@@ -32,10 +34,12 @@ struct WindowServices {
 };
 
 // The program's one window: the form built from hydraulicsFormDescription() as its client area,
-// under a menu bar. It owns the twenty fields and the calculation state. Its compute button runs
-// the compute command on the fields; a calculation fault goes to the fault reporter and leaves
-// every field as it was. Its exit button, 文件 → 退出 and its close box end the program, once
-// changes to a case file in play are saved or let go.
+// under a menu bar and over a status line. It owns the twenty fields and the calculation state.
+// Its compute button runs the compute command on the fields; a calculation fault goes to the
+// fault reporter and leaves every field as it was. Results that the inputs no longer produce
+// stay, greyed and marked as stale (ResultRecord), until the next 运算. Its exit button,
+// 文件 → 退出 and its close box end the program, once changes to a case file in play are saved
+// or let go.
 class HydraulicsForm final : public QMainWindow {
     Q_OBJECT
 
@@ -63,11 +67,19 @@ class HydraulicsForm final : public QMainWindow {
     const FieldArray& fieldArray() const { return fields_; }
     const CalculationState& state() const { return state_; }
     const InputMarks& inputMarks() const { return marks_; }
+    // The texts of the eleven input fields as they stand.
+    InputTexts inputTexts() const;
+    // Which inputs the results shown belong to.
+    const ResultRecord& resultRecord() const { return record_; }
+    // The status line's note, e.g. of cells a paste left out; empty when none is shown.
+    QString statusNote() const;
     WindowMenus& menus() { return *menus_; }
     const QString& chartLibraryFolder() const { return chartLibraryFolder_; }
 
-    // The compute button's Click.
-    void compute();
+    // The compute button's Click. Returns whether it wrote results.
+    bool compute();
+    // Runs 运算 unless the results shown are those of the inputs; returns whether they are now.
+    bool computeUnlessCurrent();
     // Reports a fault of the compute command's reading or arithmetic as 运算 does, naming the
     // figures to check.
     void reportFault(const CalculationFault& fault);
@@ -89,12 +101,21 @@ class HydraulicsForm final : public QMainWindow {
   signals:
     // 运算 has computed and written the results; state() holds what it read.
     void computed();
+    // The results shown became stale (true) or current again (false).
+    void resultsStaleChanged(bool stale);
+    // An input field's text changed, by typing, a paste, a case opened or an undo.
+    void inputsEdited();
+    // 运算 met a fault and wrote nothing.
+    void computeFaulted(const bithydraulics::CalculationFault& fault);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
     bool mayEnd();
+    void takeInputs();
+    void showStaleness();
+    void showNote(const QString& note);
 
     FaultReporter& faults_;
     std::unique_ptr<UserDialogs> ownDialogs_;  // when the program gives none
@@ -105,6 +126,8 @@ class HydraulicsForm final : public QMainWindow {
     CalculationState state_;
     InputMarks marks_;
     InputGroupEdits groupEdits_;
+    ResultRecord record_;
+    std::vector<QString> resultToolTips_;  // each result field's own, restored when current
     PasteCells pasteCells_;
     QString chartLibraryFolder_;
     std::unique_ptr<WindowMenus> menus_;

@@ -1,11 +1,7 @@
 #include "window/input_marks.h"
 
 #include <QLineEdit>
-#include <QLocale>
 #include <QPalette>
-
-#include "platform/calculation_fault.h"
-#include "platform/number_reading.h"
 
 namespace bithydraulics {
 namespace {
@@ -25,26 +21,20 @@ InputMarks::InputMarks(std::span<QLineEdit* const> inputs, QObject* parent) : QO
     }
 }
 
-void InputMarks::markPartlyRead() {
-    for (Mark& mark : marks_) {
-        clear(mark);
-        try {
-            const FigureReading reading = readFigure(mark.field->text().toStdString());
-            if (!reading.whole) {
-                this->mark(mark, reading.value);
-            }
-        } catch (const CalculationFault&) {
-            // A figure too large to read: the compute command reports it.
+void InputMarks::show(const std::array<std::optional<std::string>, kInputFieldCount>& notes) {
+    for (std::size_t i = 0; i < marks_.size() && i < notes.size(); ++i) {
+        clear(marks_[i]);
+        if (notes[i]) {
+            mark(marks_[i], QString::fromStdString(*notes[i]));
         }
     }
 }
 
-void InputMarks::mark(Mark& mark, double read) {
+void InputMarks::mark(Mark& mark, const QString& note) {
     QPalette palette = mark.field->palette();
     palette.setColor(QPalette::Base, kPartlyReadBackground);
     mark.field->setPalette(palette);
-    const QString figure = QString::number(read, 'g', QLocale::FloatingPointShortest);
-    mark.field->setToolTip(mark.toolTip + QStringLiteral("\n读作 ") + figure);
+    mark.field->setToolTip(mark.toolTip + '\n' + note);
     mark.marked = true;
 }
 

@@ -28,26 +28,6 @@ std::optional<double> readFigure(const QString& text, QString& reason) {
     }
 }
 
-// By the place of the setting in kTypedSettings.
-constexpr TypedSettingDescription kDescriptions[kTypedSettings.size()] = {
-    {"最大泵压", "MPa", "泵允许的最高泵压。必须填写。", "必填"},
-    {"泵水功率", "kW",
-     "泵能提供的水功率：泵压与排量之积不超过它，大排量时允许的泵压随之降低。空着表示不限。",
-     "不限"},
-    {"最大排量", "L/s", "缸套允许的最大排量。空着表示不限。", "不限"},
-    {"最小环空返速", "m/s",
-     "携岩所需的最小环空返速（钻杆外环空），定出排量的下限。空着取 0.5，填 0 表示不限。", "0.5"},
-    {"最大当量密度", "g/cm³",
-     "井底当量循环密度的上限，以免压漏地层：泥浆密度加上环空压耗折算的密度不超过它。空着表示不限。",
-     "不限"},
-    {"垂深", "m", "计算当量循环密度所用的垂深。空着取钻杆长度加钻铤长度。", "钻杆+钻铤长度"},
-    {"压耗指数", "",
-     "钻头以外的循环压耗按 K·Q^m 随排量变化，m 即压耗指数；K 由主窗口的泵压和排量标定。空着取 "
-     "1.86。",
-     "1.86"},
-    {"喷嘴尺寸", "mm", "可用的喷嘴直径，用逗号或空格分开，如 8, 9.5, 11。", ""},
-};
-
 }  // namespace
 
 std::optional<std::size_t> typedSettingIndex(Setting setting) {
@@ -59,8 +39,8 @@ std::optional<std::size_t> typedSettingIndex(Setting setting) {
     return std::nullopt;
 }
 
-const TypedSettingDescription& describeTypedSetting(Setting setting) {
-    return kDescriptions[typedSettingIndex(setting).value()];
+const optimize::SettingTerm& describeTypedSetting(Setting setting) {
+    return optimize::settingTerm(setting);
 }
 
 LimitsReading readLimits(const LimitTexts& texts) {
@@ -70,7 +50,8 @@ LimitsReading readLimits(const LimitTexts& texts) {
         const QString& text = texts[setting];
         if (text.trimmed().isEmpty()) {
             if (setting == Setting::MaxPressure) {
-                reading.problems.push_back({setting, QStringLiteral("必须填写泵允许的最高泵压")});
+                reading.problems.push_back(
+                    {setting, QStringLiteral("必须填写泵允许的最高泵压"), true});
             }
             return;  // the setting's default
         }

@@ -7,6 +7,7 @@
 
 #include "optimize/optimization_limits.h"
 #include "optimize/refusal.h"
+#include "optimize/setting_terms.h"
 
 // The limits of the optimisation window as the user types them, and their reading into the
 // optimiser's limits. Every figure must be a plain figure ("18", "0.6", "1.3e3"); a text that is
@@ -50,18 +51,13 @@ struct LimitTexts {
 
 // How the window presents a typed setting: its caption and unit, what it means (its tooltip),
 // and what an empty field takes.
-struct TypedSettingDescription {
-    const char* caption;  // "最大泵压"
-    const char* unit;     // "MPa"
-    const char* meaning;
-    const char* whenEmpty;  // "不限"
-};
-const TypedSettingDescription& describeTypedSetting(optimize::Setting setting);
+const optimize::SettingTerm& describeTypedSetting(optimize::Setting setting);
 
 // A setting that cannot be used, and why.
 struct LimitProblem {
     optimize::Setting setting;
-    QString reason;  // "“18x”不是一个数"
+    QString reason;        // "“18x”不是一个数"
+    bool missing = false;  // a setting that must be given was left empty
 };
 
 struct LimitsReading {

@@ -20,6 +20,11 @@ constexpr QColor kProblemBackground(0xFF, 0xD6, 0xD6);
 constexpr QColor kProblemText(0xA0, 0x00, 0x00);
 constexpr int kAnySpread = -1;
 constexpr int kFieldWidth = 110;  // a figure and its default
+constexpr int kReasonWidthInCharacters = 12;
+
+QString words(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QLabel* captionFor(QWidget* buddy, const QString& text, const QString& toolTip) {
     auto* caption = new QLabel(text);
@@ -41,29 +46,37 @@ LimitsForm::LimitsForm(QWidget* parent)
     grid->setColumnStretch(3, 1);
     int line = 0;
     const auto addField = [&](Setting setting) {
-        const TypedSettingDescription& description = describeTypedSetting(setting);
+        const optimize::SettingTerm& description = describeTypedSetting(setting);
         Row& row = this->row(setting);
         row.edit = new QLineEdit(this);
         row.edit->setMaximumWidth(kFieldWidth);
-        row.edit->setObjectName(QString::fromUtf8(description.caption));
-        row.edit->setPlaceholderText(QString::fromUtf8(description.whenEmpty));
-        row.edit->setAccessibleName(QString::fromUtf8(description.caption));
-        row.toolTip = QString::fromUtf8(description.meaning);
+        row.edit->setObjectName(words(description.caption));
+        row.edit->setPlaceholderText(words(description.whenEmpty));
+        row.edit->setAccessibleName(words(description.caption));
+        row.toolTip = words(description.meaning);
+        // Beside its field, one line in room kept for it, so that no field moves while the user
+        // types; the whole reason is in the field's tooltip.
         row.reason = new QLabel(this);
-        row.reason->setWordWrap(true);
         row.reason->setTextFormat(Qt::PlainText);
+        row.reason->setFixedWidth(kReasonWidthInCharacters * fontMetrics().height());
         QPalette palette = row.reason->palette();
         palette.setColor(QPalette::WindowText, kProblemText);
         row.reason->setPalette(palette);
+        QSizePolicy kept = row.reason->sizePolicy();
+        kept.setRetainSizeWhenHidden(true);
+        row.reason->setSizePolicy(kept);
         row.reason->hide();
-        grid->addWidget(captionFor(row.edit, QString::fromUtf8(description.caption), row.toolTip),
-                        line, 0);
+        grid->addWidget(captionFor(row.edit, words(description.caption), row.toolTip), line, 0);
         grid->addWidget(row.edit, line, 1);
-        grid->addWidget(new QLabel(QString::fromUtf8(description.unit), this), line++, 2);
-        grid->addWidget(row.reason, line++, 0, 1, 4);
-        connect(row.edit, &QLineEdit::textEdited, this, &LimitsForm::reportEdit);
+        grid->addWidget(new QLabel(words(description.unit), this), line, 2);
+        grid->addWidget(row.reason, line++, 3);
+        connect(row.edit, &QLineEdit::textEdited, this, [this, &row] {
+            row.typedIn = true;
+            reportEdit();
+        });
     };
     const auto addChoice = [&](QWidget* box, const QString& caption, const QString& toolTip) {
+        box->setAccessibleName(caption);
         grid->addWidget(captionFor(box, caption, toolTip), line, 0);
         grid->addWidget(box, line++, 1);
     };
@@ -79,7 +92,8 @@ LimitsForm::LimitsForm(QWidget* parent)
     addChoice(criterion_, QStringLiteral("优选准则"),
               QStringLiteral("优选时使钻头处的哪一项最大。"));
     nozzleCount_->setRange(1, optimize::kMaxNozzleCount);
-    addChoice(nozzleCount_, QStringLiteral("喷嘴数"), QStringLiteral("一组喷嘴的个数，1 到 3。"));
+    addChoice(nozzleCount_, words(optimize::settingTerm(Setting::NozzleCount).caption),
+              words(optimize::settingTerm(Setting::NozzleCount).meaning));
     series_->addItems({QStringLiteral("1/32 英寸"), QStringLiteral("列出的尺寸")});
     addChoice(series_, QStringLiteral("喷嘴系列"),
               QStringLiteral("从哪些尺寸中选喷嘴：1/32 英寸系列 7/32 至 32/32 英寸，"
@@ -87,10 +101,29 @@ LimitsForm::LimitsForm(QWidget* parent)
     addField(Setting::SeriesSizes);
     spread_->setRange(kAnySpread, static_cast<int>(optimize::kMaxSeriesSizes) - 1);
     spread_->setSpecialValueText(QStringLiteral("任意"));
-    addChoice(spread_, QStringLiteral("尺寸级差"),
-              QStringLiteral("一组喷嘴中最大与最小尺寸在系列中最多相差几级：0 为等径，"
-                             "1 为相邻尺寸，“任意”为不限。"));
+    addChoice(spread_, words(optimize::settingTerm(Setting::Spread).caption),
+              words(optimize::settingTerm(Setting::Spread).meaning));
     grid->setRowStretch(line, 1);
+
+    // Tab goes down the figures, then through the choices, the sizes with their series.
+    QWidget* previous = nullptr;
+    const auto chain = [&previous](QWidget* next) {
+        if (previous != nullptr) {
+            setTabOrder(previous, next);
+        }
+        previous = next;
+    };
+    for (const Setting setting : kTypedSettings) {
+        if (setting != Setting::SeriesSizes) {
+            chain(field(setting));
+        }
+    }
+    for (QWidget* choice :
+         {static_cast<QWidget*>(criterion_), static_cast<QWidget*>(nozzleCount_),
+          static_cast<QWidget*>(series_), static_cast<QWidget*>(field(Setting::SeriesSizes)),
+          static_cast<QWidget*>(spread_)}) {
+        chain(choice);
+    }
 
     connect(criterion_, &QComboBox::currentIndexChanged, this, &LimitsForm::reportEdit);
     connect(nozzleCount_, &QSpinBox::valueChanged, this, &LimitsForm::reportEdit);
@@ -100,6 +133,10 @@ LimitsForm::LimitsForm(QWidget* parent)
     });
     connect(spread_, &QSpinBox::valueChanged, this, &LimitsForm::reportEdit);
     setTexts(LimitTexts{});
+}
+
+QWidget* LimitsForm::lastInTabOrder() const {
+    return spread_;
 }
 
 LimitTexts LimitsForm::texts() const {
@@ -139,7 +176,7 @@ void LimitsForm::showProblems(const std::vector<LimitProblem>& problems) {
         const auto problem =
             std::find_if(problems.begin(), problems.end(),
                          [i](const LimitProblem& p) { return p.setting == kTypedSettings[i]; });
-        if (problem != problems.end()) {
+        if (problem != problems.end() && (!problem->missing || rows_[i].typedIn)) {
             mark(rows_[i], problem->reason);
         } else {
             clear(rows_[i]);
@@ -148,7 +185,7 @@ void LimitsForm::showProblems(const std::vector<LimitProblem>& problems) {
 }
 
 QString LimitsForm::reasonAt(Setting setting) const {
-    return row(setting).marked ? row(setting).reason->text() : QString();
+    return row(setting).marked ? row(setting).reason->toolTip() : QString();
 }
 
 void LimitsForm::mark(Row& row, const QString& reason) {
@@ -156,7 +193,9 @@ void LimitsForm::mark(Row& row, const QString& reason) {
     palette.setColor(QPalette::Base, kProblemBackground);
     row.edit->setPalette(palette);
     row.edit->setToolTip(row.toolTip + '\n' + reason);
-    row.reason->setText(reason);
+    row.reason->setText(
+        row.reason->fontMetrics().elidedText(reason, Qt::ElideRight, row.reason->width()));
+    row.reason->setToolTip(reason);
     row.reason->show();
     row.marked = true;
 }
@@ -168,17 +207,18 @@ void LimitsForm::clear(Row& row) {
     row.edit->setPalette(QPalette());
     row.edit->setToolTip(row.toolTip);
     row.reason->clear();
+    row.reason->setToolTip({});
     row.reason->hide();
     row.marked = false;
 }
 
 void LimitsForm::setDefaultDepth(std::optional<double> depth) {
-    const TypedSettingDescription& description = describeTypedSetting(Setting::VerticalDepth);
+    const optimize::SettingTerm& description = describeTypedSetting(Setting::VerticalDepth);
     field(Setting::VerticalDepth)
         ->setPlaceholderText(depth ? QStringLiteral("%1（%2）")
                                          .arg(QString::fromStdString(formatFixed2(*depth)),
-                                              QString::fromUtf8(description.whenEmpty))
-                                   : QString::fromUtf8(description.whenEmpty));
+                                              words(description.whenEmpty))
+                                   : words(description.whenEmpty));
 }
 
 }  // namespace bithydraulics

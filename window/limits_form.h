@@ -27,10 +27,11 @@ class LimitsForm final : public QWidget {
     // Fills the form without signalling an edit.
     void setTexts(const LimitTexts& texts);
 
-    // Marks each field that has a problem, with its reason, and clears the others.
+    // Marks each field that has a problem, with its reason, and clears the others. A field left
+    // empty that must be given is marked only once the user has typed in it.
     void showProblems(const std::vector<LimitProblem>& problems);
     bool isMarked(optimize::Setting setting) const { return row(setting).marked; }
-    // The reason shown beside a marked field.
+    // The reason shown beside a marked field, in full.
     QString reasonAt(optimize::Setting setting) const;
 
     // The depth an empty 垂深 takes, shown in it; none when not known.
@@ -42,6 +43,8 @@ class LimitsForm final : public QWidget {
     QSpinBox* nozzleCountBox() const { return nozzleCount_; }
     QComboBox* seriesBox() const { return series_; }
     QSpinBox* spreadBox() const { return spread_; }
+    // The last control Tab reaches in the form.
+    QWidget* lastInTabOrder() const;
 
   signals:
     void edited();
@@ -52,6 +55,7 @@ class LimitsForm final : public QWidget {
         QLabel* reason = nullptr;
         QString toolTip;
         bool marked = false;
+        bool typedIn = false;  // the user has typed in it since the form opened
     };
     const Row& row(optimize::Setting setting) const {
         return rows_.at(typedSettingIndex(setting).value());

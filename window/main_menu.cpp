@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QVariant>
+#include <QWidget>
 
 namespace bithydraulics {
 namespace {
@@ -11,7 +13,19 @@ QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Marks the actions whose shortcuts the program's other windows share.
+constexpr const char* kEveryWindowProperty = "everyWindow";
+
 }  // namespace
+
+void shareEveryWindowShortcuts(const QWidget& mainWindow, QWidget& window) {
+    for (QAction* action : mainWindow.findChildren<QAction*>()) {
+        if (action->property(kEveryWindowProperty).toBool()) {
+            // A window shortcut works in every window that holds its action.
+            window.addAction(action);
+        }
+    }
+}
 
 void addMenus(QMenuBar& bar, const std::vector<Menu>& menus) {
     for (const Menu& description : menus) {
@@ -33,6 +47,7 @@ void addMenus(QMenuBar& bar, const std::vector<Menu>& menus) {
             }
             QAction* action = menu->addAction(fromUtf8(command.caption));
             action->setShortcut(command.shortcut);
+            action->setProperty(kEveryWindowProperty, command.everyWindow);
             QObject::connect(action, &QAction::triggered, action, command.run);
         }
     }

@@ -7,6 +7,7 @@
 
 class QMenu;
 class QMenuBar;
+class QWidget;
 
 namespace bithydraulics {
 
@@ -18,6 +19,9 @@ struct MenuCommand {
     QKeySequence shortcut;
     std::function<void()> run;
     bool separator = false;
+    // The shortcut works in every window of the program (the tools, the chart, the guide), not
+    // only in the main window.
+    bool everyWindow = false;
     std::function<void(QMenu&)> fillSubmenu = {};
 };
 
@@ -32,11 +36,16 @@ inline MenuCommand menuSeparator() {
 }
 
 inline MenuCommand submenu(std::string_view caption, std::function<void(QMenu&)> fill) {
-    return {caption, {}, {}, false, std::move(fill)};
+    return {caption, {}, {}, false, false, std::move(fill)};
 }
 
 // Adds `menus` to `bar` from left to right. Each command becomes an action of its menu whose
 // shortcut works anywhere in the window.
 void addMenus(QMenuBar& bar, const std::vector<Menu>& menus);
+
+// Makes the shortcuts of the commands marked `everyWindow` in `mainWindow`'s menus work in
+// `window` too (a tool window, the guide). Shortcuts stay each main window's own, so that two
+// main windows in one process never make a shortcut ambiguous.
+void shareEveryWindowShortcuts(const QWidget& mainWindow, QWidget& window);
 
 }  // namespace bithydraulics

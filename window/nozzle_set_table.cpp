@@ -1,20 +1,32 @@
 #include "window/nozzle_set_table.h"
 
+#include "behaviour/answer_texts.h"
 #include "calc/compute_command.h"
 #include "calc/field_text.h"
 #include "calc/quantities.h"
 #include "optimize/texts.h"
-#include "window/answer_texts.h"
 
 namespace bithydraulics {
 namespace {
 
 // Captions over their units, broken, so that the columns stay narrow.
 constexpr const char* kHeaders[NozzleSetTable::ColumnCount] = {
-    "喷嘴\n1/32 in", "喷嘴\nmm",        "排量\nL/s",        "泵压\nMPa",
-    "泵功率\nkW",    "钻头\n压降\nMPa", "钻头\n水功率\nkW", "比水\n功率\nW/mm²",
-    "冲击力\nN",     "喷射\n速度\nm/s", "上返\n速度1\nm/s", "当量\n密度\ng/cm³",
-    "占最优",        "受限于",
+    "排名",
+    "喷嘴\n1/32 英寸",
+    "喷嘴\nmm",
+    "喷嘴\n总面积\nmm²",
+    "排量\nL/s",
+    "泵压\nMPa",
+    "泵功率\nkW",
+    "钻头\n压降\nMPa",
+    "钻头\n水功率\nkW",
+    "比水\n功率\nW/mm²",
+    "冲击力\nN",
+    "喷射\n速度\nm/s",
+    "上返\n速度1\nm/s",
+    "当量循环\n密度\ng/cm³",
+    "占最优",
+    "受限于",
 };
 
 QString fixed(double value) {
@@ -49,8 +61,10 @@ void NozzleSetTable::setSets(std::vector<optimize::RankedSet> sets) {
         const std::string_view limit =
             optimize::limitName(set.limit, optimize::Language::SimplifiedChinese);
         Row row;
-        row.texts = {nozzleSizesInch(set.nozzles),
-                     nozzleSizesMm(set.nozzles),
+        row.texts = {QString::number(i + 1),
+                     QString::fromStdString(nozzleSizesInch(set.nozzles)),
+                     QString::fromStdString(nozzleSizesMm(set.nozzles)),
+                     fixed(figures.nozzleArea),
                      fixed(point.flowRate()),
                      fixed(point.pumpPressure()),
                      fixed(point.pumpPower),
@@ -63,7 +77,9 @@ void NozzleSetTable::setSets(std::vector<optimize::RankedSet> sets) {
                      QString::number(point.equivalentDensity, 'f', 3),
                      QString::number(set.shareOfOptimum * 100, 'f', 1) + QStringLiteral("%"),
                      QString::fromUtf8(limit.data(), static_cast<qsizetype>(limit.size()))};
-        row.keys = {figures.nozzleArea,
+        row.keys = {static_cast<double>(i + 1),
+                    figures.nozzleArea,
+                    figures.nozzleArea,
                     figures.nozzleArea,
                     point.flowRate(),
                     point.pumpPressure(),

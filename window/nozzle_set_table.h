@@ -10,7 +10,8 @@ class QAbstractItemModel;
 
 namespace bithydraulics {
 
-// The best real nozzle sets as a table, best first: sizes in 1/32 in and mm, flow rate, predicted
+// The best real nozzle sets as a table, best first: the rank, sizes in 1/32 in and mm, the total
+// nozzle area, flow rate, predicted
 // pump pressure and power, the program's figures at the bit and in the annulus as the main window
 // shows them, the equivalent density, the share of the optimum and the limit that holds the
 // flow rate. Each cell sorts by its figure (Qt::UserRole), the sizes by the nozzle area.
@@ -19,8 +20,10 @@ class NozzleSetTable final : public QAbstractTableModel {
 
   public:
     enum Column {
+        Rank,
         SizesInch,
         SizesMm,
+        NozzleArea,
         FlowRate,
         PumpPressure,
         PumpPower,

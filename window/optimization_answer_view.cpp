@@ -11,7 +11,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "window/answer_texts.h"
+#include "behaviour/answer_texts.h"
+#include "behaviour/nozzle_choice.h"
 #include "window/tools_session.h"
 
 namespace bithydraulics {
@@ -35,6 +36,7 @@ OptimizationAnswerView::OptimizationAnswerView(QWidget* parent)
       calibration_(answerLabel(this)),
       window_(answerLabel(this)),
       optimum_(answerLabel(this)),
+      current_(answerLabel(this)),
       band_(answerLabel(this)),
       roundedUp_(answerLabel(this)),
       sets_(new NozzleSetTable(this)),
@@ -51,6 +53,7 @@ OptimizationAnswerView::OptimizationAnswerView(QWidget* parent)
     summary->addRow(QStringLiteral("循环压耗"), calibration_);
     summary->addRow(QStringLiteral("当前喷嘴工作范围"), window_);
     summary->addRow(QStringLiteral("理论最优"), optimum_);
+    summary->addRow(QStringLiteral("当前喷嘴"), current_);
     summary->addRow(QStringLiteral("95% 范围"), band_);
     summary->addRow(QStringLiteral("常规取整"), roundedUp_);
 
@@ -58,9 +61,12 @@ OptimizationAnswerView::OptimizationAnswerView(QWidget* parent)
     sorted_->setSortRole(NozzleSetTable::kSortRole);
     table_->setModel(sorted_);
     table_->setObjectName(QStringLiteral("nozzleSets"));
+    table_->setAccessibleName(QStringLiteral("优选喷嘴组合"));
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // One stop of the window's Tab order; the arrow keys move within it.
+    table_->setTabKeyNavigation(false);
     table_->setAlternatingRowColors(true);
     table_->verticalHeader()->hide();
     // Every column as wide as its figures: a narrow window scrolls the table rather than cut a
@@ -87,24 +93,38 @@ OptimizationAnswerView::OptimizationAnswerView(QWidget* parent)
 void OptimizationAnswerView::showAnswer(const ToolsAnswer& answer, const QString& message) {
     message_->setText(message);
     message_->setVisible(!message.isEmpty());
-    setUp_->setText(answer.setUp ? setUpText(*answer.setUp) : QStringLiteral("—"));
+    setUp_->setText(answer.setUp ? QString::fromStdString(setUpText(*answer.setUp))
+                                 : QStringLiteral("—"));
     const optimize::OptimizationResult* result = answer.result ? &*answer.result : nullptr;
-    calibration_->setText(result ? calibrationText(result->calibration) : QStringLiteral("—"));
-    window_->setText(result ? operatingWindowText(result->currentWindow) : QStringLiteral("—"));
-    optimum_->setText(result ? optimumText(*result) : QStringLiteral("—"));
-    band_->setText(result ? bandText(result->optimum.band95) : QStringLiteral("—"));
-    if (result && result->roundedUpSet) {
-        const optimize::RankedSet& set = *result->roundedUpSet;
-        const QString sizes = set.nozzles.thirtySecondsInch[0] != 0
-                                  ? nozzleSizesInch(set.nozzles) + QStringLiteral("/32 in")
-                                  : nozzleSizesMm(set.nozzles) + QStringLiteral(" mm");
-        roundedUp_->setText(QStringLiteral("保持最优排量、面积取大一档的 %1：占最优的 %2%")
-                                .arg(sizes, QString::number(set.shareOfOptimum * 100, 'f', 1)));
-    } else {
-        roundedUp_->setText(QStringLiteral("—"));
-    }
+    calibration_->setText(result ? QString::fromStdString(calibrationText(result->calibration))
+                                 : QStringLiteral("—"));
+    window_->setText(result ? QString::fromStdString(operatingWindowText(result->currentWindow))
+                            : QStringLiteral("—"));
+    optimum_->setText(result ? QString::fromStdString(optimumText(*result)) : QStringLiteral("—"));
+    const std::string current =
+        result && answer.setUp ? currentAgainstOptimumText(*answer.setUp, *result) : std::string();
+    current_->setText(current.empty() ? QStringLiteral("—") : QString::fromStdString(current));
+    band_->setText(result ? QString::fromStdString(bandText(result->optimum.band95))
+                          : QStringLiteral("—"));
+    const std::string roundedUp = result ? roundedUpText(*result) : std::string();
+    roundedUp_->setText(roundedUp.empty() ? QStringLiteral("—")
+                                          : QString::fromStdString(roundedUp));
+    // The chosen set stays chosen when the answer is computed again (after 应用 above all, so
+    // that a second 应用 does not write another set); otherwise the best is.
+    const optimize::RankedSet* chosen = selectedSet();
+    const std::optional<optimize::NozzleSet> kept =
+        chosen != nullptr ? std::optional(chosen->nozzles) : std::nullopt;
     sets_->setSets(result ? result->bestSets : std::vector<optimize::RankedSet>{});
-    if (sorted_->rowCount() > 0) {
+    const std::optional<std::size_t> same =
+        kept ? findSet(result ? result->bestSets : std::vector<optimize::RankedSet>{}, *kept)
+             : std::nullopt;
+    // A series in mm has no sizes in 1/32 in to show.
+    const bool inMillimetres = result && !result->bestSets.empty() &&
+                               result->bestSets.front().nozzles.thirtySecondsInch[0] == 0;
+    table_->setColumnHidden(NozzleSetTable::SizesInch, inMillimetres);
+    if (same) {
+        table_->selectRow(sorted_->mapFromSource(sets_->index(static_cast<int>(*same), 0)).row());
+    } else if (sorted_->rowCount() > 0) {
         table_->selectRow(0);
     }
     emit selectionChanged();
@@ -123,8 +143,8 @@ void OptimizationAnswerView::copyTable() const {
 }
 
 QString OptimizationAnswerView::summaryText() const {
-    return QStringList{setUp_->text(),   calibration_->text(), window_->text(),
-                       optimum_->text(), band_->text(),        roundedUp_->text()}
+    return QStringList{setUp_->text(),   calibration_->text(), window_->text(),   optimum_->text(),
+                       current_->text(), band_->text(),        roundedUp_->text()}
         .join('\n');
 }
 

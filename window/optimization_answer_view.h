@@ -46,6 +46,7 @@ class OptimizationAnswerView final : public QWidget {
     QLabel* calibration_;
     QLabel* window_;
     QLabel* optimum_;
+    QLabel* current_;
     QLabel* band_;
     QLabel* roundedUp_;
     NozzleSetTable* sets_;

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -32,11 +34,19 @@ QString refusalText(const optimize::Refusal& refusal) {
 // Why the answer is missing or incomplete, in words; empty when it is whole.
 QString answerMessage(const ToolsAnswer& answer, const HydraulicsForm& form) {
     if (answer.readFault) {
-        return QStringLiteral("主窗口的数据无法读取，请改正后按“运算”：") +
+        return QStringLiteral("主窗口的数据无法计算，请改正后按“运算”：") +
                form.faultText(*answer.readFault);
     }
+    if (answer.setUpStale) {
+        return QString::fromUtf8(kStaleSetUpNote.data(),
+                                 static_cast<qsizetype>(kStaleSetUpNote.size()));
+    }
     if (!answer.limits.problems.empty()) {
-        return QStringLiteral("限制中有不能使用的数（已在栏旁标出），未作计算。");
+        const bool onlyMissing =
+            std::all_of(answer.limits.problems.begin(), answer.limits.problems.end(),
+                        [](const LimitProblem& problem) { return problem.missing; });
+        return onlyMissing ? QStringLiteral("请填写泵允许的最高泵压，之后即可优选。")
+                           : QStringLiteral("限制中有不能使用的数（已在栏旁标出），未作计算。");
     }
     if (answer.refusal) {
         return QStringLiteral("无法优选：") + refusalText(*answer.refusal).toHtmlEscaped();
@@ -127,6 +137,16 @@ OptimizationWindow::OptimizationWindow(HydraulicsForm& form, ToolsSession& sessi
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns, 1);
     layout->addLayout(buttons);
+
+    // Tab: the limits, the table as one stop, then the buttons left to right.
+    setTabOrder(limits_->lastInTabOrder(), answer_->table());
+    setTabOrder(answer_->table(), copy_);
+    setTabOrder(copy_, apply_);
+    setTabOrder(apply_, close);
+    close->setObjectName(QStringLiteral("closeButton"));
+    // The window opens with the first limit ready for typing.
+    limits_->field(optimize::Setting::MaxPressure)->setFocus();
+    setAccessibleName(windowTitle());
 
     limits_->setTexts(session.limitTexts());
     connect(limits_, &LimitsForm::edited, this,

@@ -27,6 +27,7 @@ class OptimizationWindow final : public QWidget {
     LimitsForm& limits() const { return *limits_; }
     OptimizationAnswerView& answer() const { return *answer_; }
     QPushButton* applyButton() const { return apply_; }
+    QPushButton* copyButton() const { return copy_; }
 
     // The size that shows the limits and the whole table without scrolling; the screen may
     // allow less.

@@ -9,79 +9,48 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPointer>
-#include <QToolTip>
 #include <algorithm>
 #include <memory>
 
+#include "behaviour/pasted_cells.h"
 #include "window/input_group_edits.h"
 
 namespace bithydraulics {
 namespace {
 
-bool isSeparator(QChar c) {
-    return c == '\t' || c == '\n' || c == '\r';
-}
-
 bool holdsSeparator(const QString& text) {
-    return std::any_of(text.begin(), text.end(), isSeparator);
+    return holdsCellSeparator(text.toStdString());
 }
 
 QString clipboardText(QClipboard::Mode mode = QClipboard::Clipboard) {
     return QGuiApplication::clipboard()->text(mode);
 }
 
-// Tells the user, by `field`, how many cells found no field.
-void noteLeftOut(QLineEdit& field, qsizetype leftOut) {
-    QToolTip::showText(field.mapToGlobal(QPoint(0, field.height())),
-                       QStringLiteral("另有 %1 格超出最后一个输入栏，未粘贴").arg(leftOut), &field);
+QString fromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace
 
-QStringList pastedCells(const QString& text) {
-    QString rows = text;
-    if (rows.endsWith(QStringLiteral("\r\n"))) {
-        rows.chop(2);
-    } else if (rows.endsWith('\n') || rows.endsWith('\r')) {
-        rows.chop(1);
-    }
-    QStringList cells;
-    QString cell;
-    for (qsizetype i = 0; i < rows.size(); ++i) {
-        if (!isSeparator(rows[i])) {
-            cell += rows[i];
-            continue;
-        }
-        if (rows[i] == '\r' && i + 1 < rows.size() && rows[i + 1] == '\n') {
-            ++i;  // CRLF ends one row
-        }
-        cells << cell;
-        cell.clear();
-    }
-    cells << cell;
-    return cells;
-}
-
-PasteCells::PasteCells(std::span<QLineEdit* const> inputs, InputGroupEdits& edits, QObject* parent)
-    : QObject(parent), inputs_(inputs.begin(), inputs.end()), edits_(edits) {
+PasteCells::PasteCells(std::span<QLineEdit* const> inputs, InputGroupEdits& edits, NoteSink note,
+                       QObject* parent)
+    : QObject(parent), inputs_(inputs.begin(), inputs.end()), edits_(edits), note_(std::move(note)) {
     for (QLineEdit* field : inputs_) {
         field->installEventFilter(this);
     }
 }
 
 int PasteCells::fill(int first, const QString& text) {
-    const QStringList cells = pastedCells(text);
-    const auto available = static_cast<qsizetype>(inputs_.size()) - first;
-    const qsizetype filled = std::min(cells.size(), available);
+    const PastePlan plan = planPaste(text.toStdString(), first, static_cast<int>(inputs_.size()));
     std::vector<InputText> texts;
-    for (qsizetype i = 0; i < filled; ++i) {
-        texts.push_back({first + static_cast<int>(i), cells[i]});
+    for (std::size_t i = 0; i < plan.cells.size(); ++i) {
+        texts.push_back({first + static_cast<int>(i), fromUtf8(plan.cells[i])});
     }
     edits_.replace(texts);
-    if (cells.size() > filled && filled > 0) {
-        noteLeftOut(*inputs_.back(), cells.size() - filled);
+    if (note_) {
+        note_(fromUtf8(leftOutNote(plan)));
     }
-    return static_cast<int>(filled);
+    return static_cast<int>(plan.cells.size());
 }
 
 void PasteCells::pasteInto(QLineEdit& field, const QString& text) {
@@ -89,9 +58,9 @@ void PasteCells::pasteInto(QLineEdit& field, const QString& text) {
         field.insert(text);
         return;
     }
-    const QStringList cells = pastedCells(text);
+    const std::vector<std::string> cells = pastedCells(text.toStdString());
     if (cells.size() == 1) {
-        field.insert(cells.front());
+        field.insert(fromUtf8(cells.front()));
     } else {
         fill(indexOf(field), text);
     }

@@ -5,10 +5,10 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 
+#include "behaviour/result_record.h"
 #include "calc/compute_command.h"
 #include "window/case_file.h"
 #include "window/hydraulics_form.h"
-#include "window/quantity_captions.h"
 #include "window/user_dialogs.h"
 #include "window/window_memory.h"
 
@@ -32,16 +32,17 @@ QString tableCell(QString text) {
 }  // namespace
 
 QList<QStringList> fieldTable(const HydraulicsForm& form) {
-    QList<QStringList> rows{
-        {QStringLiteral("项目"), QStringLiteral("数值"), QStringLiteral("单位")}};
-    for (int i = 0; i < kFieldCount; ++i) {
-        rows << QStringList{fromUtf8(fieldCaption(i)), form.field(i)->text(),
-                            fromUtf8(fieldUnit(i))};
+    QList<QStringList> rows;
+    for (const ResultRow& row : form.resultRecord().table()) {
+        rows << QStringList{fromUtf8(row.caption), fromUtf8(row.figure), fromUtf8(row.unit)};
     }
     return rows;
 }
 
 void ResultExport::copyToClipboard() {
+    if (!form_.computeUnlessCurrent()) {
+        return;
+    }
     QString text;
     for (const QStringList& row : fieldTable(form_)) {
         QStringList cells;
@@ -54,6 +55,9 @@ void ResultExport::copyToClipboard() {
 }
 
 void ResultExport::exportToFile() {
+    if (!form_.computeUnlessCurrent()) {
+        return;
+    }
     const QString path =
         dialogs_.fileToSave(form_, QStringLiteral("导出结果"),
                             QDir(memory_.lastFolder()).filePath(QStringLiteral("结果.csv")),

@@ -8,6 +8,7 @@
 #include "platform/atomic_file.h"
 #include "window/close_on_escape.h"
 #include "window/hydraulics_form.h"
+#include "window/main_menu.h"
 #include "window/optimization_window.h"
 #include "window/tools_session.h"
 #include "window/user_dialogs.h"
@@ -59,6 +60,7 @@ void ToolWindows::showOptimization() {
         optimization_ = new OptimizationWindow(form_, tools);
         closeOnEscape(*optimization_);
         placeBeside(*optimization_, form_, optimization_->preferredSize());
+        shareEveryWindowShortcuts(form_, *optimization_);
     }
     bringToFront(*optimization_);
 }
@@ -75,6 +77,11 @@ void ToolWindows::showFlowChart() {
         chartWindow_ = chart_->widget();
         closeOnEscape(*chartWindow_);
         placeBeside(*chartWindow_, form_, chartSize(availableArea(form_)));
+        // Named for a screen reader as its title names it.
+        if (chartWindow_->accessibleName().isEmpty()) {
+            chartWindow_->setAccessibleName(chartWindow_->windowTitle());
+        }
+        shareEveryWindowShortcuts(form_, *chartWindow_);
         // Drawn as the session changes, the first time now.
         session().readMainWindow();
     }

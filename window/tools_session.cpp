@@ -15,15 +15,16 @@ ToolsSession::ToolsSession(HydraulicsForm& form, WindowMemory& memory)
     answer_.limits = readLimits(texts_);
     // What 运算 read is what the tools work from.
     connect(&form, &HydraulicsForm::computed, this, [this] { takeSetUp(form_.state().inputs); });
+    // Figures that no longer compute leave the tools nothing to show but that.
+    connect(&form, &HydraulicsForm::computeFaulted, this, &ToolsSession::loseSetUp);
+    connect(&form, &HydraulicsForm::inputsEdited, this, &ToolsSession::checkStaleness);
 }
 
 void ToolsSession::readMainWindow() {
     try {
         takeSetUp(readInputs(form_.fieldArray()));
     } catch (const CalculationFault& fault) {
-        answer_.setUp.reset();
-        answer_.readFault = fault;
-        recompute();
+        loseSetUp(fault);
         form_.reportFault(fault);
     }
 }
@@ -31,7 +32,25 @@ void ToolsSession::readMainWindow() {
 void ToolsSession::takeSetUp(const HydraulicsInputs& setUp) {
     answer_.setUp = setUp;
     answer_.readFault.reset();
+    takenFrom_ = form_.inputTexts();
+    answer_.setUpStale = false;
     recompute();
+}
+
+void ToolsSession::loseSetUp(const CalculationFault& fault) {
+    answer_.setUp.reset();
+    answer_.readFault = fault;
+    takenFrom_ = form_.inputTexts();
+    answer_.setUpStale = false;
+    recompute();
+}
+
+void ToolsSession::checkStaleness() {
+    const bool stale = form_.inputTexts() != takenFrom_;
+    if (stale != answer_.setUpStale) {
+        answer_.setUpStale = stale;
+        emit changed();
+    }
 }
 
 void ToolsSession::setLimitTexts(const LimitTexts& texts) {
@@ -63,7 +82,8 @@ void ToolsSession::recompute() {
 FlowChartFigures ToolsSession::chartFigures() const {
     FlowChartFigures figures;
     if (!answer_.setUp) {
-        figures.problem = QStringLiteral("主窗口的数据无法读取，请改正后按“运算”。");
+        figures.problem = QStringLiteral("主窗口的数据无法计算，请改正后按“运算”。\n") +
+                          (answer_.readFault ? form_.faultText(*answer_.readFault) : QString());
         return figures;
     }
     try {
@@ -78,8 +98,13 @@ FlowChartFigures ToolsSession::chartFigures() const {
         }
         const optimize::FlowRange range =
             optimize::computeFlowRange(*answer_.setUp, answer_.limits.limits, kFlowChartSamples);
-        return flowChartFigures(*answer_.setUp, range, answer_.limits.limits,
-                                answer_.result ? &*answer_.result : nullptr);
+        ChartSeries series = chartSeries(*answer_.setUp, range, answer_.limits.limits,
+                                         answer_.result ? &*answer_.result : nullptr);
+        if (answer_.setUpStale) {
+            series.note =
+                std::string(kStaleSetUpNote) + (series.note.empty() ? "" : "\n") + series.note;
+        }
+        return flowChartFigures(series);
     } catch (const optimize::OptimizationRefused& refused) {
         figures.problem = QString::fromStdString(
             optimize::describeRefusal(refused.refusal(), optimize::Language::SimplifiedChinese));

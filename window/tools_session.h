@@ -3,6 +3,7 @@
 #include <QObject>
 #include <optional>
 
+#include "behaviour/result_record.h"
 #include "calc/hydraulics.h"
 #include "optimize/refusal.h"
 #include "optimize/results.h"
@@ -20,6 +21,9 @@ struct ToolsAnswer {
     // them faulted (`readFault`).
     std::optional<HydraulicsInputs> setUp;
     std::optional<CalculationFault> readFault;
+    // The main window's inputs no longer read as they did when `setUp` was taken: everything
+    // below belongs to the figures of the last 运算.
+    bool setUpStale = false;
     LimitsReading limits;
     // With a set-up and limits that read: the optimiser's answer, or its refusal, or the fault
     // its arithmetic met.
@@ -54,11 +58,14 @@ class ToolsSession final : public QObject {
 
   private:
     void takeSetUp(const HydraulicsInputs& setUp);
+    void loseSetUp(const CalculationFault& fault);
+    void checkStaleness();
     void recompute();
 
     HydraulicsForm& form_;
     WindowMemory& memory_;
     LimitTexts texts_;
+    InputTexts takenFrom_;  // the main window's input texts that `answer_.setUp` was read from
     ToolsAnswer answer_;
 };
 

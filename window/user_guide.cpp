@@ -8,6 +8,7 @@
 #include "platform/version.h"
 #include "window/close_on_escape.h"
 #include "window/window_placement.h"
+#include "window/main_menu.h"
 
 namespace bithydraulics {
 namespace {
@@ -27,6 +28,8 @@ void UserGuide::showGuide() {
         guide_->setAttribute(Qt::WA_DeleteOnClose);
         guide_->setWindowTitle(QStringLiteral("使用说明 — %1").arg(window_.windowTitle()));
         guide_->setOpenExternalLinks(true);
+        guide_->setAccessibleName(guide_->windowTitle());
+        shareEveryWindowShortcuts(window_, *guide_);
         guide_->setMarkdown(resourceText(QStringLiteral(":/guide/guide.zh_CN.md")));
         closeOnEscape(*guide_);
         // About forty characters a line, as tall as most of the screen.

@@ -21,13 +21,14 @@ const QString kFolderKey = QStringLiteral("files/lastFolder");
 const QString kRecentFilesKey = QStringLiteral("files/recent");
 const QString kPositionKey = QStringLiteral("window/position");
 
-// The limits under optimization/, the texts by their setting (kTypedSettings).
-constexpr const char* kTypedSettingKeys[kTypedSettings.size()] = {
-    "maxPressure",          "maxPower",      "maxFlow",      "minAnnularVelocity",
-    "maxEquivalentDensity", "verticalDepth", "lossExponent", "nozzleSizes"};
+// The limits under optimization/, each by its key.
+QString limitKey(std::string_view name) {
+    return QStringLiteral("optimization/") +
+           QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
 
-QString limitKey(const char* name) {
-    return QStringLiteral("optimization/") + QLatin1String(name);
+QString limitKey(optimize::Setting setting) {
+    return limitKey(optimize::settingTerm(setting).key);
 }
 
 }  // namespace
@@ -102,16 +103,19 @@ LimitTexts WindowMemory::limitTexts() const {
     if (settings_ == nullptr) {
         return texts;
     }
+    settings_->sync();  // what another running copy wrote since
     for (std::size_t i = 0; i < kTypedSettings.size(); ++i) {
-        texts.fields[i] = settings_->value(limitKey(kTypedSettingKeys[i])).toString();
+        texts.fields[i] = settings_->value(limitKey(kTypedSettings[i])).toString();
     }
     const int criterion = settings_->value(limitKey("criterion"), 0).toInt();
     texts.criterion = static_cast<optimize::Criterion>(std::clamp(criterion, 0, 2));
-    texts.nozzleCount = std::clamp(settings_->value(limitKey("nozzleCount"), 3).toInt(), 1,
-                                   optimize::kMaxNozzleCount);
+    texts.nozzleCount =
+        std::clamp(settings_->value(limitKey(optimize::Setting::NozzleCount), 3).toInt(), 1,
+                   optimize::kMaxNozzleCount);
     texts.sizesInMillimetres = settings_->value(limitKey("sizesInMillimetres"), false).toBool();
-    const int spread = settings_->value(limitKey("spread"), 1).toInt();
+    const int spread = settings_->value(limitKey(optimize::Setting::Spread), 1).toInt();
     texts.spread = spread < 0 ? std::nullopt : std::optional<int>(spread);
+    known_ = texts;
     return texts;
 }
 
@@ -119,13 +123,27 @@ void WindowMemory::rememberLimitTexts(const LimitTexts& texts) {
     if (settings_ == nullptr) {
         return;
     }
+    const LimitTexts before = known_.value_or(LimitTexts{});
+    settings_->sync();  // re-read, so that only this window's changes go over another's
     for (std::size_t i = 0; i < kTypedSettings.size(); ++i) {
-        settings_->setValue(limitKey(kTypedSettingKeys[i]), texts.fields[i]);
+        if (texts.fields[i] != before.fields[i] || !known_) {
+            settings_->setValue(limitKey(kTypedSettings[i]), texts.fields[i]);
+        }
     }
-    settings_->setValue(limitKey("criterion"), static_cast<int>(texts.criterion));
-    settings_->setValue(limitKey("nozzleCount"), texts.nozzleCount);
-    settings_->setValue(limitKey("sizesInMillimetres"), texts.sizesInMillimetres);
-    settings_->setValue(limitKey("spread"), texts.spread.value_or(-1));
+    if (texts.criterion != before.criterion || !known_) {
+        settings_->setValue(limitKey("criterion"), static_cast<int>(texts.criterion));
+    }
+    if (texts.nozzleCount != before.nozzleCount || !known_) {
+        settings_->setValue(limitKey(optimize::Setting::NozzleCount), texts.nozzleCount);
+    }
+    if (texts.sizesInMillimetres != before.sizesInMillimetres || !known_) {
+        settings_->setValue(limitKey("sizesInMillimetres"), texts.sizesInMillimetres);
+    }
+    if (texts.spread != before.spread || !known_) {
+        settings_->setValue(limitKey(optimize::Setting::Spread), texts.spread.value_or(-1));
+    }
+    settings_->sync();
+    known_ = texts;
 }
 
 }  // namespace bithydraulics

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 #include "window/limit_texts.h"
 
@@ -34,10 +35,13 @@ class WindowMemory {
 
     // The optimisation window's limits as last typed; the defaults the first time.
     LimitTexts limitTexts() const;
+    // Writes only the settings that differ from what this window last read or wrote, over the
+    // settings as they stand now: another running copy of the program keeps what it wrote.
     void rememberLimitTexts(const LimitTexts& texts);
 
   private:
     QSettings* settings_;
+    mutable std::optional<LimitTexts> known_;  // as last read or written here
 };
 
 }  // namespace bithydraulics

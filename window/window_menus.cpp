@@ -41,12 +41,13 @@ std::vector<Menu> WindowMenus::menus() {
         {"工具(&T)",
          {
              {"水力参数优选(&O)…", Keys(Qt::CTRL | Qt::Key_T),
-              [this] { tools_.showOptimization(); }},
-             {"排量曲线(&G)…", Keys(Qt::CTRL | Qt::Key_G), [this] { tools_.showFlowChart(); }},
+              [this] { tools_.showOptimization(); }, false, true},
+             {"排量曲线(&G)…", Keys(Qt::CTRL | Qt::Key_G), [this] { tools_.showFlowChart(); },
+              false, true},
          }},
         {"帮助(&H)",
          {
-             {"使用说明(&H)", Keys(Qt::Key_F1), [this] { guide_.showGuide(); }},
+             {"使用说明(&H)", Keys(Qt::Key_F1), [this] { guide_.showGuide(); }, false, true},
              {"关于(&A)", Keys(), [this] { guide_.showAbout(); }},
          }},
     };

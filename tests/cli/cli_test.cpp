@@ -83,7 +83,7 @@ TEST(SingleCaseTest, FaultedCaseNamesTheFault) {
 TEST(SingleCaseTest, FullTableShowsTheNozzleAreaWithItsCaption) {
     const std::vector<std::string> lines = cases::linesOf(runCliWith({"--full"}).out);
     ASSERT_EQ(lines.size(), kDisplayedResults.size() + 1);
-    EXPECT_TRUE(std::regex_match(lines[0], std::regex("nozzleArea +喷嘴面积 +377\\.58.* mm²")))
+    EXPECT_TRUE(std::regex_match(lines[0], std::regex("nozzleArea +喷嘴总面积 +377\\.58.* mm²")))
         << lines[0];
 }
 

@@ -1,9 +1,12 @@
 // The window in use: the focus order, the keys that press and do not press the buttons, the
 // compute command on the fields, the fault report, and the two ways the program ends.
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPalette>
 #include <QPushButton>
 #include <QTest>
 #include <QTextDocument>
@@ -13,11 +16,11 @@
 #include <functional>
 #include <string>
 
+#include "behaviour/quantity_captions.h"
 #include "form_test_support.h"
 #include "platform/ui/fault_report.h"
 #include "window/hydraulics_form.h"
 #include "window/line_edit_field_array.h"
-#include "window/quantity_captions.h"
 
 namespace bithydraulics::testing {
 
@@ -30,7 +33,8 @@ class FormInteractionTest : public QObject {
     void enterAndEscapeInAFieldPressNothing_data();
     void enterAndEscapeInAFieldPressNothing();
     void clickingComputeWritesTheDefaultsResults();
-    void computingOverwritesTypedResults();
+    void resultsTakeNoTypingAndComputingOverwritesThem();
+    void resultsOfOtherInputsAreMarkedStaleUntilComputed();
     void clearingNozzle3ChangesNothing();
     void fieldArrayPassesTextAsUtf8();
     void faultsAreReportedAndLeaveEveryField_data();
@@ -122,13 +126,16 @@ void FormInteractionTest::clickingComputeWritesTheDefaultsResults() {
     QVERIFY(faults.faults.empty());
 }
 
-void FormInteractionTest::computingOverwritesTypedResults() {
+void FormInteractionTest::resultsTakeNoTypingAndComputingOverwritesThem() {
     RecordingFaultReporter faults;
     HydraulicsForm form(faults);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
+    // A result is selectable and copyable, but only 运算 writes it.
     typeInto(form.field(14), QStringLiteral("typed by hand"));
-    QCOMPARE(form.field(14)->text(), QStringLiteral("typed by hand"));
+    QCOMPARE(form.field(14)->text(), QStringLiteral("Text1"));
+    form.field(14)->selectAll();
+    QCOMPARE(form.field(14)->selectedText(), QStringLiteral("Text1"));
     QTest::mouseClick(form.computeButton(), Qt::LeftButton);
     QCOMPARE(resultTexts(form), kDefaultResults);
 
@@ -136,6 +143,57 @@ void FormInteractionTest::computingOverwritesTypedResults() {
     typeInto(form.field(3), QStringLiteral("60"));
     QTest::mouseClick(form.computeButton(), Qt::LeftButton);
     QCOMPARE(form.field(15)->text(), QStringLiteral("158.90"));
+}
+
+void FormInteractionTest::resultsOfOtherInputsAreMarkedStaleUntilComputed() {
+    TestWindow window;
+    HydraulicsForm& form = window.form;
+    QLineEdit* result = form.field(15);
+    const QString ownToolTip = result->toolTip();
+    const auto isStale = [&] {
+        const bool greyed = result->palette().color(QPalette::Text) !=
+                            QPalette().color(QPalette::Active, QPalette::Text);
+        const bool said = result->toolTip().contains(QStringLiteral("输入已改动，按 运算 更新"));
+        if (greyed != said || greyed != form.resultRecord().stale()) {
+            qWarning("the look, the tooltip and the record disagree");
+        }
+        return greyed && said && form.resultRecord().stale();
+    };
+    // Nothing computed yet: nothing to call stale.
+    typeInto(form.field(3), QStringLiteral("26"));
+    QVERIFY(!isStale());
+    QTest::mouseClick(form.computeButton(), Qt::LeftButton);
+    const QStringList computed = resultTexts(form);
+    QVERIFY(!isStale());
+
+    // Typed: the results stay, marked, and go back to plain when the figure reads as before.
+    typeInto(form.field(3), QStringLiteral("40"));
+    QVERIFY(isStale());
+    QCOMPARE(resultTexts(form), computed);
+    typeInto(form.field(3), QStringLiteral("26"));
+    QVERIFY(!isStale());
+    QCOMPARE(result->toolTip(), ownToolTip);
+
+    // Pasted, undone, faulted: still the figures of 26 L/s, marked.
+    QGuiApplication::clipboard()->setText(QStringLiteral("40\n1.2\n"));
+    form.field(3)->setFocus();
+    QTest::keyClick(form.field(3), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(form.field(3)->text(), QStringLiteral("40"));
+    QVERIFY(isStale());
+    QTest::keyClick(form.field(3), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(form.field(3)->text(), QStringLiteral("26"));
+    QVERIFY(!isStale());
+    typeInto(form.field(10), QStringLiteral("0"));
+    QTest::mouseClick(form.computeButton(), Qt::LeftButton);
+    QCOMPARE(window.faults.faults.size(), std::size_t{1});
+    QVERIFY(isStale());
+    QCOMPARE(resultTexts(form), computed);
+
+    typeInto(form.field(10), QStringLiteral("13"));
+    typeInto(form.field(3), QStringLiteral("40"));
+    QTest::mouseClick(form.computeButton(), Qt::LeftButton);
+    QVERIFY(!isStale());
+    QVERIFY(resultTexts(form) != computed);
 }
 
 void FormInteractionTest::clearingNozzle3ChangesNothing() {
@@ -195,7 +253,7 @@ void FormInteractionTest::faultsAreReportedAndLeaveEveryField_data() {
         << QStringLiteral("排量") << QStringList{"排量 = 1e400"};
     QTest::newRow("nozzle area too large")
         << QList<int>{0} << QStringList{"1e200"} << 6 << int(FaultKind::Overflow)
-        << QStringLiteral("喷嘴面积")
+        << QStringLiteral("喷嘴总面积")
         << QStringList{"1#喷嘴直径 = 1e200", "2#喷嘴直径 = 16", "3#喷嘴直径 = 0"};
 }
 
@@ -231,7 +289,7 @@ void FormInteractionTest::faultsAreReportedAndLeaveEveryField() {
     QCOMPARE(QString::fromStdString(fault.where), where);
     QStringList figures;
     for (const auto& [caption, text] : fault.location.figures) {
-        figures << caption + " = " + text;
+        figures << QString::fromStdString(caption + " = " + text);
     }
     QCOMPARE(figures, figuresToCheck);
     QCOMPARE(fault.fieldsWhenReported, before);

@@ -12,12 +12,13 @@
 #include <QPushButton>
 #include <QRawFont>
 #include <QRegularExpression>
+#include <QStatusBar>
 #include <QTest>
 #include <memory>
 
+#include "behaviour/form_description.h"
 #include "form_test_support.h"
 #include "window/form_builder.h"
-#include "behaviour/form_description.h"
 #include "window/hydraulics_form.h"
 
 namespace bithydraulics::testing {
@@ -55,7 +56,7 @@ class FormLayoutTest : public QObject {
     void layoutTableFigures_data();
     void layoutTableFigures();
     void nothingMovesWhenTheWindowIsResized();
-    void fieldsAreEditableLeftAlignedSingleLine();
+    void fieldsAreLeftAlignedSingleLineAndOnlyInputsTakeTyping();
     void captionsTakeNoFocusAndHaveNoAccessKeys();
     void buttonsAreNotTheWindowsDefault();
     void captionsFitInTheChosenFont();
@@ -71,9 +72,10 @@ void FormLayoutTest::windowHasTitleClientSizeAndSizableFrame() {
     RecordingFaultReporter faults;
     HydraulicsForm form(faults);
     QCOMPARE(form.windowTitle(), QStringLiteral("水利参数"));
-    // The client area under the menu bar; the window grows by the menu bar.
+    // The client area between the menu bar and the status line; the window grows by both.
     QCOMPARE(form.clientArea()->size(), QSize(456, 262));
-    QCOMPARE(form.size(), QSize(456, 262 + form.menuBar()->sizeHint().height()));
+    QCOMPARE(form.size(), QSize(456, 262 + form.menuBar()->sizeHint().height() +
+                                         form.statusBar()->sizeHint().height()));
     QVERIFY(form.minimumSize() != form.maximumSize());
     QVERIFY(!form.windowFlags().testFlag(Qt::MSWindowsFixedSizeDialogHint));
     form.show();
@@ -228,12 +230,13 @@ void FormLayoutTest::nothingMovesWhenTheWindowIsResized() {
     }
 }
 
-void FormLayoutTest::fieldsAreEditableLeftAlignedSingleLine() {
+void FormLayoutTest::fieldsAreLeftAlignedSingleLineAndOnlyInputsTakeTyping() {
     RecordingFaultReporter faults;
     HydraulicsForm form(faults);
     for (int i = 0; i < kFieldCount; ++i) {
         const QLineEdit* field = form.field(i);
-        QVERIFY(!field->isReadOnly());
+        // Only the inputs take typing; the results are the program's.
+        QCOMPARE(field->isReadOnly(), i >= kFirstResultField);
         QVERIFY(field->isEnabled());
         QCOMPARE(field->echoMode(), QLineEdit::Normal);
         QCOMPARE(field->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);

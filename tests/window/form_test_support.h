@@ -51,8 +51,8 @@ class RecordingFaultReporter final : public FaultReporter {
     void report(QWidget& window, const CalculationFault& fault,
                 const FaultLocation& location) override {
         const auto& form = static_cast<const HydraulicsForm&>(window);
-        faults.push_back({fault.kind(), fault.errorNumber(), location.quantity.toStdString(),
-                          location, fieldTexts(form)});
+        faults.push_back(
+            {fault.kind(), fault.errorNumber(), location.quantity, location, fieldTexts(form)});
     }
     std::vector<RecordedFault> faults;
 };

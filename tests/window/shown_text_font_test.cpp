@@ -25,6 +25,7 @@
 #include <string_view>
 #include <vector>
 
+#include "behaviour/quantity_captions.h"
 #include "calc/quantities.h"
 #include "form_test_support.h"
 #include "platform/ui/fault_report.h"
@@ -33,7 +34,6 @@
 #include "window/limits_form.h"
 #include "window/optimization_answer_view.h"
 #include "window/optimization_window.h"
-#include "window/quantity_captions.h"
 #include "window/tool_windows.h"
 #include "window/window_menus.h"
 
@@ -261,7 +261,7 @@ void ShownTextFontTest::everyTextOfTheToolWindowsIsInTheFont() {
         });
     };
     for (const char* part : {"排量 (L/s)", "压力 (MPa)", "钻头水功率", "泵功率上限", "缸套最大排量",
-                             "最优 ", "当前排量", "工作范围", "当量密度上限"}) {
+                             "最优 ", "当前排量", "工作范围", "当量循环密度上限"}) {
         QTRY_VERIFY2(has(part), part);
     }
     const std::vector<ShownText> drawn = chartTexts();

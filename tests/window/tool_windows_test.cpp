@@ -30,6 +30,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QValueAxis>
+#include <QTextBrowser>
 #include <functional>
 #include <map>
 
@@ -44,6 +45,7 @@
 #include "window/optimization_window.h"
 #include "window/tool_windows.h"
 #include "window/user_guide.h"
+#include "window/window_memory.h"
 #include "window/window_menus.h"
 
 namespace bithydraulics::testing {
@@ -134,8 +136,7 @@ const std::map<QString, std::function<double(const OperatingPoint&)>> kChartQuan
     {QStringLiteral("钻头水功率"),
      [](const OperatingPoint& p) { return p.results.bitHydraulicPower; }},
     {QStringLiteral("泵功率"), [](const OperatingPoint& p) { return p.pumpPower; }},
-    {QStringLiteral("冲击力"),
-     [](const OperatingPoint& p) { return p.results.impactForce / 1000; }},
+    {QStringLiteral("冲击力"), [](const OperatingPoint& p) { return p.results.impactForce; }},
     {QStringLiteral("当量循环密度"), [](const OperatingPoint& p) { return p.equivalentDensity; }},
     {QStringLiteral("上返速度1"),
      [](const OperatingPoint& p) { return p.results.annularVelocityPipe * 100; }},
@@ -184,7 +185,9 @@ class ToolWindowsTest : public QObject {
   private slots:
     void initTestCase();
     void eachWindowOpensFromItsMenuAndShortcut();
+    void shortcutsAndTabWorkInEveryWindow();
     void workedExampleIsAnsweredAndRemembered();
+    void twoRunningCopiesKeepEachOthersLimits();
     void tableSortsAndCopies();
     void applyShowsTheChosenRowInTheMainWindowAndUndoes();
     void unusableLimitsAndFiguresAreSaidNeverComputed();
@@ -241,6 +244,61 @@ void ToolWindowsTest::eachWindowOpensFromItsMenuAndShortcut() {
     QVERIFY(without.tools().flowChartWindow() == nullptr);
 }
 
+void ToolWindowsTest::shortcutsAndTabWorkInEveryWindow() {
+    ToolsTestWindow window;
+    OptimizationWindow& optimization = window.optimization();
+    window.typeWorkedExampleLimits();  // a table, and 应用 enabled
+    // Tab: the figures, the choices, the table as one stop, the buttons, and round again.
+    const LimitsForm& limits = optimization.limits();
+    QList<QWidget*> expected;
+    for (const optimize::Setting setting : kTypedSettings) {
+        if (setting != optimize::Setting::SeriesSizes) {
+            expected << limits.field(setting);
+        }
+    }
+    expected << limits.criterionBox() << limits.nozzleCountBox() << limits.seriesBox()
+             << limits.spreadBox() << window.optimization().answer().table();  // sizes: disabled
+    QPushButton* close = optimization.findChild<QPushButton*>(QStringLiteral("closeButton"));
+    QVERIFY(close != nullptr);
+    expected << optimization.copyButton() << optimization.applyButton() << close
+             << limits.field(optimize::Setting::MaxPressure);
+    optimization.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&optimization));
+    limits.field(optimize::Setting::MaxPressure)->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(),
+                 static_cast<QWidget*>(limits.field(optimize::Setting::MaxPressure)));
+    for (qsizetype i = 1; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY2(
+            focus == expected[i] || expected[i]->isAncestorOf(focus),
+            qPrintable(QStringLiteral("stop %1: %2 “%3”, not “%4”")
+                           .arg(i)
+                           .arg(QString::fromLatin1(focus->metaObject()->className()),
+                                focus->objectName(), expected[i]->objectName())));
+    }
+    // Screen readers name the choices by their captions, and the table.
+    QCOMPARE(limits.criterionBox()->accessibleName(), QStringLiteral("优选准则"));
+    QCOMPARE(limits.seriesBox()->accessibleName(), QStringLiteral("喷嘴系列"));
+    QVERIFY(!optimization.answer().table()->accessibleName().isEmpty());
+
+    // Ctrl+G from the optimiser, F1 from the chart, Ctrl+T from the guide.
+    QTest::keyClick(limits.field(optimize::Setting::MaxPressure), Qt::Key_G, Qt::ControlModifier);
+    QTRY_VERIFY(window.tools().flowChartWindow() != nullptr);
+    QWidget* chart = window.tools().flowChartWindow();
+    QVERIFY(QTest::qWaitForWindowActive(chart));
+    QVERIFY(!chart->accessibleName().isEmpty());
+    QTest::keyClick(chart, Qt::Key_F1);
+    QTextBrowser* guide = window.form.menus().guide().guideWindow();
+    QVERIFY(guide != nullptr && guide->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(guide));
+    QPointer<OptimizationWindow> closing = &optimization;
+    optimization.close();
+    QTRY_VERIFY(closing == nullptr);
+    QTest::keyClick(guide, Qt::Key_T, Qt::ControlModifier);
+    QVERIFY(window.tools().optimizationWindow() != nullptr);
+}
+
 // The worked example's figures as the example gives them.
 void ToolWindowsTest::workedExampleIsAnsweredAndRemembered() {
     QSettings settings(dir_.filePath(QStringLiteral("limits.ini")), QSettings::IniFormat);
@@ -250,7 +308,7 @@ void ToolWindowsTest::workedExampleIsAnsweredAndRemembered() {
         const QString summary = window.optimization().answer().summaryText();
         for (const char* figure :
              {"K = 0.0157499", "14.38 – 35.32 L/s", "上限：当量循环密度", "排量 25.05 L/s",
-              "钻头压降 11.71 MPa", "65.0%", "293.19 kW", "11-11-12/32 in：占最优的 97.7%"}) {
+              "钻头压降 11.71 MPa", "65.0%", "293.19 kW", "11-11-12/32 英寸：占最优的 97.7%"}) {
             QVERIFY2(summary.contains(QString::fromUtf8(figure)), qPrintable(summary));
         }
         QCOMPARE(window.cell(0, NozzleSetTable::SizesInch), QStringLiteral("11-11-12"));
@@ -276,6 +334,29 @@ void ToolWindowsTest::workedExampleIsAnsweredAndRemembered() {
     QVERIFY(again.table().model()->rowCount() > 0);
 }
 
+void ToolWindowsTest::twoRunningCopiesKeepEachOthersLimits() {
+    const QString path = dir_.filePath(QStringLiteral("two-copies.ini"));
+    QSettings firstSettings(path, QSettings::IniFormat);
+    QSettings secondSettings(path, QSettings::IniFormat);
+    WindowMemory first(&firstSettings);
+    WindowMemory second(&secondSettings);
+    LimitTexts firstTexts = first.limitTexts();
+    LimitTexts secondTexts = second.limitTexts();
+    // Each changes its own setting, one after the other, twice over.
+    firstTexts[optimize::Setting::MaxPressure] = QStringLiteral("18");
+    first.rememberLimitTexts(firstTexts);
+    secondTexts[optimize::Setting::MaxPower] = QStringLiteral("720");
+    second.rememberLimitTexts(secondTexts);
+    firstTexts.criterion = optimize::Criterion::ImpactForce;
+    first.rememberLimitTexts(firstTexts);
+
+    QSettings readerSettings(path, QSettings::IniFormat);
+    const LimitTexts both = WindowMemory(&readerSettings).limitTexts();
+    QCOMPARE(both[optimize::Setting::MaxPressure], QStringLiteral("18"));
+    QCOMPARE(both[optimize::Setting::MaxPower], QStringLiteral("720"));
+    QCOMPARE(both.criterion, optimize::Criterion::ImpactForce);
+}
+
 void ToolWindowsTest::tableSortsAndCopies() {
     ToolsTestWindow window;
     window.typeWorkedExampleLimits();
@@ -297,8 +378,8 @@ void ToolWindowsTest::tableSortsAndCopies() {
     QTest::keyClick(&table, Qt::Key_C, Qt::ControlModifier);
     const QStringList lines = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), rows + 1);
-    QCOMPARE(lines[0].split('\t').mid(0, 3),
-             (QStringList{"喷嘴 (1/32 in)", "喷嘴 (mm)", "排量 (L/s)"}));
+    QCOMPARE(lines[0].split('\t').mid(0, 5), (QStringList{"排名", "喷嘴 (1/32 英寸)", "喷嘴 (mm)",
+                                                          "喷嘴总面积 (mm²)", "排量 (L/s)"}));
     for (int row = 0; row < rows; ++row) {
         const QStringList cells = lines[row + 1].split('\t');
         QCOMPARE(cells.size(), int(NozzleSetTable::ColumnCount));
@@ -316,6 +397,11 @@ void ToolWindowsTest::applyShowsTheChosenRowInTheMainWindowAndUndoes() {
     window.table().selectRow(0);
     QTest::mouseClick(window.optimization().applyButton(), Qt::LeftButton);
     QCOMPARE(fieldTexts(window.form).mid(0, 3), (QStringList{"8.73125", "8.73125", "9.525"}));
+    const auto chosenSizes = [&window] {
+        const optimize::RankedSet* set = window.optimization().answer().selectedSet();
+        return set != nullptr ? set->nozzles.diametersMm : decltype(set->nozzles.diametersMm){};
+    };
+    QCOMPARE(chosenSizes()[2], 9.525);
 
     // Another row, after sorting: its own figures go in, exactly.
     window.table().sortByColumn(NozzleSetTable::PumpPower, Qt::DescendingOrder);
@@ -324,6 +410,9 @@ void ToolWindowsTest::applyShowsTheChosenRowInTheMainWindowAndUndoes() {
     const QString shownPressure = window.cell(3, NozzleSetTable::PumpPressure);
     const QString shownFlow = window.cell(3, NozzleSetTable::FlowRate);
     QTest::mouseClick(window.optimization().applyButton(), Qt::LeftButton);
+    // Computed again from the set's own figures, the answer keeps the set chosen: a second 应用
+    // writes the same set.
+    QCOMPARE(chosenSizes(), chosen.nozzles.diametersMm);
     for (int i = 0; i < 3; ++i) {
         QCOMPARE(parseFieldNumber(window.form.field(i)->text().toStdString()),
                  chosen.nozzles.diametersMm[static_cast<std::size_t>(i)]);
@@ -397,6 +486,7 @@ void ToolWindowsTest::unusableLimitsAndFiguresAreSaidNeverComputed() {
     QVERIFY(!limits.isMarked(optimize::Setting::SeriesSizes));
     QVERIFY(window.table().model()->rowCount() > 0);
     QCOMPARE(window.cell(0, NozzleSetTable::SizesInch), QString());
+    QVERIFY(window.table().isColumnHidden(NozzleSetTable::SizesInch));
     for (const QString& size : window.cell(0, NozzleSetTable::SizesMm).split('-')) {
         QVERIFY2(QStringList({"9.00", "10.50", "12.00"}).contains(size), qPrintable(size));
     }
@@ -419,7 +509,7 @@ void ToolWindowsTest::unusableLimitsAndFiguresAreSaidNeverComputed() {
     QCOMPARE(window.faults.faults.size(), std::size_t{1});
     QCOMPARE(window.faults.faults.front().kind, FaultKind::Overflow);
     QCOMPARE(window.faults.faults.front().where, std::string("排量"));
-    QVERIFY(window.optimization().answer().message().contains(QStringLiteral("无法读取")));
+    QVERIFY(window.optimization().answer().message().contains(QStringLiteral("无法计算")));
     QCOMPARE(window.table().model()->rowCount(), 0);
     typeInto(window.form.field(3), QStringLiteral("30"));
     typeInto(window.form.field(10), QStringLiteral("13"));
@@ -447,7 +537,7 @@ void ToolWindowsTest::chartDrawsTheOptimizersFiguresAndFollows() {
     // Each limit a labelled line at its setting; the window shaded; the current flow rate, the
     // optimum and the liner's limit marked.
     for (const auto& [name, setting] : {std::pair{QStringLiteral("泵功率上限"), 720.0},
-                                        {QStringLiteral("当量密度上限"), 1.30},
+                                        {QStringLiteral("当量循环密度上限"), 1.30},
                                         {QStringLiteral("最小环空返速"), 0.6}}) {
         const QLineSeries* line = chartLine(chart, name).second;
         QVERIFY2(line != nullptr, qPrintable(name));
@@ -457,7 +547,7 @@ void ToolWindowsTest::chartDrawsTheOptimizersFiguresAndFollows() {
     }
     const QStringList labels = chartLabels(chart);
     QVERIFY2(labels.contains(QStringLiteral("泵功率上限 720.00 kW")), qPrintable(labels.join('|')));
-    QVERIFY(labels.contains(QStringLiteral("当量密度上限 1.30 g/cm³")));
+    QVERIFY(labels.contains(QStringLiteral("当量循环密度上限 1.30 g/cm³")));
     QVERIFY(labels.contains(QStringLiteral("泵压上限 18.00 MPa，泵功率 720.00 kW")));
     const optimize::OptimizationResult answer =
         optimize::optimizeHydraulics(readInputs(window.form.fieldArray()), limits);

@@ -62,6 +62,7 @@ class WindowMenuTest : public QObject {
     void exportWritesTheTwentyFields();
     void aFailedSaveSaysWhyAndLeavesNothing();
     void copyResultsPutsATableOnTheClipboard();
+    void copyAndExportNeverPairInputsWithResultsTheyDidNotGive();
     void pasteCaseFillsTheInputsFromTheFirst();
     void guideOpensWithF1();
     void aboutShowsNameVersionLicenceAndFontNotice();
@@ -252,7 +253,7 @@ void WindowMenuTest::exportWritesTheTwentyFields() {
     QCOMPARE(lines.size(), 1 + kFieldCount);
     QCOMPARE(lines[1 + 3], QStringLiteral("排量,30,L/s"));
     QCOMPARE(lines[1 + 11], QStringLiteral("钻头压降,4.20,MPa"));
-    QCOMPARE(lines[1 + 18], QStringLiteral("功率利用率,32.27%,%"));
+    QCOMPARE(lines[1 + 18], QStringLiteral("功率利用率,32.27,%"));
 }
 
 void WindowMenuTest::aFailedSaveSaysWhyAndLeavesNothing() {
@@ -277,9 +278,35 @@ void WindowMenuTest::copyResultsPutsATableOnTheClipboard() {
         const QStringList cells = rows[1 + i].split('\t');
         QCOMPARE(cells.size(), 3);
         QCOMPARE(cells[0], window.form.field(i)->accessibleName());  // the caption on its row
-        QCOMPARE(cells[1], window.form.field(i)->text());
+        QCOMPARE(cells[1] + (cells[2] == "%" ? "%" : ""), window.form.field(i)->text());
     }
     QCOMPARE(rows[1 + 19], QStringLiteral("环空压耗\t1.45\tMPa"));
+}
+
+void WindowMenuTest::copyAndExportNeverPairInputsWithResultsTheyDidNotGive() {
+    TestWindow window;
+    QTest::keyClick(window.form.computeButton(), Qt::Key_Space);
+    typeInto(window.form.field(3), QStringLiteral("40"));
+    // The results of 30 L/s stand, stale; copying computes first, so 40 goes with its own.
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(window.form.field(3), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QStringList rows = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(rows.size(), 1 + kFieldCount);
+    QCOMPARE(rows[1 + 3], QStringLiteral("排量\t40\tL/s"));
+    QCOMPARE(rows[1 + 15].split('\t')[1], window.form.field(15)->text());
+    QVERIFY(window.form.field(15)->text() != kDefaultResults[4]);
+    QVERIFY(!window.form.resultRecord().stale());
+
+    // Inputs that fault: the report, and nothing handed out.
+    typeInto(window.form.field(10), QStringLiteral("0"));
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(window.form.field(3), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(window.faults.faults.size(), std::size_t{1});
+    QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+    window.dialogs.savePath = dir_.filePath(QStringLiteral("never.csv"));
+    pickFromMenu(window.form, Qt::Key_F, Qt::Key_E);
+    QCOMPARE(window.faults.faults.size(), std::size_t{2});
+    QVERIFY(!QFile::exists(window.dialogs.savePath));
 }
 
 void WindowMenuTest::pasteCaseFillsTheInputsFromTheFirst() {
