@@ -3,11 +3,11 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QPushButton>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -118,9 +118,17 @@ OptimizationWindow::OptimizationWindow(HydraulicsForm& form, ToolsSession& sessi
     limitsScroll->setWidget(limits_);
     limitsScroll->setWidgetResizable(true);
     limitsScroll->setFrameShape(QFrame::NoFrame);
-    limitsScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    limitsScroll->setMinimumWidth(limits_->minimumSizeHint().width() +
-                                  limitsScroll->verticalScrollBar()->sizeHint().width());
+    // The form is one Tab stop per field, not one for the area around it.
+    limitsScroll->setFocusPolicy(Qt::NoFocus);
+    // As wide as the form where the screen has room; on a narrow one (a large scale) at most two
+    // fifths of it, the rest reached by scrolling, so that the window still fits.
+    const int wanted =
+        limits_->minimumSizeHint().width() + limitsScroll->verticalScrollBar()->sizeHint().width();
+    const int room =
+        form.screen() != nullptr ? form.screen()->availableGeometry().width() * 2 / 5 : wanted;
+    limitsScroll->setHorizontalScrollBarPolicy(wanted > room ? Qt::ScrollBarAsNeeded
+                                                             : Qt::ScrollBarAlwaysOff);
+    limitsScroll->setMinimumWidth(std::min(wanted, room));
     (new QVBoxLayout(limitsBox))->addWidget(limitsScroll);
     auto* answerBox = new QGroupBox(QStringLiteral("优选结果"), this);
     (new QVBoxLayout(answerBox))->addWidget(answer_);
@@ -135,6 +143,9 @@ OptimizationWindow::OptimizationWindow(HydraulicsForm& form, ToolsSession& sessi
     columns->addWidget(limitsBox, 0);
     columns->addWidget(answerBox, 1);
     auto* layout = new QVBoxLayout(this);
+    // Narrow margins: at a large scale every pixel of a laptop's height is needed.
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(4);
     layout->addLayout(columns, 1);
     layout->addLayout(buttons);
 

@@ -34,7 +34,10 @@ QString fromUtf8(const std::string& text) {
 
 PasteCells::PasteCells(std::span<QLineEdit* const> inputs, InputGroupEdits& edits, NoteSink note,
                        QObject* parent)
-    : QObject(parent), inputs_(inputs.begin(), inputs.end()), edits_(edits), note_(std::move(note)) {
+    : QObject(parent),
+      inputs_(inputs.begin(), inputs.end()),
+      edits_(edits),
+      note_(std::move(note)) {
     for (QLineEdit* field : inputs_) {
         field->installEventFilter(this);
     }

@@ -790,7 +790,7 @@ void ToolWindowsTest::exportsAreDrawnAtTheChosenSize() {
     exportWith(QStringLiteral("导出 PNG"), nowhere);
     QCOMPARE(window.dialogs.errors.size(), 1);
     QVERIFY2(window.dialogs.errors.front().contains(nowhere) &&
-                 window.dialogs.errors.front().contains(QStringLiteral("文件夹不存在")),
+                 window.dialogs.errors.front().contains(QStringLiteral("路径不存在")),
              qPrintable(window.dialogs.errors.front()));
     QVERIFY(!QFileInfo::exists(nowhere));
 }
