@@ -5,12 +5,12 @@
 #include <optional>
 
 #include "cases/column_names.h"
-#include "cli/case_rows.h"
 #include "cases/csv_reader.h"
 #include "cases/errors.h"
 #include "cases/file_input.h"
 #include "cases/jsonl_reader.h"
 #include "cases/plain_figure.h"
+#include "cli/case_rows.h"
 
 namespace bithydraulics::cli {
 namespace {

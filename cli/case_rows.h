@@ -8,11 +8,11 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/case/case_computer.h"
 #include "cases/result_columns.h"
+#include "cases/row_writer.h"
+#include "cli/case/case_computer.h"
 #include "cli/command.h"
 #include "cli/exit_status.h"
-#include "cases/row_writer.h"
 
 // The rows that batch and sweep write, one per case: its input columns as given (input texts and
 // --pass columns), then its results (display texts, or with --full round-trip figures), then

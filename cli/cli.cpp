@@ -8,12 +8,12 @@
 #include <CLI/CLI.hpp>
 
 #include "calc/quantities.h"
-#include "cli/command.h"
-#include "cli/exit_status.h"
 #include "cases/errors.h"
 #include "cases/file_input.h"
 #include "cases/output_buffer.h"
 #include "cases/text.h"
+#include "cli/command.h"
+#include "cli/exit_status.h"
 #include "platform/version.h"
 
 namespace bithydraulics::cli {

@@ -3,11 +3,11 @@
 #include <array>
 #include <nlohmann/json.hpp>
 
-#include "cli/case/case_computer.h"
 #include "cases/column_names.h"
 #include "cases/result_columns.h"
-#include "cli/exit_status.h"
 #include "cases/text_table.h"
+#include "cli/case/case_computer.h"
+#include "cli/exit_status.h"
 
 namespace bithydraulics::cli {
 namespace {

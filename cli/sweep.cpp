@@ -8,10 +8,10 @@
 #include <CLI/CLI.hpp>
 
 #include "cases/column_names.h"
-#include "cli/case_rows.h"
-#include "cli/command.h"
 #include "cases/errors.h"
 #include "cases/plain_figure.h"
+#include "cli/case_rows.h"
+#include "cli/command.h"
 
 namespace bithydraulics::cli {
 namespace {
