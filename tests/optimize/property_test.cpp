@@ -343,7 +343,8 @@ TEST(SetSearchProperty, SearchByAreaEqualsBruteForce) {
                     if (q <= 0 || !check.reference().flowAllowed(q)) {
                         return;
                     }
-                    const double value = criterionValue(limits.criterion, check.figures(nozzles, q));
+                    const double value =
+                        criterionValue(limits.criterion, check.figures(nozzles, q));
                     Best& best = byAreaSum[sum];
                     if (value > best.criterion) {
                         best = {value, q};
@@ -360,7 +361,8 @@ TEST(SetSearchProperty, SearchByAreaEqualsBruteForce) {
             const RankedSet& set = byArea.bestSets[i];
             long sum = 0;
             for (int n = 0; n < set.nozzles.count; ++n) {
-                sum += squares[static_cast<std::size_t>(set.nozzles.steps[static_cast<std::size_t>(n)])];
+                sum += squares[static_cast<std::size_t>(
+                    set.nozzles.steps[static_cast<std::size_t>(n)])];
             }
             ASSERT_EQ(sum, ranked[i].first) << "rank " << i + 1;
             ASSERT_EQ(set.point.flowRate(), ranked[i].second.flow) << "rank " << i + 1;
