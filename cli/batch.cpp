@@ -10,6 +10,7 @@
 #include "cases/file_input.h"
 #include "cases/jsonl_reader.h"
 #include "cases/plain_figure.h"
+#include "cli/case/nozzle_list_text.h"
 #include "cli/case_rows.h"
 
 namespace bithydraulics::cli {
@@ -39,7 +40,22 @@ class Batch {
         std::vector<Source> sources;
         InputTexts texts = fixedTexts_;
         GivenInputs given = fixedGiven_;
+        // A nozzles or nozzlesMm column lists each row's nozzles, carried through as given.
+        std::optional<std::size_t> listCell;
+        std::string listName;
         for (const CsvTable::Column& column : table.columns()) {
+            if (isNozzleListName(column.name)) {
+                if (listCell) {
+                    table.fail(column.index, "the nozzles are listed in two columns, " + listName +
+                                                 " and " + column.name);
+                }
+                listCell = column.index;
+                listName = column.name;
+                columns.push_back({column.name, std::nullopt});
+                fixedCells.emplace_back();
+                sources.push_back({columns.size() - 1, column.index, std::nullopt});
+                continue;
+            }
             const std::optional<std::size_t> slot = resolve(table, column, namedAs);
             if (!slot) {
                 continue;
@@ -68,6 +84,11 @@ class Batch {
             }
         }
 
+        if (listCell && (given[0] || given[1] || given[2])) {
+            table.fail(*listCell, listName +
+                                      " lists the nozzles in place of the three nozzle "
+                                      "fields: give one or the other");
+        }
         CaseRows rows(columns, options_, streams_.out);
         const std::span<std::string_view> cells = rows.cells();
         std::copy(fixedCells.begin(), fixedCells.end(), cells.begin());
@@ -85,7 +106,12 @@ class Batch {
                         });
                     }
                 }
-                rows.write(texts, given);
+                if (listCell) {
+                    const NozzleListReading list = readNozzleList(listName, row[*listCell]);
+                    rows.write(texts, given, list.nozzles, listName, list.problem.empty());
+                } else {
+                    rows.write(texts, given);
+                }
             }
         }));
     }

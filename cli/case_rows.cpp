@@ -45,7 +45,18 @@ void CaseRows::write(const InputTexts& texts, GivenInputs given) {
     if (interruption() != 0) {
         throw Interrupted{};
     }
-    const CaseResult& result = computer_.compute(texts, given, options_.strict);
+    writeResult(computer_.compute(texts, given, options_.strict));
+}
+
+void CaseRows::write(const InputTexts& texts, GivenInputs given, const NozzleList& nozzles,
+                     std::string_view listName, bool listRead) {
+    if (interruption() != 0) {
+        throw Interrupted{};
+    }
+    writeResult(computer_.compute(texts, given, options_.strict, nozzles, listName, listRead));
+}
+
+void CaseRows::writeResult(const CaseResult& result) {
     faulted_ += result.computed() ? 0 : 1;
     const auto next =
         std::copy(result.cells.begin(), result.cells.end(), row_.begin() + inputColumns_);

@@ -36,6 +36,9 @@ class CaseRows {
     // Computes the case and writes its row. Once SIGINT or SIGTERM has come, throws Interrupted
     // instead.
     void write(const InputTexts& texts, GivenInputs given);
+    // The same for a row that lists its nozzles (see CaseComputer::compute).
+    void write(const InputTexts& texts, GivenInputs given, const NozzleList& nozzles,
+               std::string_view listName, bool listRead);
 
     // Runs `writeRows`, seeing that every row before an error or an interruption is written, and
     // returns kExitComputed or kExitFaulted.
@@ -52,6 +55,8 @@ class CaseRows {
     }
 
   private:
+    void writeResult(const CaseResult& result);
+
     const Options& options_;
     OutputBuffer& out_;
     std::unique_ptr<RowWriter> writer_;

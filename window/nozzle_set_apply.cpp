@@ -24,7 +24,8 @@ QString shortest(double value) {
 }  // namespace
 
 void applyNozzleSet(HydraulicsForm& form, const optimize::RankedSet& set) {
-    for (int i = 0; i < optimize::kMaxNozzleCount; ++i) {
+    // The main window's three nozzle fields; a set of more is never applied.
+    for (int i = 0; i < 3; ++i) {
         const std::size_t nozzle = static_cast<std::size_t>(i);
         replaceTextAsEdit(*form.field(i), i < set.nozzles.count
                                               ? shortest(set.nozzles.diametersMm[nozzle])

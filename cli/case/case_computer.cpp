@@ -49,6 +49,23 @@ CaseComputer::CaseComputer(bool full) : full_(full) {
 }
 
 const CaseResult& CaseComputer::compute(const InputTexts& texts, GivenInputs given, bool strict) {
+    return run(texts, given, strict, nullptr);
+}
+
+const CaseResult& CaseComputer::compute(const InputTexts& texts, GivenInputs given, bool strict,
+                                        const NozzleList& nozzles, std::string_view listName,
+                                        bool listRead) {
+    if (!listRead) {
+        cells_.fill({});
+        result_.fault = kInvalidTextFault;
+        result_.faultQuantity = listName;
+        return result_;
+    }
+    return run(texts, given, strict, &nozzles);
+}
+
+const CaseResult& CaseComputer::run(const InputTexts& texts, GivenInputs given, bool strict,
+                                    const NozzleList* nozzles) {
     result_.fault = {};
     result_.faultQuantity = {};
     cells_.fill({});
@@ -59,7 +76,11 @@ const CaseResult& CaseComputer::compute(const InputTexts& texts, GivenInputs giv
     }
     fields_.inputs = texts;
     try {
-        runComputeCommand(fields_, state_);
+        if (nozzles != nullptr) {
+            runComputeCommand(fields_, state_, nozzles->diameters());
+        } else {
+            runComputeCommand(fields_, state_);
+        }
     } catch (const CalculationFault& fault) {
         result_.fault = faultKindName(fault.kind());
         result_.faultQuantity = fault.quantity();

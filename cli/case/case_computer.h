@@ -58,8 +58,16 @@ class CaseComputer {
     // plain figure, or the case faults with invalid_text at the first that does not. The result
     // and its texts stay valid until the next call.
     const CaseResult& compute(const InputTexts& texts, GivenInputs given, bool strict);
+    // The same for a bit whose nozzles are listed (`nozzles`), in place of the three nozzle
+    // fields; a list that could not be read (`listProblem` not empty) faults the case with
+    // invalid_text at `listName`.
+    const CaseResult& compute(const InputTexts& texts, GivenInputs given, bool strict,
+                              const NozzleList& nozzles, std::string_view listName, bool listRead);
 
   private:
+    const CaseResult& run(const InputTexts& texts, GivenInputs given, bool strict,
+                          const NozzleList* nozzles);
+
     // The twenty fields: input texts viewed where the caller keeps them, result texts owned.
     class Fields final : public FieldArray {
       public:
