@@ -39,21 +39,22 @@ void FittedTable::render(std::size_t width, OutputBuffer& out) {
         }
         return sum + 2 * (count > 0 ? count - 1 : 0);
     };
-    // Leave out the least important columns, a priority at a time, until the rest fit.
-    std::vector<int> priorities;
-    for (const Column& column : columns_) {
-        priorities.push_back(column.priority);
+    // Leave out the least important columns one at a time, the rightmost of equals first, until
+    // the rest fit.
+    std::vector<std::size_t> order;
+    for (std::size_t c = 1; c < columns_.size(); ++c) {
+        order.push_back(c);
     }
-    std::ranges::sort(priorities);
-    for (const int priority : priorities) {
+    std::ranges::stable_sort(order, [&](std::size_t a, std::size_t b) {
+        return columns_[a].priority != columns_[b].priority
+                   ? columns_[a].priority < columns_[b].priority
+                   : a > b;
+    });
+    for (const std::size_t c : order) {
         if (total() <= width) {
             break;
         }
-        for (std::size_t c = 1; c < columns_.size(); ++c) {
-            if (columns_[c].priority == priority) {
-                shown[c] = false;
-            }
-        }
+        shown[c] = false;
     }
     std::vector<TextTable::Align> alignments;
     for (std::size_t c = 0; c < columns_.size(); ++c) {

@@ -23,7 +23,7 @@ class FittedTable {
         std::string name;
         std::string unit;
         TextTable::Align align = TextTable::Align::Right;
-        int priority = 0;  // the lowest is left out first; columns of equal priority together
+        int priority = 0;  // the lowest is left out first, of equals the rightmost
     };
 
     explicit FittedTable(std::vector<Column> columns);

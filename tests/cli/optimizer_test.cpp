@@ -246,6 +246,12 @@ TEST(FlowRangeTest, RowsAreTheLibrarysRangeWithTheWindowsEnds) {
     const std::vector<std::string> csv =
         linesOf(runCliWith(with({"flow-range", "--points", "21"}, kWorkedExample)).out);
     ASSERT_EQ(csv.size(), rows.size() + 1);
+    // A spreadsheet shows only the header: each figure's unit stands with its name.
+    EXPECT_EQ(csv.front().rfind("flowRate (L/s),pumpPressure (MPa),availablePressure (MPa),"
+                                "pumpPower (kW),bitPressureDrop (MPa),",
+                                0),
+              0u)
+        << csv.front();
     const ResultTexts shown = formResultTexts(expected.rows[20].point.results);
     EXPECT_EQ(csv.back().rfind(formatFixed2(expected.rows[20].point.flowRate()) + ",", 0), 0u);
     std::string nine;
