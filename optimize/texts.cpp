@@ -67,8 +67,7 @@ std::string rangeText(const SettingRange& range, Language language) {
         return std::string(range.lowOpen ? "above " : "from ") + low +
                (range.lowOpen ? " and at most " : " to ") + high;
     }
-    return range.lowOpen ? "大于 " + low + " 且不大于 " + high
-                         : "在 " + low + " 到 " + high + " 之间";
+    return range.lowOpen ? "大于 " + low + " 且不大于 " + high : "为 " + low + " 到 " + high;
 }
 
 std::optional<SettingRange> rangeOf(Setting setting) {
@@ -379,7 +378,7 @@ std::string describeNoUsableSet(const OptimizationResult& result, const Optimiza
         const std::string to = fixed(sizes.back());
         text += english ? "; the continuous optimum needs " + count + " nozzles of " + ideal +
                               " mm, outside the series (" + from + " to " + to + " mm)"
-                        : "；连续最优需要 " + count + " 个 " + ideal +
+                        : "；不限喷嘴面积时的最优需要 " + count + " 个 " + ideal +
                               " mm 的喷嘴，超出系列范围（" + from + " 到 " + to + " mm）";
     }
     return text;

@@ -32,7 +32,7 @@ QString answerMessage(const ToolsAnswer& answer, const HydraulicsForm& form) {
     if (answer.partlyRead) {
         const InputQuantity& input = kInputQuantities.at(*answer.partlyRead);
         return QStringLiteral(
-                   "主窗口“%1”栏的“%2”只有开头是数，不能用来标定循环压耗；"
+                   "主窗口“%1”栏的“%2”只有开头是数，不能用于标定循环压耗；"
                    "请改为一个数后按“运算”。")
             .arg(QString::fromUtf8(input.caption.data(),
                                    static_cast<qsizetype>(input.caption.size())),
@@ -154,12 +154,13 @@ void OptimizationWindow::updateApply() {
     const optimize::RankedSet* selected = answer_->selectedSet();
     const bool fits = selected != nullptr && selected->nozzles.count <= 3;
     apply_->setEnabled(fits);
-    apply_->setToolTip(selected != nullptr && !fits
-                           ? QStringLiteral("这一组有 %1 个喷嘴，主窗口只有三个喷嘴栏，无法填入；"
-                                            "可用“复制表格”取得这一组的尺寸。")
-                                 .arg(selected->nozzles.count)
-                           : QStringLiteral("把选中一组的喷嘴直径、排量和泵压填入主窗口并运算；"
-                                            "主窗口各栏可用 Ctrl+Z 撤销。"));
+    apply_->setToolTip(
+        selected != nullptr && !fits
+            ? QStringLiteral("选中的一组有 %1 个喷嘴，主窗口只有 3 个喷嘴栏，无法填入；"
+                             "可用“复制表格”复制它的尺寸。")
+                  .arg(selected->nozzles.count)
+            : QStringLiteral("把选中一组的喷嘴直径、排量和泵压填入主窗口并运算；"
+                             "主窗口各栏可用 Ctrl+Z 撤销。"));
 }
 
 void OptimizationWindow::apply() {
