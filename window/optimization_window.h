@@ -34,6 +34,7 @@ class OptimizationWindow final : public QWidget {
 
   private:
     void showAnswer();
+    void updateApply();
     void apply();
 
     HydraulicsForm& form_;
