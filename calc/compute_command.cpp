@@ -47,13 +47,28 @@ ResultTexts formResultTexts(const HydraulicsResults& results) {
     return texts;
 }
 
-void runComputeCommand(FieldArray& fields, CalculationState& state) {
-    state.inputs = readInputs(fields);
-    state.results = computeHydraulics(state.inputs);
+namespace {
+
+void writeResults(FieldArray& fields, const CalculationState& state) {
     const ResultTexts texts = formResultTexts(state.results);
     for (int i = 0; i < kResultFieldCount; ++i) {
         fields.replaceText(kFirstResultField + i, texts[static_cast<std::size_t>(i)]);
     }
+}
+
+}  // namespace
+
+void runComputeCommand(FieldArray& fields, CalculationState& state) {
+    state.inputs = readInputs(fields);
+    state.results = computeHydraulics(state.inputs);
+    writeResults(fields, state);
+}
+
+void runComputeCommand(FieldArray& fields, CalculationState& state,
+                       std::span<const double> nozzleDiameters) {
+    state.inputs = readInputs(fields);
+    state.results = computeHydraulics(state.inputs, nozzleDiameters);
+    writeResults(fields, state);
 }
 
 InMemoryFieldArray::InMemoryFieldArray() {

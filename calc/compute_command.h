@@ -43,6 +43,11 @@ ResultTexts formResultTexts(const HydraulicsResults& results);
 // field exactly as it was.
 void runComputeCommand(FieldArray& fields, CalculationState& state);
 
+// The same for a bit whose nozzles are listed: the nozzle area is summed over `nozzleDiameters`
+// and the three nozzle fields, though read, take no part.
+void runComputeCommand(FieldArray& fields, CalculationState& state,
+                       std::span<const double> nozzleDiameters);
+
 // Twenty texts held in memory: for tests, batch work and anything else without a window.
 class InMemoryFieldArray : public FieldArray {
   public:

@@ -34,7 +34,17 @@ double annularLossTerm(double coefficient, double length, double holeDiameter, d
 
 }  // namespace
 
+NozzleList NozzleList::ofInputs(const HydraulicsInputs& inputs) {
+    return {3, {inputs.nozzleDiameter1, inputs.nozzleDiameter2, inputs.nozzleDiameter3}};
+}
+
 HydraulicsResults computeHydraulics(const HydraulicsInputs& in) {
+    const std::array<double, 3> nozzles{in.nozzleDiameter1, in.nozzleDiameter2, in.nozzleDiameter3};
+    return computeHydraulics(in, nozzles);
+}
+
+HydraulicsResults computeHydraulics(const HydraulicsInputs& in,
+                                    std::span<const double> nozzleDiameters) {
     HydraulicsResults out;
     // Each step names the result it computes, so a fault can say where it arose.
     const char* step = "nozzleArea";
@@ -43,11 +53,12 @@ HydraulicsResults computeHydraulics(const HydraulicsInputs& in) {
         // the first operation to fault must be the one reported.
         const double quarter = checkedDivide(1, 4);
         const double circleFactor = checkedMultiply(quarter, 3.14);
-        const double d1Squared = square(in.nozzleDiameter1);
-        const double d2Squared = square(in.nozzleDiameter2);
-        const double firstTwo = checkedAdd(d1Squared, d2Squared);
-        const double d3Squared = square(in.nozzleDiameter3);
-        const double nozzleSquares = checkedAdd(firstTwo, d3Squared);
+        // ((d1² + d2²) + d3²) + …: each square formed just before it is added.
+        double nozzleSquares = 0;
+        for (std::size_t i = 0; i < nozzleDiameters.size(); ++i) {
+            const double squared = square(nozzleDiameters[i]);
+            nozzleSquares = i == 0 ? squared : checkedAdd(nozzleSquares, squared);
+        }
         out.nozzleArea = checkedMultiply(circleFactor, nozzleSquares);
 
         step = "bitPressureDrop";

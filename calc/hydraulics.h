@@ -1,5 +1,9 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <span>
+
 #include "platform/calculation_fault.h"
 
 namespace bithydraulics {
@@ -38,5 +42,27 @@ struct HydraulicsResults {
 // Evaluates every formula in the program's order of operations. The first arithmetic step
 // without a finite result throws CalculationFault, located at the result whose step raised it.
 HydraulicsResults computeHydraulics(const HydraulicsInputs& inputs);
+
+// The most nozzles a bit may carry: a PDC bit has five to nine.
+inline constexpr int kMaxNozzles = 12;
+
+// The nozzle diameters of a bit with any number of nozzles, in mm, in the order they are summed.
+struct NozzleList {
+    int count = 0;
+    std::array<double, kMaxNozzles> diametersMm{};
+
+    std::span<const double> diameters() const {
+        return {diametersMm.data(), static_cast<std::size_t>(count)};
+    }
+    // The three nozzle fields of `inputs`, as a list of three.
+    static NozzleList ofInputs(const HydraulicsInputs& inputs);
+    bool operator==(const NozzleList&) const = default;
+};
+
+// The same, with the nozzle area summed over `nozzleDiameters` instead of the three nozzle fields
+// (which are not read): d1², d2², their sum, d3², the next sum, and so on, then the product with
+// the circle factor. Three diameters give exactly what the three fields give.
+HydraulicsResults computeHydraulics(const HydraulicsInputs& inputs,
+                                    std::span<const double> nozzleDiameters);
 
 }  // namespace bithydraulics

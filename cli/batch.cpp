@@ -10,6 +10,7 @@
 #include "cases/file_input.h"
 #include "cases/jsonl_reader.h"
 #include "cases/plain_figure.h"
+#include "cli/case/nozzle_list_text.h"
 #include "cli/case_rows.h"
 
 namespace bithydraulics::cli {
@@ -39,7 +40,22 @@ class Batch {
         InputTexts texts = fixedTexts_;
         GivenInputs given = fixedGiven_;
         checkSeparator(table);
+        // A nozzles or nozzlesMm column lists each row's nozzles, carried through as given.
+        std::optional<std::size_t> listCell;
+        std::string listName;
         for (const cases::CaseColumn& column : table.columns()) {
+            if (column.role == cases::ColumnRole::Label && isNozzleListName(column.name)) {
+                if (listCell) {
+                    table.fail(column.cell, "the nozzles are listed in two columns, " + listName +
+                                                " and " + column.name);
+                }
+                listCell = column.cell;
+                listName = column.name;
+                columns.push_back({column.name, std::nullopt});
+                fixedCells.emplace_back();
+                sources.push_back({columns.size() - 1, column.cell, std::nullopt});
+                continue;
+            }
             if (column.role == cases::ColumnRole::Result) {
                 if (options_.ignoreResults) {
                     continue;
@@ -77,6 +93,11 @@ class Batch {
             }
         }
 
+        if (listCell && (given[0] || given[1] || given[2])) {
+            table.fail(*listCell, listName +
+                                      " lists the nozzles in place of the three nozzle "
+                                      "fields: give one or the other");
+        }
         CaseRows rows(columns, options_, streams_.out, true);
         const std::span<std::string_view> cells = rows.cells();
         std::copy(fixedCells.begin(), fixedCells.end(), cells.begin());
@@ -102,7 +123,13 @@ class Batch {
                         });
                     }
                 }
-                rows.write(texts, given, ambiguousInput, allPlain);
+                if (listCell) {
+                    const NozzleListReading list = readNozzleList(listName, table.cell(*listCell));
+                    rows.write(texts, given, list.nozzles, listName, list.problem.empty(),
+                               ambiguousInput, allPlain);
+                } else {
+                    rows.write(texts, given, ambiguousInput, allPlain);
+                }
             }
         }));
     }

@@ -49,9 +49,24 @@ void CaseRows::write(const InputTexts& texts, GivenInputs given,
     if (cases::interruption() != 0) {
         throw cases::Interrupted{};
     }
-    const CaseResult& result =
-        ambiguousInput ? computer_.refuse(kAmbiguousFigureFault, *ambiguousInput)
-                       : computer_.compute(texts, given, allPlain ? FigureRule::Lenient : rule_);
+    writeResult(ambiguousInput
+                    ? computer_.refuse(kAmbiguousFigureFault, *ambiguousInput)
+                    : computer_.compute(texts, given, allPlain ? FigureRule::Lenient : rule_));
+}
+
+void CaseRows::write(const InputTexts& texts, GivenInputs given, const NozzleList& nozzles,
+                     std::string_view listName, bool listRead,
+                     std::optional<std::size_t> ambiguousInput, bool allPlain) {
+    if (cases::interruption() != 0) {
+        throw cases::Interrupted{};
+    }
+    writeResult(ambiguousInput
+                    ? computer_.refuse(kAmbiguousFigureFault, *ambiguousInput)
+                    : computer_.compute(texts, given, allPlain ? FigureRule::Lenient : rule_,
+                                        nozzles, listName, listRead));
+}
+
+void CaseRows::writeResult(const CaseResult& result) {
     faulted_ += result.computed() ? 0 : 1;
     const auto next =
         std::copy(result.cells.begin(), result.cells.end(), row_.begin() + inputColumns_);

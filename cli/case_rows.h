@@ -41,6 +41,10 @@ class CaseRows {
     // Interrupted instead.
     void write(const InputTexts& texts, GivenInputs given,
                std::optional<std::size_t> ambiguousInput = std::nullopt, bool allPlain = false);
+    // The same for a row that lists its nozzles (see CaseComputer::compute).
+    void write(const InputTexts& texts, GivenInputs given, const NozzleList& nozzles,
+               std::string_view listName, bool listRead,
+               std::optional<std::size_t> ambiguousInput = std::nullopt, bool allPlain = false);
 
     // Runs `writeRows`, seeing that every row before an error or an interruption is written, and
     // returns kExitComputed or kExitFaulted.
@@ -57,6 +61,8 @@ class CaseRows {
     }
 
   private:
+    void writeResult(const CaseResult& result);
+
     const Options& options_;
     cases::OutputBuffer& out_;
     std::unique_ptr<cases::RowWriter> writer_;

@@ -91,14 +91,17 @@ Batch input:
 
 Optimiser (optimize, flow-range):
   The inputs are the current set-up, a measured operating point: its pump pressure at its flow
-  rate with its nozzles calibrates the losses outside the bit. Each limit is a plain figure in
-  its unit. flow-range writes one plain table for a spreadsheet chart: the operating window's
+  rate with its nozzles calibrates the losses outside the bit, so each of its figures must be
+  one plain figure (full-width digits and 。 allowed). Each limit is a plain figure in its unit,
+  within its range. nozzles=12,12,13,13 (k/32 in) or nozzlesMm=9.5;10 list up to twelve nozzles
+  in place of the three nozzle fields, here, for one case and as a batch column. flow-range writes one plain table for a spreadsheet chart: the operating window's
   two ends are rows of their own, named in windowEnd with the limit that sets each, and
   withinWindow marks the rows inside it. A row at a flow rate where the program faults (at
   0 L/s the power utilisation is 0/0) carries fault and faultQuantity, as a batch row does.
 
 Exit status: 0 every case computed, or the optimiser answered; 1 some cases faulted (every row
-is still written), or the set-up cannot be optimised, the limits leave no flow rate (for
+is still written), or the set-up cannot be optimised, no nozzle set of the series is usable
+(after the answer is written), the limits leave no flow rate (for
 flow-range: with the current nozzles, after its rows) or the arithmetic faulted, said in one
 line; 2 a usage error (a limit that is not a plain figure or is out of its range), malformed
 input or a failed read or write.

@@ -41,6 +41,7 @@ struct Options {
     // The optimiser's commands (optimize, flow-range).
     optimize::OptimizationLimits limits;
     int flowPoints = 101;
+    bool wide = false;  // tables with every figure, however wide
 };
 
 struct Streams {

@@ -12,9 +12,11 @@
 #include "cases/text_table.h"
 #include "cli/command.h"
 #include "cli/exit_status.h"
+#include "cli/fitted_table.h"
 #include "cli/optimizer_options.h"
 #include "cli/point_cells.h"
 #include "optimize/optimizer.h"
+#include "optimize/size_list.h"
 #include "optimize/texts.h"
 
 // Stable names for the limits, regimes and criteria, for programs to compare.
@@ -48,6 +50,9 @@ using namespace optimize;
 using Json = nlohmann::ordered_json;
 
 constexpr Language kEnglish = Language::English;
+
+// The JSON and table names of the criteria, by Criterion.
+constexpr std::array<std::string_view, 3> kCriterionKeys{"power", "impact", "velocity"};
 
 // A figure to six significant digits, for the loss coefficient, which is far below 0.01.
 std::string significant(double value) {
@@ -122,16 +127,23 @@ void writeOptimum(const OptimizationResult& result, const OptimizationLimits& li
     const OperatingPoint& point = optimum.point;
     const ResultTexts shown = formResultTexts(point.results);
     out.append("\nContinuous optimum of " + std::string(criterionName(result.criterion, kEnglish)) +
-               ", " + std::string(regimeName(optimum.regime, kEnglish)) + "\n");
+               ", " + std::string(regimeName(optimum.regime, kEnglish)) +
+               ", the nozzle area free\n");
     Section section;
-    section.add("flow rate", formatFixed2(point.flowRate()), "L/s",
-                "95 % of the optimum from " + formatFixed2(optimum.band95.lower) + " to " +
-                    formatFixed2(optimum.band95.upper) + " L/s");
+    section.add("flow rate", formatFixed2(point.flowRate()), "L/s");
+    section.add("95 % band",
+                formatFixed2(optimum.band95.lower) + " to " + formatFixed2(optimum.band95.upper),
+                "L/s", "the nozzles re-sized at each flow rate");
     section.add("bit pressure drop", shown[0], "MPa",
                 shown[7] + " of the pump pressure " + formatFixed2(point.pumpPressure()) + " MPa");
+    const auto& sizes = limits.series.diametersMm;
     section.add("nozzle area", formatFixed2(point.results.nozzleArea), "mm²",
                 std::to_string(limits.nozzleCount) + " equal nozzles of " +
-                    formatFixed2(optimum.idealNozzleDiameter) + " mm");
+                    formatFixed2(optimum.idealNozzleDiameter) + " mm" +
+                    (optimum.idealOutsideSeries
+                         ? " (!) outside the series, " + formatFixed2(sizes.front()) + " to " +
+                               formatFixed2(sizes.back()) + " mm"
+                         : std::string()));
     section.add(criterionName(result.criterion, kEnglish), formatFixed2(point.criterionValue),
                 criterionUnit(result.criterion));
     section.render(out);
@@ -145,9 +157,23 @@ std::string millimetres(const NozzleSet& set) {
     return text;
 }
 
-void writeBestSets(const OptimizationResult& result, cases::OutputBuffer& out) {
-    out.append("\nBest nozzle sets: " + std::to_string(result.setsExamined) + " examined, " +
-               std::to_string(result.setsFeasible) + " reach the hole-cleaning flow rate\n");
+std::string examinedLine(const OptimizationResult& result, int nozzleCount) {
+    const auto whole = [](double count) { return asGiven(count); };
+    std::string line = "\nBest nozzle sets: " + whole(result.setsExamined) + " examined";
+    if (nozzleCount > 3) {
+        line += ", " + std::to_string(result.areasExamined) + " total areas (one set listed each)";
+    }
+    if (result.setsFeasible) {
+        line += ", " + whole(*result.setsFeasible) + " reach the hole-cleaning flow rate\n";
+    } else {
+        line += ", " + std::to_string(result.areasFeasible) +
+                " areas reach the hole-cleaning flow rate\n";
+    }
+    return line;
+}
+
+// Every figure of every set, however wide.
+void writeWideSets(const OptimizationResult& result, cases::OutputBuffer& out) {
     PointCells point(false);
     std::vector<cases::Column> columns{{"rank", {}, {}, cases::CellKind::Figure},
                                        {"nozzles", {}, {}, cases::CellKind::Text},
@@ -155,22 +181,103 @@ void writeBestSets(const OptimizationResult& result, cases::OutputBuffer& out) {
     std::ranges::move(point.columns(), std::back_inserter(columns));
     columns.push_back({"shareOfOptimum", {}, "%", cases::CellKind::Figure});
     columns.push_back({"limit", {}, {}, cases::CellKind::Text});
+    columns.push_back({"ownLowerFlow", {}, "L/s", cases::CellKind::Figure});
+    columns.push_back({"shareAtLower", {}, "%", cases::CellKind::Figure});
+    columns.push_back({"ownUpperFlow", {}, "L/s", cases::CellKind::Figure});
+    columns.push_back({"shareAtUpper", {}, "%", cases::CellKind::Figure});
+    columns.push_back({"sameAreaSets", {}, {}, cases::CellKind::Figure});
     const auto writer =
         cases::makeRowWriter(std::move(columns), {.format = cases::RowFormat::Table}, out);
     std::vector<std::string_view> row;
     for (std::size_t i = 0; i < result.bestSets.size(); ++i) {
         const RankedSet& set = result.bestSets[i];
-        const std::string rank = std::to_string(i + 1);
-        const std::string label = nozzleSetLabel(set.nozzles);
-        const std::string diameters = millimetres(set.nozzles);
-        const std::string share = formatPercent2(set.shareOfOptimum);
-        row.assign({rank, label, diameters});
+        const std::array<std::string, 9> texts{
+            std::to_string(i + 1),
+            nozzleSetLabel(set.nozzles),
+            millimetres(set.nozzles),
+            formatPercent2(set.shareOfOptimum),
+            formatFixed2(set.ownWindow.lower.flowRate),
+            formatPercent2(set.shareAtLower),
+            formatFixed2(set.ownWindow.upper.flowRate),
+            formatPercent2(set.shareAtUpper),
+            set.sameAreaSets == 0 ? std::string() : std::to_string(set.sameAreaSets)};
+        row.assign(texts.begin(), texts.begin() + 3);
         std::ranges::copy(point.fill(set.point, true), std::back_inserter(row));
-        row.push_back(share);
+        row.push_back(texts[3]);
         row.push_back(limitName(set.limit, kEnglish));
+        row.insert(row.end(), texts.begin() + 4, texts.end());
         writer->writeRow(row);
     }
     writer->finish();
+}
+
+// The figures an engineer chooses by, fitted to the terminal, and below them each set's own
+// flow window.
+void writeFittedSets(const OptimizationResult& result, std::size_t width,
+                     cases::OutputBuffer& out) {
+    using Align = cases::TextTable::Align;
+    FittedTable table({{"rank", "", Align::Right, 9},
+                       {"set", "", Align::Left, 8},
+                       {"TFA", "mm²", Align::Right, 6},
+                       {"flowRate", "L/s", Align::Right, 8},
+                       {"pumpPressure", "MPa", Align::Right, 5},
+                       {"bitDrop", "MPa", Align::Right, 4},
+                       {std::string(kCriterionKeys[static_cast<std::size_t>(result.criterion)]),
+                        std::string(criterionUnit(result.criterion)), Align::Right, 7},
+                       {"share", "%", Align::Right, 7},
+                       {"limit", "", Align::Left, 3},
+                       {"diameters", "mm", Align::Left, 2}});
+    for (std::size_t i = 0; i < result.bestSets.size(); ++i) {
+        const RankedSet& set = result.bestSets[i];
+        const ResultTexts shown = formResultTexts(set.point.results);
+        const std::array<std::string, 10> cells{std::to_string(i + 1),
+                                                nozzleSetLabel(set.nozzles),
+                                                formatFixed2(set.point.results.nozzleArea),
+                                                formatFixed2(set.point.flowRate()),
+                                                formatFixed2(set.point.pumpPressure()),
+                                                shown[0],
+                                                formatFixed2(set.point.criterionValue),
+                                                formatPercent2(set.shareOfOptimum),
+                                                std::string(limitName(set.limit, kEnglish)),
+                                                millimetres(set.nozzles)};
+        const std::array<std::string_view, 10> views{cells[0], cells[1], cells[2], cells[3],
+                                                     cells[4], cells[5], cells[6], cells[7],
+                                                     cells[8], cells[9]};
+        table.addRow(views);
+    }
+    table.render(width, out);
+    if (result.bestSets.empty()) {
+        return;
+    }
+    out.append(
+        "\nEach set's own flow window (its nozzles fixed) and its share of the optimum at "
+        "either end\n");
+    Section section;
+    for (std::size_t i = 0; i < result.bestSets.size(); ++i) {
+        const RankedSet& set = result.bestSets[i];
+        const OperatingWindow& own = set.ownWindow;
+        if (own.empty()) {
+            continue;
+        }
+        const std::string rank = std::to_string(i + 1);
+        section.add(
+            std::string(rank.size() < 2 ? 1 : 0, ' ') + rank + "  " + nozzleSetLabel(set.nozzles),
+            formatFixed2(own.lower.flowRate) + " to " + formatFixed2(own.upper.flowRate), "L/s",
+            formatPercent2(set.shareAtLower) + " to " + formatPercent2(set.shareAtUpper));
+    }
+    section.render(out);
+}
+
+void writeBestSets(const OptimizationResult& result, const Options& options,
+                   cases::OutputBuffer& out) {
+    out.append(examinedLine(result, options.limits.nozzleCount));
+    if (result.bestSets.empty()) {
+        out.append("  none\n");
+    } else if (options.wide) {
+        writeWideSets(result, out);
+    } else {
+        writeFittedSets(result, outputWidth(), out);
+    }
 }
 
 void writeUsualWay(const OptimizationResult& result, cases::OutputBuffer& out) {
@@ -208,6 +315,8 @@ Json pointJson(const OperatingPoint& point) {
     return json;
 }
 
+Json windowJson(const OperatingWindow& window);
+
 Json setJson(const RankedSet& set) {
     Json json;
     json["nozzles"] = nozzleSetLabel(set.nozzles);
@@ -221,6 +330,10 @@ Json setJson(const RankedSet& set) {
     json["limit"] = set.limit;
     json["shareOfOptimum"] = set.shareOfOptimum;
     json["point"] = pointJson(set.point);
+    json["ownWindow"] = windowJson(set.ownWindow);
+    json["shareAtLower"] = set.shareAtLower;
+    json["shareAtUpper"] = set.shareAtUpper;
+    json["sameAreaSets"] = set.sameAreaSets == 0 ? Json(nullptr) : Json(set.sameAreaSets);
     return json;
 }
 
@@ -268,6 +381,8 @@ void writeOptimizationJson(const SetUp& setUp, const OptimizationLimits& limits,
         {"series", limits.series.inInches() ? Json("32nds") : Json(limits.series.diametersMm)},
         {"spread", limits.spread ? Json(*limits.spread) : Json("any")},
         {"top", limits.topCount}};
+    json["currentNozzlesMm"] = std::vector<double>(
+        setUp.nozzles.diametersMm.begin(), setUp.nozzles.diametersMm.begin() + setUp.nozzles.count);
     const Calibration& c = result.calibration;
     json["calibration"] = {
         {"flowRate", c.flowRate},
@@ -284,8 +399,13 @@ void writeOptimizationJson(const SetUp& setUp, const OptimizationLimits& limits,
     const ContinuousOptimum& optimum = result.optimum;
     json["optimum"] = {
         {"regime", optimum.regime},
-        {"band95", {{"lower", optimum.band95.lower}, {"upper", optimum.band95.upper}}},
+        // The nozzles re-sized at every flow rate; a set's own range is its ownWindow.
+        {"band95",
+         {{"lower", optimum.band95.lower},
+          {"upper", optimum.band95.upper},
+          {"assumes", "nozzlesResizedAtEveryFlowRate"}}},
         {"idealNozzleDiameter", optimum.idealNozzleDiameter},
+        {"idealOutsideSeries", optimum.idealOutsideSeries},
         {"point", pointJson(optimum.point)}};
     json["bestSets"] = Json::array();
     for (const RankedSet& set : result.bestSets) {
@@ -293,7 +413,12 @@ void writeOptimizationJson(const SetUp& setUp, const OptimizationLimits& limits,
     }
     json["roundedUpSet"] = result.roundedUpSet ? setJson(*result.roundedUpSet) : Json(nullptr);
     json["setsExamined"] = result.setsExamined;
-    json["setsFeasible"] = result.setsFeasible;
+    json["setsFeasible"] = result.setsFeasible ? Json(*result.setsFeasible) : Json(nullptr);
+    json["areasExamined"] = result.areasExamined;
+    json["areasFeasible"] = result.areasFeasible;
+    json["noUsableSet"] = result.bestSets.empty()
+                              ? Json(describeNoUsableSet(result, limits, kEnglish))
+                              : Json(nullptr);
     out.append(json.dump(2) + "\n");
 }
 
@@ -315,16 +440,14 @@ void addSeriesOptions(CLI::App& command, Options& options) {
             "--sizes-mm",
             [&options](const std::string& list) {
                 std::vector<double> sizes;
-                std::size_t start = 0;
-                for (std::size_t comma = 0; comma != std::string::npos; start = comma + 1) {
-                    comma = list.find(',', start);
-                    sizes.push_back(
-                        plainFigure("--sizes-mm", list.substr(start, comma - start), "8.5"));
+                for (const std::string_view size : splitSizeList(list)) {
+                    sizes.push_back(plainFigure("--sizes-mm", size, "8.5"));
                 }
                 options.limits.series = NozzleSeries::millimetres(std::move(sizes));
             },
-            "The nozzle sizes a set is made of, instead of --series: diameters in mm separated "
-            "by commas; e.g. --sizes-mm 8,8.5,9,9.5,10,11")
+            "The nozzle sizes a set is made of, instead of --series: diameters in mm, smallest "
+            "first, each once, apart by commas, semicolons or blanks (as the window takes "
+            "them); e.g. --sizes-mm 8,8.5,9,9.5,10,11")
         ->type_name("LIST")
         ->excludes(series);
 }
@@ -356,8 +479,9 @@ CLI::App* declareOptimize(CLI::App& program, Options& options) {
               "What to make the most of at the bit: power (the default: bit hydraulic power, "
               "kW), impact (jet impact force, N) or velocity (jet velocity, m/s); e.g. "
               "--criterion impact");
-    addChoice(*command, "--nozzles", options.limits.nozzleCount, {{"1", 1}, {"2", 2}, {"3", 3}},
-              "1|2|3", "Nozzles in a set: 1, 2 or 3 (the default); e.g. --nozzles 2");
+    addWholeNumber(*command, "--nozzles", options.limits.nozzleCount,
+                   "Nozzles in a set: 1 to 12, 3 by default; for more than three, one set of "
+                   "each total area is listed; e.g. --nozzles 6");
     addSeriesOptions(*command, options);
     command
         ->add_option_function<std::string>(
@@ -376,7 +500,10 @@ CLI::App* declareOptimize(CLI::App& program, Options& options) {
             "default: equal or adjacent sizes), 0 for equal sizes, or any; e.g. --spread any")
         ->type_name("N|any");
     addWholeNumber(*command, "--top", options.limits.topCount,
-                   "How many of the best sets to list, 1 or more (default 10); e.g. --top 5");
+                   "How many of the best sets to list, 1 to 1000 (default 10); e.g. --top 5");
+    command->add_flag("--wide", options.wide,
+                      "Tables with every figure, however wide, rather than the columns that fit "
+                      "the terminal (100 columns when the output is not one); e.g. --wide");
     addChoice(*command, "--format", options.caseFormat,
               {{"table", CaseFormat::Table}, {"json", CaseFormat::Json}}, "table|json",
               "table (the default: sections of figures with their units, the sets as a table) "
@@ -388,18 +515,24 @@ CLI::App* declareOptimize(CLI::App& program, Options& options) {
 
 int runOptimize(const Options& options, Streams& streams) {
     const SetUp setUp = readSetUp(options);
-    answer([&] {
-        const OptimizationResult result = optimizeHydraulics(setUp.figures, options.limits);
+    const OptimizationResult result = answer([&] {
+        OptimizationResult result =
+            optimizeHydraulics(setUp.figures, setUp.nozzles, options.limits);
         if (options.caseFormat == CaseFormat::Json) {
             writeOptimizationJson(setUp, options.limits, result, streams.out);
-            return;
+            return result;
         }
         writeCalibration(result.calibration, options.limits, streams.out);
         writeWindow(result.currentWindow, streams.out);
         writeOptimum(result, options.limits, streams.out);
-        writeBestSets(result, streams.out);
+        writeBestSets(result, options, streams.out);
         writeUsualWay(result, streams.out);
+        return result;
     });
+    // Without a set to run, the answer is not one: everything is shown, then why.
+    if (result.bestSets.empty()) {
+        throw cases::Unanswered(describeNoUsableSet(result, options.limits, kEnglish));
+    }
     return kExitComputed;
 }
 

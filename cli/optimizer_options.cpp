@@ -9,6 +9,7 @@
 #include "cases/plain_figure.h"
 #include "cli/case/case_computer.h"
 #include "optimize/setting_terms.h"
+#include "cli/case/nozzle_list_text.h"
 #include "optimize/texts.h"
 
 namespace bithydraulics::cli {
@@ -103,11 +104,32 @@ CLI::Option* addWholeNumber(CLI::App& command, const std::string& option, int& t
 
 SetUp readSetUp(const Options& options) {
     SetUp setUp;
-    const std::vector<cases::Assignment> assignments = cases::parseAssignments(options.arguments);
+    std::vector<std::string> arguments;
+    for (const std::string& argument : options.arguments) {
+        if (const auto list = nozzleListArgument(argument)) {
+            if (!setUp.nozzleListName.empty()) {
+                throw cases::UsageError("the nozzles are listed twice (" + setUp.nozzleListName +
+                                        " and " + list->name + ")");
+            }
+            setUp.nozzleListName = list->name;
+            setUp.nozzleListText = list->text;
+        } else {
+            arguments.push_back(argument);
+        }
+    }
+    const std::vector<cases::Assignment> assignments = cases::parseAssignments(arguments);
     GivenInputs given;
     const InputTexts texts = caseTexts(assignments, given);
-    if (const auto lenient = options.strict ? firstLenientInput(texts, given) : std::nullopt) {
-        throw cases::Unanswered(cli::faultLine(kInvalidTextFault, kInputQuantities[*lenient].name));
+    for (std::size_t i = 0; i < kInputCount; ++i) {
+        const std::string_view name = kInputQuantities[i].name;
+        if (given[i] && !isCalibrationFigure(texts[i])) {
+            throw cases::UsageError("the input " + std::string(name) +
+                                    " takes one plain figure, not '" + std::string(texts[i]) + "'");
+        }
+        if (given[i] && !setUp.nozzleListName.empty() && i < 3) {
+            throw cases::UsageError(setUp.nozzleListName + " lists the nozzles in place of " +
+                                    std::string(name) + ": give one or the other");
+        }
     }
     InMemoryFieldArray fields;
     for (std::size_t i = 0; i < kInputCount; ++i) {
@@ -118,6 +140,15 @@ SetUp readSetUp(const Options& options) {
         setUp.figures = readInputs(fields);
     } catch (const CalculationFault& fault) {
         throw cases::Unanswered(faultLine(fault));
+    }
+    setUp.nozzles = NozzleList::ofInputs(setUp.figures);
+    if (!setUp.nozzleListName.empty()) {
+        const NozzleListReading reading =
+            readNozzleList(setUp.nozzleListName, setUp.nozzleListText);
+        if (!reading.problem.empty()) {
+            throw cases::UsageError(reading.problem);
+        }
+        setUp.nozzles = reading.nozzles;
     }
     return setUp;
 }
@@ -132,6 +163,8 @@ void endForRefusal(const optimize::Refusal& refusal) {
         case optimize::RefusalReason::SettingOutOfRange:
             throw cases::UsageError(std::string(optimize::settingTerm(refusal.setting).option) +
                                     ": " + reason);
+        case optimize::RefusalReason::SeriesNotAscending:
+            throw cases::UsageError("--sizes-mm: " + reason);
         case optimize::RefusalReason::JetVelocityWithoutHoleCleaning:
             throw cases::UsageError("--criterion velocity with --min-annular-velocity 0: " +
                                     reason);

@@ -28,15 +28,21 @@ int wholeNumber(const std::string& option, std::string_view text);
 CLI::Option* addWholeNumber(CLI::App& command, const std::string& option, int& target,
                             const std::string& help);
 
-// The current set-up: the eleven texts (NAME=TEXT or the defaults) and the figures the compute
-// command reads from them.
+// The current set-up: the eleven texts (NAME=TEXT or the defaults), the figures the compute
+// command reads from them, and the nozzles: the three nozzle fields, or a list given as
+// nozzles=12,12,13,... (1/32 in) or nozzlesMm=... in place of them.
 struct SetUp {
     std::array<std::string, kInputCount> texts;
     HydraulicsInputs figures;
+    NozzleList nozzles;
+    std::string nozzleListName;  // "nozzles" or "nozzlesMm" when listed, else empty
+    std::string nozzleListText;
 };
 
-// Throws UsageError for a bad or repeated name, and Unanswered for a text --strict refuses or a
-// figure too large to read, stated as one case states it ("fault: overflow at flowRate").
+// The measured reading calibrates the losses, so each of its figures must be one plain figure
+// (full-width digits and "。" allowed, as the window reads them): anything else is a UsageError
+// naming the input and its text, as are a bad or repeated name and a bad nozzle list. A figure too
+// large to read is Unanswered, stated as one case states it ("fault: overflow at flowRate").
 SetUp readSetUp(const Options& options);
 
 // "fault: division_by_zero at bitPressureDrop": a fault of the arithmetic as one case reports it.

@@ -2,11 +2,14 @@
 
 #include <array>
 #include <nlohmann/json.hpp>
+#include <optional>
 
 #include "cases/column_names.h"
+#include "cases/errors.h"
 #include "cases/result_columns.h"
 #include "cases/text_table.h"
 #include "cli/case/case_computer.h"
+#include "cli/case/nozzle_list_text.h"
 #include "cli/exit_status.h"
 
 namespace bithydraulics::cli {
@@ -28,11 +31,14 @@ void writeTable(const CaseResult& result, bool full, cases::OutputBuffer& out) {
     }
 }
 
-void writeJson(const InputTexts& texts, const CaseResult& result, bool full,
-               cases::OutputBuffer& out) {
+void writeJson(const InputTexts& texts, const std::optional<NozzleListArgument>& list,
+               const CaseResult& result, bool full, cases::OutputBuffer& out) {
     nlohmann::ordered_json object;
     for (std::size_t i = 0; i < kInputCount; ++i) {
         object["inputs"][std::string(kInputQuantities[i].name)] = texts[i];
+    }
+    if (list) {
+        object["inputs"][list->name] = list->text;
     }
     const std::span<const cases::ResultColumn> columns = cases::resultColumns(full);
     for (std::size_t i = 0; i < columns.size(); ++i) {
@@ -62,8 +68,9 @@ CLI::App* declareSingleCase(CLI::App& program, Options& options) {
     program
         .add_option("NAME=TEXT", options.arguments,
                     "An input, by field name or caption, and its text, read as the window reads "
-                    "its field; inputs not given keep their default text; e.g. flowRate=32 or "
-                    "排量=32L/s")
+                    "its field; inputs not given keep their default text; or the nozzles of a "
+                    "bit with up to twelve as nozzles=12,12,13,13 (1/32 in) or nozzlesMm=9.5,10 "
+                    "in place of the three nozzle fields; e.g. flowRate=32 or 排量=32L/s")
         ->type_name("");
     addChoice(program, "--format", options.caseFormat,
               {{"table", CaseFormat::Table}, {"json", CaseFormat::Json}}, "table|json",
@@ -74,13 +81,40 @@ CLI::App* declareSingleCase(CLI::App& program, Options& options) {
 }
 
 int runSingleCase(const Options& options, Streams& streams) {
-    const std::vector<cases::Assignment> assignments = cases::parseAssignments(options.arguments);
+    std::vector<std::string> arguments;
+    std::optional<NozzleListArgument> list;
+    for (const std::string& argument : options.arguments) {
+        if (auto given = nozzleListArgument(argument)) {
+            if (list) {
+                throw cases::UsageError("the nozzles are listed twice (" + list->name + " and " +
+                                        given->name + ")");
+            }
+            list = std::move(given);
+        } else {
+            arguments.push_back(argument);
+        }
+    }
+    const std::vector<cases::Assignment> assignments = cases::parseAssignments(arguments);
     GivenInputs given;
     const InputTexts texts = caseTexts(assignments, given);
     CaseComputer computer(options.full);
-    const CaseResult& result = computer.compute(texts, given, options.strict);
+    if (list && (given[0] || given[1] || given[2])) {
+        throw cases::UsageError(list->name +
+                                " lists the nozzles in place of the three nozzle fields: "
+                                "give one or the other");
+    }
+    NozzleListReading reading;
+    if (list) {
+        reading = readNozzleList(list->name, list->text);
+        if (!reading.problem.empty()) {
+            throw cases::UsageError(reading.problem);
+        }
+    }
+    const CaseResult& result =
+        list ? computer.compute(texts, given, options.strict, reading.nozzles, list->name, true)
+             : computer.compute(texts, given, options.strict);
     if (options.caseFormat == CaseFormat::Json) {
-        writeJson(texts, result, options.full, streams.out);
+        writeJson(texts, list, result, options.full, streams.out);
     } else {
         writeTable(result, options.full, streams.out);
     }

@@ -189,9 +189,10 @@ class Optimizer {
     // goes as 1/A², that is as 1/d⁴, so from its figure for nozzles of 1 mm the diameter is
     // (Δpb(1 mm)/Δpb)^(1/4). The area it needs is A* = Q·√(553.798·ρ/Δpb).
     void evaluateIdealNozzles(double flow, ContinuousOptimum& optimum) const {
-        NozzleDiameters nozzles{};
+        NozzleDiameters nozzles;
+        nozzles.count = limits_.nozzleCount;
         for (int i = 0; i < limits_.nozzleCount; ++i) {
-            nozzles[static_cast<std::size_t>(i)] = 1;
+            nozzles.diametersMm[static_cast<std::size_t>(i)] = 1;
         }
         const double unitDrop = model_.probe(nozzles, flow).bitPressureDrop;
         const double bitDrop = model_.availablePressure(flow) - model_.parasiticLoss(flow);
@@ -200,9 +201,11 @@ class Optimizer {
             throw CalculationFault(FaultKind::Overflow, "nozzleArea");
         }
         for (int i = 0; i < limits_.nozzleCount; ++i) {
-            nozzles[static_cast<std::size_t>(i)] = diameter;
+            nozzles.diametersMm[static_cast<std::size_t>(i)] = diameter;
         }
         optimum.idealNozzleDiameter = diameter;
+        const std::vector<double>& sizes = limits_.series.diametersMm;
+        optimum.idealOutsideSeries = diameter < sizes.front() || diameter > sizes.back();
         optimum.point = model_.evaluate(nozzles, flow);
     }
 

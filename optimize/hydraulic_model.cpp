@@ -47,7 +47,11 @@ bool holdsComputably(Condition&& condition) {
 }  // namespace
 
 HydraulicModel::HydraulicModel(const HydraulicsInputs& current, const OptimizationLimits& limits)
-    : current_(current), limits_(limits) {
+    : HydraulicModel(current, NozzleList::ofInputs(current), limits) {}
+
+HydraulicModel::HydraulicModel(const HydraulicsInputs& current, const NozzleList& nozzles,
+                               const OptimizationLimits& limits)
+    : current_(current), currentNozzles_(nozzles), limits_(limits) {
     checkSetUp(current);
     checkLimits(limits);
     Calibration& calibration = calibration_;
@@ -59,7 +63,9 @@ HydraulicModel::HydraulicModel(const HydraulicsInputs& current, const Optimizati
         limits.verticalDepth > 0
             ? limits.verticalDepth
             : finiteOrFault(current.pipeLength + current.collarLength, "verticalDepth");
-    if (!(depth > 0)) {
+    // Only an ECD limit needs a depth: without one, a string of no length is accepted and its
+    // equivalent density is the mud's.
+    if (!(depth > 0) && limits.maxEquivalentDensity > 0) {
         refuse(RefusalReason::DepthNotPositive, depth);
     }
     calibration.verticalDepth = depth;
@@ -85,10 +91,6 @@ HydraulicModel::HydraulicModel(const HydraulicsInputs& current, const Optimizati
     }
     calibration.minFlowRate = findMinFlowRate(reading);
     calibration.equivalentDensityFlowRate = findEquivalentDensityFlowRate(reading);
-}
-
-NozzleDiameters HydraulicModel::currentNozzles() const {
-    return {current_.nozzleDiameter1, current_.nozzleDiameter2, current_.nozzleDiameter3};
 }
 
 double HydraulicModel::parasiticLoss(double flow) const {
@@ -121,16 +123,17 @@ WindowEnd HydraulicModel::nozzleFreeUpperEnd() const {
 
 HydraulicsInputs HydraulicModel::withNozzles(const NozzleDiameters& nozzles, double flow) const {
     HydraulicsInputs inputs = current_;
-    inputs.nozzleDiameter1 = nozzles[0];
-    inputs.nozzleDiameter2 = nozzles[1];
-    inputs.nozzleDiameter3 = nozzles[2];
+    const bool inFields = nozzles.count <= 3;
+    inputs.nozzleDiameter1 = inFields ? nozzles.diametersMm[0] : 0;
+    inputs.nozzleDiameter2 = inFields ? nozzles.diametersMm[1] : 0;
+    inputs.nozzleDiameter3 = inFields ? nozzles.diametersMm[2] : 0;
     inputs.flowRate = flow;
     inputs.pumpPressure = 1;
     return inputs;
 }
 
 HydraulicsResults HydraulicModel::probe(const NozzleDiameters& nozzles, double flow) const {
-    return computeHydraulics(withNozzles(nozzles, flow));
+    return computeHydraulics(withNozzles(nozzles, flow), nozzles.diameters());
 }
 
 // Δpb(Q) + Δp_L(Q), formed as the reading's pump pressure plus the change of each part from the
@@ -143,6 +146,9 @@ double HydraulicModel::predictedPumpPressure(const HydraulicsResults& probe, dou
 }
 
 double HydraulicModel::equivalentDensity(const HydraulicsResults& probe) const {
+    if (densityHead_ == 0) {
+        return current_.mudDensity;  // no string, no annulus: nothing adds to the mud
+    }
     return current_.mudDensity + probe.annularPressureLoss / densityHead_;
 }
 
@@ -164,18 +170,27 @@ Limit HydraulicModel::brokenUpperLimit(const HydraulicsResults& probe, double fl
     return Limit::None;
 }
 
-bool HydraulicModel::cleansHole(const HydraulicsResults& probe) const {
+double HydraulicModel::slowerAnnularVelocity(const HydraulicsResults& probe) const {
     // The program keeps annular velocities in hundredths of m/s.
-    const double slower = std::min(probe.annularVelocityPipe, probe.annularVelocityCollar);
-    return slower * 100 >= limits_.minAnnularVelocity;
+    double slower = kInfinity;
+    if (current_.pipeLength > 0) {
+        slower = probe.annularVelocityPipe * 100;
+    }
+    if (current_.collarLength > 0) {
+        slower = std::min(slower, probe.annularVelocityCollar * 100);
+    }
+    return slower;
+}
+
+bool HydraulicModel::cleansHole(const HydraulicsResults& probe) const {
+    return slowerAnnularVelocity(probe) >= limits_.minAnnularVelocity;
 }
 
 double HydraulicModel::findMinFlowRate(const HydraulicsResults& reading) const {
-    if (limits_.minAnnularVelocity == 0) {
+    const double velocity = slowerAnnularVelocity(reading);
+    if (limits_.minAnnularVelocity == 0 || velocity == kInfinity) {
         return 0;
     }
-    const double velocity =
-        std::min(reading.annularVelocityPipe, reading.annularVelocityCollar) * 100;
     const double guess =
         finiteOrFault(limits_.minAnnularVelocity * current_.flowRate / velocity, "minFlowRate");
     // The velocity is proportional to the flow rate, so the guess is off by a few bits at most.
@@ -210,7 +225,8 @@ std::optional<double> HydraulicModel::findEquivalentDensityFlowRate(
 OperatingPoint HydraulicModel::predict(const NozzleDiameters& nozzles, double flow) const {
     OperatingPoint point;
     point.inputs = withNozzles(nozzles, flow);
-    const HydraulicsResults probeResults = computeHydraulics(point.inputs);
+    point.nozzles = nozzles;
+    const HydraulicsResults probeResults = computeHydraulics(point.inputs, nozzles.diameters());
     point.parasiticLoss = finiteOrFault(parasiticLoss(flow), "parasiticLoss");
     point.inputs.pumpPressure =
         finiteOrFault(predictedPumpPressure(probeResults, flow), "pumpPressure");
@@ -221,7 +237,7 @@ OperatingPoint HydraulicModel::predict(const NozzleDiameters& nozzles, double fl
 }
 
 void HydraulicModel::complete(OperatingPoint& point) const {
-    point.results = computeHydraulics(point.inputs);
+    point.results = computeHydraulics(point.inputs, point.nozzles.diameters());
     point.criterionValue = criterionValue(limits_.criterion, point.results);
 }
 

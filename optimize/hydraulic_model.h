@@ -8,7 +8,8 @@
 
 namespace bithydraulics::optimize {
 
-using NozzleDiameters = std::array<double, kMaxNozzleCount>;
+// The nozzles of a set: any number up to kMaxNozzleCount.
+using NozzleDiameters = NozzleList;
 
 // The circulating system as the pump sees it, calibrated on the current set-up, with the
 // program's own calculation behind every figure of the bit and the annulus.
@@ -27,20 +28,23 @@ using NozzleDiameters = std::array<double, kMaxNozzleCount>;
 //
 // Hole cleaning needs the slower annulus to return at least v_min. The program's annular
 // velocities are proportional to Q, so Q_min = v_min·Q0/v(Q0); around the drill pipe that is
-// v_min·(Dh² − Dp²)/1274.
+// v_min·(Dh² − Dp²)/1274. A section of zero length is not there and takes no part.
 //
 // The equivalent circulating density is ECD(Q) = ρ + Δpa(Q)/(0.009806·H), Δpa the program's
 // annular pressure loss at Q (a power of Q) and H the vertical depth; it must stay at most ρ_max.
 class HydraulicModel {
   public:
-    // Checks the set-up and the limits and calibrates on the set-up. Throws OptimizationRefused
-    // when they cannot be optimised, CalculationFault when the program's arithmetic faults.
+    // Checks the set-up and the limits and calibrates on the set-up, whose nozzles are its three
+    // nozzle fields or `currentNozzles`. Throws OptimizationRefused when they cannot be
+    // optimised, CalculationFault when the program's arithmetic faults.
     HydraulicModel(const HydraulicsInputs& current, const OptimizationLimits& limits);
+    HydraulicModel(const HydraulicsInputs& current, const NozzleList& currentNozzles,
+                   const OptimizationLimits& limits);
 
     const HydraulicsInputs& current() const { return current_; }
     const OptimizationLimits& limits() const { return limits_; }
     const Calibration& calibration() const { return calibration_; }
-    NozzleDiameters currentNozzles() const;
+    const NozzleDiameters& currentNozzles() const { return currentNozzles_; }
 
     // Δp_L(Q), MPa; not checked (the solvers step through it freely).
     double parasiticLoss(double flow) const;
@@ -63,8 +67,11 @@ class HydraulicModel {
     // rate breaks, given its probe; Limit::None when it keeps to all. A figure that is not
     // finite breaks the pump pressure.
     Limit brokenUpperLimit(const HydraulicsResults& probe, double flow) const;
-    // Whether the probe's slower annulus returns at least v_min.
+    // Whether the probe's slower annulus, of the sections that are there, returns at least
+    // v_min.
     bool cleansHole(const HydraulicsResults& probe) const;
+    // That annulus's velocity in m/s; infinite when neither section has a length.
+    double slowerAnnularVelocity(const HydraulicsResults& probe) const;
 
     // A nozzle set at a flow rate: every figure of the point. Throws CalculationFault, located
     // at the result or at the optimiser's own figure ("pumpPressure", "parasiticLoss",
@@ -82,6 +89,7 @@ class HydraulicModel {
     std::optional<double> findEquivalentDensityFlowRate(const HydraulicsResults& reading) const;
 
     HydraulicsInputs current_;
+    NozzleDiameters currentNozzles_;
     OptimizationLimits limits_;
     Calibration calibration_;
     double densityHead_ = 0;  // 0.009806·H: MPa per g/cm³ of density over the vertical depth

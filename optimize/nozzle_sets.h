@@ -1,22 +1,17 @@
 #pragma once
 
-#include <optional>
-#include <vector>
-
+#include "optimize/area_groups.h"
 #include "optimize/hydraulic_model.h"
 
 namespace bithydraulics::optimize {
 
-// Every set of `count` sizes of the series, smallest first, whose sizes lie at most `spread`
-// steps of the series apart (any with none). Sets come in order of their steps.
-std::vector<NozzleSet> enumerateNozzleSets(const NozzleSeries& series, int count,
-                                           std::optional<int> spread);
-
-// The set's nozzle diameters for the program, 0 beyond its count.
+// The set's nozzle diameters for the program, its count of them.
 NozzleDiameters diametersOf(const NozzleSet& set);
 
-// Searches every set of the series within the spread for its best flow rate and ranks them:
-// fills result.bestSets, result.roundedUpSet and the counts. result.optimum must be set.
-void rankNozzleSets(const HydraulicModel& model, OptimizationResult& result);
+// Searches the sets of the series within the spread for their best flow rates and ranks them:
+// fills result.bestSets (every set for up to three nozzles, one set for each total area for
+// more), result.roundedUpSet and the counts. result.optimum must be set.
+void rankNozzleSets(const HydraulicModel& model, OptimizationResult& result,
+                    SetSearchMethod method = SetSearchMethod::Automatic);
 
 }  // namespace bithydraulics::optimize

@@ -1,6 +1,6 @@
 #include "optimize/optimization_limits.h"
 
-#include <algorithm>
+#include <utility>
 
 namespace bithydraulics::optimize {
 
@@ -16,8 +16,6 @@ NozzleSeries NozzleSeries::thirtySecondsOfInch(int first, int last) {
 }
 
 NozzleSeries NozzleSeries::millimetres(std::vector<double> diameters) {
-    std::sort(diameters.begin(), diameters.end());
-    diameters.erase(std::unique(diameters.begin(), diameters.end()), diameters.end());
     return NozzleSeries{std::move(diameters), {}};
 }
 

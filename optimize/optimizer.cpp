@@ -12,7 +12,13 @@ namespace bithydraulics::optimize {
 
 OptimizationResult optimizeHydraulics(const HydraulicsInputs& current,
                                       const OptimizationLimits& limits) {
-    const HydraulicModel model(current, limits);
+    return optimizeHydraulics(current, NozzleList::ofInputs(current), limits);
+}
+
+OptimizationResult optimizeHydraulics(const HydraulicsInputs& current,
+                                      const NozzleList& currentNozzles,
+                                      const OptimizationLimits& limits) {
+    const HydraulicModel model(current, currentNozzles, limits);
     OptimizationResult result;
     result.criterion = limits.criterion;
     result.calibration = model.calibration();
@@ -24,8 +30,13 @@ OptimizationResult optimizeHydraulics(const HydraulicsInputs& current,
 
 FlowRange computeFlowRange(const HydraulicsInputs& current, const OptimizationLimits& limits,
                            int points) {
+    return computeFlowRange(current, NozzleList::ofInputs(current), limits, points);
+}
+
+FlowRange computeFlowRange(const HydraulicsInputs& current, const NozzleList& currentNozzles,
+                           const OptimizationLimits& limits, int points) {
     checkPoints(points);
-    const HydraulicModel model(current, limits);
+    const HydraulicModel model(current, currentNozzles, limits);
     FlowRange range;
     range.calibration = model.calibration();
     range.window = findOperatingWindow(model, model.currentNozzles());

@@ -15,6 +15,10 @@ namespace bithydraulics::optimize {
 // 95 % band, and the best real nozzle sets of the series at their own best flow rates.
 OptimizationResult optimizeHydraulics(const HydraulicsInputs& current,
                                       const OptimizationLimits& limits);
+// The same for a set-up whose nozzles are listed rather than in its three nozzle fields.
+OptimizationResult optimizeHydraulics(const HydraulicsInputs& current,
+                                      const NozzleList& currentNozzles,
+                                      const OptimizationLimits& limits);
 
 // How far beyond the operating window's upper end a flow-range table reaches.
 inline constexpr double kFlowRangeReach = 1.2;
@@ -24,5 +28,7 @@ inline constexpr double kFlowRangeReach = 1.2;
 // and charts. 2 to 100,000 points.
 FlowRange computeFlowRange(const HydraulicsInputs& current, const OptimizationLimits& limits,
                            int points);
+FlowRange computeFlowRange(const HydraulicsInputs& current, const NozzleList& currentNozzles,
+                           const OptimizationLimits& limits, int points);
 
 }  // namespace bithydraulics::optimize

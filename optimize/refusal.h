@@ -52,6 +52,7 @@ enum class RefusalReason {
     PumpPressureNotAboveBitDrop,   // figures: Pp, Δpb
     SettingOutOfRange,             // setting; figures: the value given (for the series: the
                                    // size that is not allowed, or 0, and the number of sizes)
+    SeriesNotAscending,            // setting SeriesSizes; figures: a size, the one before it
     DepthNotPositive,              // figures: H
     EquivalentDensityNotAboveMud,  // figures: ρ_max, ρ
     JetVelocityWithoutHoleCleaning,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -12,9 +13,13 @@
 namespace bithydraulics::optimize {
 
 // One flow rate and nozzle set as the program computes it: `results` is computeHydraulics of
-// `inputs`, whose pump pressure is the one predicted for this flow rate.
+// `inputs` with `nozzles`, the pump pressure of `inputs` the one predicted for this flow rate.
+// For up to three nozzles the three nozzle fields of `inputs` hold them too (0 beyond the
+// count), so that computeHydraulics of `inputs` alone gives the same results; for more they
+// hold 0.
 struct OperatingPoint {
     HydraulicsInputs inputs;
+    NozzleList nozzles;
     HydraulicsResults results;
     double parasiticLoss = 0;      // Δp_L, MPa: surface lines, inside the string and annulus
     double pumpPower = 0;          // pump pressure × flow rate, kW
@@ -77,8 +82,14 @@ struct FlowBand {
 struct ContinuousOptimum {
     OperatingPoint point;
     double idealNozzleDiameter = 0;  // mm
+    // Whether that diameter lies outside the series (below its smallest or above its largest
+    // size), so that no real set comes near it.
+    bool idealOutsideSeries = false;
     OptimumRegime regime = OptimumRegime::PumpPressure;
-    FlowBand band95;  // the flow rates whose own optimum reaches 95 % of this one's criterion
+    // The flow rates whose own optimum reaches 95 % of this one's criterion: the nozzles
+    // re-sized at every flow rate. A set of fixed nozzles has its own, narrower range
+    // (RankedSet::ownWindow).
+    FlowBand band95;
 };
 
 // Sizes of one nozzle set, smallest first; entries beyond `count` are 0.
@@ -94,6 +105,14 @@ struct RankedSet {
     OperatingPoint point;       // at the set's best flow rate
     Limit limit = Limit::None;  // the limit that sets that flow rate
     double shareOfOptimum = 0;  // criterion ÷ the continuous optimum's criterion
+    // The flow rates this set itself may run at within the limits, and the share of the
+    // optimum's criterion it gives at each end.
+    OperatingWindow ownWindow;
+    double shareAtLower = 0;
+    double shareAtUpper = 0;
+    // For more than three nozzles, sets of equal total area give equal figures and one stands
+    // for all: how many sets of the series share its area, 0 when not counted.
+    std::uint64_t sameAreaSets = 1;
 };
 
 struct OptimizationResult {
@@ -101,12 +120,18 @@ struct OptimizationResult {
     Calibration calibration;
     OperatingWindow currentWindow;  // of the nozzles in the set-up
     ContinuousOptimum optimum;
-    std::vector<RankedSet> bestSets;  // at most topCount, best first
+    // At most topCount, best first: every set for up to three nozzles, one set for each total
+    // area for more. Empty when no set of the series is usable.
+    std::vector<RankedSet> bestSets;
     // The usual way, for comparison: keep the optimum's flow rate and take the set of the
     // smallest area not below A*. None when no set of the series is that large.
     std::optional<RankedSet> roundedUpSet;
-    int setsExamined = 0;  // sets of the series within the spread
-    int setsFeasible = 0;  // of them, the sets that reach the hole-cleaning flow rate
+    double setsExamined = 0;  // sets of the series within the spread (a whole number)
+    // Of them, the sets that reach the hole-cleaning flow rate; none when the sets were searched
+    // by their total areas without counting them.
+    std::optional<double> setsFeasible;
+    int areasExamined = 0;  // distinct total areas of those sets
+    int areasFeasible = 0;  // of them, the areas whose sets reach the hole-cleaning flow rate
 };
 
 // One row of a flow-range table: the nozzles of the set-up at one flow rate. When the program

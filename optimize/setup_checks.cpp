@@ -31,14 +31,9 @@ namespace {
     throw OptimizationRefused(refusal);
 }
 
-void requireAbove(Setting setting, double value, double bound) {
-    if (!std::isfinite(value) || !(value > bound)) {
-        refuseSetting(setting, value);
-    }
-}
-
-void requireAtLeast(Setting setting, double value, double bound) {
-    if (!std::isfinite(value) || !(value >= bound)) {
+void requireWithin(Setting setting, double value, const SettingRange& range) {
+    const bool aboveLow = range.lowOpen ? value > range.low : value >= range.low;
+    if (!std::isfinite(value) || !aboveLow || !(value <= range.high)) {
         refuseSetting(setting, value);
     }
 }
@@ -57,10 +52,11 @@ void checkSetUp(const HydraulicsInputs& in) {
     if (!(in.mudDensity > 0)) {
         refuse(RefusalReason::DensityNotPositive, in.mudDensity);
     }
-    if (!(in.holeDiameter > in.pipeDiameter)) {
+    // A section of no length is not in the hole: its diameter does not matter.
+    if (in.pipeLength != 0 && !(in.holeDiameter > in.pipeDiameter)) {
         refuse(RefusalReason::HoleNotWiderThanPipe, in.holeDiameter, in.pipeDiameter);
     }
-    if (!(in.holeDiameter > in.collarDiameter)) {
+    if (in.collarLength != 0 && !(in.holeDiameter > in.collarDiameter)) {
         refuse(RefusalReason::HoleNotWiderThanCollar, in.holeDiameter, in.collarDiameter);
     }
     for (const auto length : {&HydraulicsInputs::pipeLength, &HydraulicsInputs::collarLength}) {
@@ -72,20 +68,21 @@ void checkSetUp(const HydraulicsInputs& in) {
 }
 
 void checkLimits(const OptimizationLimits& limits) {
-    requireAbove(Setting::MaxPressure, limits.maxPressure, 0);
-    requireAtLeast(Setting::MaxPower, limits.maxPower, 0);
-    requireAtLeast(Setting::MaxFlow, limits.maxFlow, 0);
-    requireAtLeast(Setting::MinAnnularVelocity, limits.minAnnularVelocity, 0);
-    requireAtLeast(Setting::MaxEquivalentDensity, limits.maxEquivalentDensity, 0);
-    requireAtLeast(Setting::VerticalDepth, limits.verticalDepth, 0);
-    requireAbove(Setting::LossExponent, limits.lossExponent, 0);
+    requireWithin(Setting::MaxPressure, limits.maxPressure, kPressureRange);
+    requireWithin(Setting::MaxPower, limits.maxPower, kPowerRange);
+    requireWithin(Setting::MaxFlow, limits.maxFlow, kFlowRange);
+    requireWithin(Setting::MinAnnularVelocity, limits.minAnnularVelocity, kAnnularVelocityRange);
+    requireWithin(Setting::MaxEquivalentDensity, limits.maxEquivalentDensity,
+                  kEquivalentDensityRange);
+    requireWithin(Setting::VerticalDepth, limits.verticalDepth, kDepthRange);
+    requireWithin(Setting::LossExponent, limits.lossExponent, kExponentRange);
     if (limits.nozzleCount < 1 || limits.nozzleCount > kMaxNozzleCount) {
         refuseSetting(Setting::NozzleCount, limits.nozzleCount);
     }
     if (limits.spread && *limits.spread < 0) {
         refuseSetting(Setting::Spread, *limits.spread);
     }
-    if (limits.topCount < 1) {
+    if (limits.topCount < 1 || limits.topCount > kMaxTopCount) {
         refuseSetting(Setting::TopCount, limits.topCount);
     }
     const auto& sizes = limits.series.diametersMm;
@@ -96,10 +93,17 @@ void checkLimits(const OptimizationLimits& limits) {
         refuseSetting(Setting::SeriesSizes, 0, count);
     }
     for (std::size_t i = 0; i < sizes.size(); ++i) {
-        // Smallest first, each once: a set's steps are then its sizes' order.
-        const bool ordered = i == 0 || sizes[i] > sizes[i - 1];
-        if (!std::isfinite(sizes[i]) || !(sizes[i] > 0) || !ordered) {
+        const bool inRange = sizes[i] >= kNozzleSizeRange.low && sizes[i] <= kNozzleSizeRange.high;
+        if (!std::isfinite(sizes[i]) || !inRange) {
             refuseSetting(Setting::SeriesSizes, sizes[i], count);
+        }
+        // Smallest first, each once: a set's steps are then its sizes' order.
+        if (i > 0 && !(sizes[i] > sizes[i - 1])) {
+            Refusal refusal;
+            refusal.reason = RefusalReason::SeriesNotAscending;
+            refusal.setting = Setting::SeriesSizes;
+            refusal.figures = {sizes[i], sizes[i - 1]};
+            throw OptimizationRefused(refusal);
         }
     }
 }

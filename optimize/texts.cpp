@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <optional>
 
 #include "calc/field_text.h"
 #include "calc/quantities.h"
@@ -25,7 +26,11 @@ std::string asGiven(double value) {
         return "NaN";
     }
     char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    // Whole figures of a rig's size in full ("100000", not "1e+05").
+    const bool whole = value == std::trunc(value) && std::abs(value) < 1e15;
+    const auto end =
+        whole ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed).ptr
+              : std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
     return std::string(buffer, end);
 }
 
@@ -54,6 +59,39 @@ std::string limitWithSetting(Limit limit, double setting, Language language) {
     return {};
 }
 
+// "above 0 and at most 1000", "大于 0 且不大于 1000".
+std::string rangeText(const SettingRange& range, Language language) {
+    const bool english = language == Language::English;
+    const std::string low = asGiven(range.low);
+    const std::string high = asGiven(range.high);
+    if (english) {
+        return std::string(range.lowOpen ? "above " : "from ") + low +
+               (range.lowOpen ? " and at most " : " to ") + high;
+    }
+    return range.lowOpen ? "大于 " + low + " 且不大于 " + high : "为 " + low + " 到 " + high;
+}
+
+std::optional<SettingRange> rangeOf(Setting setting) {
+    switch (setting) {
+        case Setting::MaxPressure:
+            return kPressureRange;
+        case Setting::MaxPower:
+            return kPowerRange;
+        case Setting::MaxFlow:
+            return kFlowRange;
+        case Setting::MinAnnularVelocity:
+            return kAnnularVelocityRange;
+        case Setting::MaxEquivalentDensity:
+            return kEquivalentDensityRange;
+        case Setting::VerticalDepth:
+            return kDepthRange;
+        case Setting::LossExponent:
+            return kExponentRange;
+        default:
+            return std::nullopt;
+    }
+}
+
 std::string settingMessage(const Refusal& refusal, Language language) {
     const bool english = language == Language::English;
     const double value = refusal.figures[0];
@@ -65,46 +103,49 @@ std::string settingMessage(const Refusal& refusal, Language language) {
                            : "喷嘴尺寸系列有 " + asGiven(count) + " 个尺寸：须为 1 到 " +
                                  std::to_string(kMaxSeriesSizes) + " 个";
         }
-        return english ? "the nozzle size " + asGiven(value) +
-                             " mm is not allowed: sizes must be above 0 mm, each given once"
-                       : "喷嘴尺寸 " + asGiven(value) + " mm 不可用：尺寸须大于 0 mm 且不重复";
+        return english
+                   ? "the nozzle size " + asGiven(value) + " mm is not allowed: sizes must be " +
+                         rangeText(kNozzleSizeRange, language) + " mm"
+                   : "喷嘴尺寸 " + asGiven(value) + " mm 不可用：尺寸须" +
+                         rangeText(kNozzleSizeRange, language) + " mm";
     }
-    std::string_view requirement;
-    switch (refusal.setting) {
-        case Setting::MaxPressure:
-        case Setting::LossExponent:
-            requirement = pick(language, "above 0", "大于 0");
-            break;
-        case Setting::MaxPower:
-        case Setting::MaxFlow:
-        case Setting::MaxEquivalentDensity:
-            requirement = pick(language, "0 (no limit) or above", "为 0（不限）或大于 0");
-            break;
-        case Setting::VerticalDepth:
-            requirement = pick(language, "0 (the drill-pipe plus the collar length) or above",
-                               "为 0（钻杆长度加钻铤长度）或大于 0");
-            break;
-        case Setting::MinAnnularVelocity:
-        case Setting::Spread:
-            requirement = pick(language, "0 or above", "不小于 0");
-            break;
-        case Setting::NozzleCount:
-            requirement = pick(language, "1, 2 or 3", "为 1、2 或 3");
-            break;
-        case Setting::TopCount:
-            requirement = pick(language, "1 or more", "不小于 1");
-            break;
-        case Setting::Points:
-            requirement = pick(language, "2 to 100000", "为 2 到 100000");
-            break;
-        case Setting::SeriesSizes:
-            break;
+    std::string requirement;
+    if (const auto range = rangeOf(refusal.setting)) {
+        requirement = rangeText(*range, language);
+        const bool zeroMeansNone =
+            !range->lowOpen && range->low == 0 && refusal.setting != Setting::MinAnnularVelocity;
+        if (zeroMeansNone) {
+            requirement += english ? (refusal.setting == Setting::VerticalDepth
+                                          ? " (0 for the drill-pipe plus the collar length)"
+                                          : " (0 for no limit)")
+                                   : (refusal.setting == Setting::VerticalDepth
+                                          ? "（0 表示钻杆长度加钻铤长度）"
+                                          : "（0 表示不限）");
+        }
+    } else {
+        switch (refusal.setting) {
+            case Setting::Spread:
+                requirement = pick(language, "0 or above", "不小于 0");
+                break;
+            case Setting::NozzleCount:
+                requirement = english ? "1 to " + std::to_string(kMaxNozzleCount)
+                                      : "为 1 到 " + std::to_string(kMaxNozzleCount);
+                break;
+            case Setting::TopCount:
+                requirement = english ? "1 to " + std::to_string(kMaxTopCount)
+                                      : "为 1 到 " + std::to_string(kMaxTopCount);
+                break;
+            case Setting::Points:
+                requirement = pick(language, "2 to 100000", "为 2 到 100000");
+                break;
+            default:
+                break;
+        }
     }
     const std::string name = settingName(refusal.setting, language);
     return english
-               ? "the " + std::string(name) + " must be " + std::string(requirement) + ", not " +
-                     asGiven(value)
-               : std::string(name) + "须" + std::string(requirement) + "，而不是 " + asGiven(value);
+               ? "the " + std::string(name) + " must be " + requirement + ", not " + asGiven(value)
+               : std::string(name) + "须" + requirement + "，而不是 " + asGiven(value);
 }
 
 }  // namespace
@@ -268,6 +309,12 @@ std::string describeRefusal(const Refusal& refusal, Language language) {
                                  " MPa：钻头以外的循环压耗无从标定";
         case RefusalReason::SettingOutOfRange:
             return settingMessage(refusal, language);
+        case RefusalReason::SeriesNotAscending:
+            return english ? "the nozzle sizes must be listed smallest first, each once: " +
+                                 asGiven(refusal.figures[0]) + " mm comes after " +
+                                 asGiven(refusal.figures[1]) + " mm"
+                           : "喷嘴尺寸须从小到大列出且不重复：" + asGiven(refusal.figures[0]) +
+                                 " mm 排在 " + asGiven(refusal.figures[1]) + " mm 之后";
         case RefusalReason::DepthNotPositive:
             return english
                        ? "the vertical depth " + first +
@@ -289,6 +336,31 @@ std::string describeRefusal(const Refusal& refusal, Language language) {
             return describeContradiction(refusal.contradiction, language);
     }
     return {};
+}
+
+std::string describeNoUsableSet(const OptimizationResult& result, const OptimizationLimits& limits,
+                                Language language) {
+    const bool english = language == Language::English;
+    const std::string minFlow = fixed(result.calibration.minFlowRate);
+    std::string text =
+        english ? "no nozzle set of the series is usable: none reaches the hole-cleaning flow "
+                  "rate of " +
+                      minFlow + " L/s within the limits"
+                : "系列中没有可用的喷嘴组合：在各项限制内没有一组能达到携岩所需排量 " + minFlow +
+                      " L/s";
+    const ContinuousOptimum& optimum = result.optimum;
+    if (optimum.idealOutsideSeries) {
+        const auto& sizes = limits.series.diametersMm;
+        const std::string count = std::to_string(limits.nozzleCount);
+        const std::string ideal = fixed(optimum.idealNozzleDiameter);
+        const std::string from = fixed(sizes.front());
+        const std::string to = fixed(sizes.back());
+        text += english ? "; the continuous optimum needs " + count + " nozzles of " + ideal +
+                              " mm, outside the series (" + from + " to " + to + " mm)"
+                        : "；不限喷嘴面积时的最优需要 " + count + " 个 " + ideal +
+                              " mm 的喷嘴，超出系列范围（" + from + " 到 " + to + " mm）";
+    }
+    return text;
 }
 
 std::string nozzleSetLabel(const NozzleSet& set) {

@@ -38,6 +38,11 @@ std::string describeContradiction(const Contradiction& contradiction, Language l
 // The reason a set-up or its limits cannot be optimised, with its figures.
 std::string describeRefusal(const Refusal& refusal, Language language);
 
+// Why no set of the series is usable, in one line: none reaches the hole-cleaning flow rate
+// within the limits, and when the continuous optimum needs nozzles outside the series, which.
+std::string describeNoUsableSet(const OptimizationResult& result, const OptimizationLimits& limits,
+                                Language language);
+
 // "11-11-12/32 in" for the inch series, "8.5-9-9.5 mm" for a list in mm.
 std::string nozzleSetLabel(const NozzleSet& set);
 

@@ -1,10 +1,11 @@
 #include "window/limit_texts.h"
 
-#include <QRegularExpression>
-#include <QStringList>
+#include <string>
+#include <string_view>
 
 #include "calc/field_text.h"
 #include "cases/plain_figure.h"
+#include "optimize/size_list.h"
 #include "platform/calculation_fault.h"
 
 namespace bithydraulics {
@@ -74,20 +75,21 @@ LimitsReading readLimits(const LimitTexts& texts) {
     limits.spread = texts.spread;
 
     if (texts.sizesInMillimetres) {
-        // Sizes apart by commas, semicolons, enumeration commas or blanks, as people list them.
-        static const QRegularExpression separators(QStringLiteral("[\\s,;，；、]+"));
-        const QStringList sizes = texts[Setting::SeriesSizes].split(separators, Qt::SkipEmptyParts);
+        // The command line's rule for a list of sizes.
+        const std::string list = texts[Setting::SeriesSizes].toStdString();
+        const std::vector<std::string_view> sizes = optimize::splitSizeList(list);
         std::vector<double> diameters;
-        for (const QString& size : sizes) {
+        for (const std::string_view size : sizes) {
             QString reason;
-            if (const auto figure = readFigure(size, reason)) {
+            if (const auto figure = readFigure(
+                    QString::fromUtf8(size.data(), static_cast<qsizetype>(size.size())), reason)) {
                 diameters.push_back(*figure);
             } else {
                 reading.problems.push_back({Setting::SeriesSizes, reason});
                 break;
             }
         }
-        if (sizes.isEmpty()) {
+        if (sizes.empty()) {
             reading.problems.push_back(
                 {Setting::SeriesSizes, QStringLiteral("请列出可用的喷嘴直径")});
         }

@@ -25,8 +25,9 @@ QString shortest(double value) {
 }  // namespace
 
 void applyNozzleSet(HydraulicsForm& form, const optimize::RankedSet& set) {
+    // The main window's three nozzle fields; a set of more is never applied.
     std::vector<InputText> texts;
-    for (int i = 0; i < optimize::kMaxNozzleCount; ++i) {
+    for (int i = 0; i < 3; ++i) {
         const std::size_t nozzle = static_cast<std::size_t>(i);
         texts.push_back({i, i < set.nozzles.count ? shortest(set.nozzles.diametersMm[nozzle])
                                                   : QStringLiteral("0")});

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "calc/quantities.h"
 #include "optimize/texts.h"
 #include "window/hydraulics_form.h"
 #include "window/limits_form.h"
@@ -37,6 +38,15 @@ QString answerMessage(const ToolsAnswer& answer, const HydraulicsForm& form) {
         return QStringLiteral("主窗口的数据无法计算，请改正后按“运算”：") +
                form.faultText(*answer.readFault);
     }
+    if (answer.partlyRead) {
+        const InputQuantity& input = kInputQuantities.at(*answer.partlyRead);
+        return QStringLiteral(
+                   "主窗口“%1”栏的“%2”只有开头是数，不能用于标定循环压耗；"
+                   "请改为一个数后按“运算”。")
+            .arg(QString::fromUtf8(input.caption.data(),
+                                   static_cast<qsizetype>(input.caption.size())),
+                 answer.partlyReadText.toHtmlEscaped());
+    }
     if (answer.setUpStale) {
         return QString::fromUtf8(kStaleSetUpNote.data(),
                                  static_cast<qsizetype>(kStaleSetUpNote.size()));
@@ -55,7 +65,11 @@ QString answerMessage(const ToolsAnswer& answer, const HydraulicsForm& form) {
         return QStringLiteral("计算出错：") + form.faultText(*answer.fault);
     }
     if (answer.result && answer.result->bestSets.empty()) {
-        return QStringLiteral("系列中没有一组喷嘴能在限制内达到携岩所需的排量。");
+        return QString::fromStdString(
+                   optimize::describeNoUsableSet(*answer.result, answer.limits.limits,
+                                                 optimize::Language::SimplifiedChinese))
+                   .toHtmlEscaped() +
+               QStringLiteral("。");
     }
     return {};
 }
@@ -76,6 +90,7 @@ std::vector<LimitProblem> fieldProblems(const ToolsAnswer& answer) {
     };
     switch (refusal.reason) {
         case RefusalReason::SettingOutOfRange:
+        case RefusalReason::SeriesNotAscending:
             add(refusal.setting);
             break;
         case RefusalReason::DepthNotPositive:
@@ -164,7 +179,7 @@ OptimizationWindow::OptimizationWindow(HydraulicsForm& form, ToolsSession& sessi
             [this] { session_.setLimitTexts(limits_->texts()); });
     connect(&session, &ToolsSession::changed, this, &OptimizationWindow::showAnswer);
     connect(answer_, &OptimizationAnswerView::selectionChanged, this,
-            [this] { apply_->setEnabled(answer_->selectedSet() != nullptr); });
+            &OptimizationWindow::updateApply);
     connect(apply_, &QPushButton::clicked, this, &OptimizationWindow::apply);
     connect(copy_, &QPushButton::clicked, answer_, &OptimizationAnswerView::copyTable);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
@@ -192,9 +207,23 @@ void OptimizationWindow::showAnswer() {
     answer_->showAnswer(answer, answerMessage(answer, form_));
 }
 
+// The main window has three nozzle fields: a set of more cannot go there, and says so.
+void OptimizationWindow::updateApply() {
+    const optimize::RankedSet* selected = answer_->selectedSet();
+    const bool fits = selected != nullptr && selected->nozzles.count <= 3;
+    apply_->setEnabled(fits);
+    apply_->setToolTip(
+        selected != nullptr && !fits
+            ? QStringLiteral("选中的一组有 %1 个喷嘴，主窗口只有 3 个喷嘴栏，无法填入；"
+                             "可用“复制表格”复制它的尺寸。")
+                  .arg(selected->nozzles.count)
+            : QStringLiteral("把选中一组的喷嘴直径、排量和泵压填入主窗口并运算；"
+                             "主窗口各栏可用 Ctrl+Z 撤销。"));
+}
+
 void OptimizationWindow::apply() {
     const optimize::RankedSet* selected = answer_->selectedSet();
-    if (selected == nullptr) {
+    if (selected == nullptr || selected->nozzles.count > 3) {
         return;
     }
     // The answer is computed again from what 运算 reads, which replaces the selected row.

@@ -35,6 +35,7 @@ class OptimizationWindow final : public QWidget {
 
   private:
     void showAnswer();
+    void updateApply();
     void apply();
 
     HydraulicsForm& form_;

@@ -3,6 +3,7 @@
 #include "calc/compute_command.h"
 #include "optimize/optimizer.h"
 #include "optimize/texts.h"
+#include "platform/number_reading.h"
 #include "window/chart_without_limits.h"
 #include "window/flow_chart_figures.h"
 #include "window/hydraulics_form.h"
@@ -34,6 +35,16 @@ void ToolsSession::takeSetUp(const HydraulicsInputs& setUp) {
     answer_.readFault.reset();
     takenFrom_ = form_.inputTexts();
     answer_.setUpStale = false;
+    answer_.partlyRead.reset();
+    answer_.partlyReadText.clear();
+    for (int i = 0; i < kInputFieldCount; ++i) {
+        const std::string text = form_.fieldArray().readText(i);
+        if (!readFigure(text).whole) {
+            answer_.partlyRead = static_cast<std::size_t>(i);
+            answer_.partlyReadText = QString::fromStdString(text);
+            break;
+        }
+    }
     recompute();
 }
 
@@ -67,7 +78,7 @@ void ToolsSession::recompute() {
     answer_.result.reset();
     answer_.refusal.reset();
     answer_.fault.reset();
-    if (answer_.setUp && answer_.limits.problems.empty()) {
+    if (answer_.setUp && !answer_.partlyRead && answer_.limits.problems.empty()) {
         try {
             answer_.result = optimize::optimizeHydraulics(*answer_.setUp, answer_.limits.limits);
         } catch (const optimize::OptimizationRefused& refused) {

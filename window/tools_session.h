@@ -24,6 +24,10 @@ struct ToolsAnswer {
     // The main window's inputs no longer read as they did when `setUp` was taken: everything
     // below belongs to the figures of the last 运算.
     bool setUpStale = false;
+    // The first input field whose text was read only in part ("13,5" as 13, "3O" as 3), and that
+    // text: the reading calibrates the losses, so nothing is optimised from it.
+    std::optional<std::size_t> partlyRead;
+    QString partlyReadText;
     LimitsReading limits;
     // With a set-up and limits that read: the optimiser's answer, or its refusal, or the fault
     // its arithmetic met.

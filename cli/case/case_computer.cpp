@@ -66,6 +66,23 @@ const CaseResult& CaseComputer::refuse(std::string_view fault, std::size_t input
 
 const CaseResult& CaseComputer::compute(const InputTexts& texts, GivenInputs given,
                                         FigureRule rule) {
+    return run(texts, given, rule, nullptr);
+}
+
+const CaseResult& CaseComputer::compute(const InputTexts& texts, GivenInputs given, FigureRule rule,
+                                        const NozzleList& nozzles, std::string_view listName,
+                                        bool listRead) {
+    if (!listRead) {
+        cells_.fill({});
+        result_.fault = kInvalidTextFault;
+        result_.faultQuantity = listName;
+        return result_;
+    }
+    return run(texts, given, rule, &nozzles);
+}
+
+const CaseResult& CaseComputer::run(const InputTexts& texts, GivenInputs given, FigureRule rule,
+                                    const NozzleList* nozzles) {
     if (rule != FigureRule::Lenient) {
         if (const auto lenient = firstLenientInput(texts, given)) {
             if (rule == FigureRule::Plain) {
@@ -83,7 +100,11 @@ const CaseResult& CaseComputer::compute(const InputTexts& texts, GivenInputs giv
     cells_.fill({});
     fields_.inputs = texts;
     try {
-        runComputeCommand(fields_, state_);
+        if (nozzles != nullptr) {
+            runComputeCommand(fields_, state_, nozzles->diameters());
+        } else {
+            runComputeCommand(fields_, state_);
+        }
     } catch (const CalculationFault& fault) {
         result_.fault = faultKindName(fault.kind());
         result_.faultQuantity = fault.quantity();

@@ -76,11 +76,24 @@ class CaseComputer {
     const CaseResult& compute(const InputTexts& texts, GivenInputs given, bool strict) {
         return compute(texts, given, strict ? FigureRule::Plain : FigureRule::Lenient);
     }
+    // The same for a bit whose nozzles are listed (`nozzles`), in place of the three nozzle
+    // fields; a list that could not be read (`listRead` false) faults the case with
+    // invalid_text at `listName`.
+    const CaseResult& compute(const InputTexts& texts, GivenInputs given, FigureRule rule,
+                              const NozzleList& nozzles, std::string_view listName, bool listRead);
+    const CaseResult& compute(const InputTexts& texts, GivenInputs given, bool strict,
+                              const NozzleList& nozzles, std::string_view listName, bool listRead) {
+        return compute(texts, given, strict ? FigureRule::Plain : FigureRule::Lenient, nozzles,
+                       listName, listRead);
+    }
 
     // A case not computed: `fault` at input `input`.
     const CaseResult& refuse(std::string_view fault, std::size_t input);
 
   private:
+    const CaseResult& run(const InputTexts& texts, GivenInputs given, FigureRule rule,
+                          const NozzleList* nozzles);
+
     // The twenty fields: input texts viewed where the caller keeps them, result texts owned.
     class Fields final : public FieldArray {
       public:

@@ -454,3 +454,47 @@ TEST(BatchTest, JsonNumberBeyondADoubleFaultsOnlyItsRow) {
 
 }  // namespace
 }  // namespace bithydraulics::cli
+
+namespace bithydraulics::cli {
+namespace {
+
+// A PDC bit's nozzles as a list, in one case and in a batch column: three listed are the three
+// fields, six give the figures worked out by hand for 10-10-11-11-12-12 mm (Δpb 1.8213 MPa,
+// vj 52.35 m/s), and a list that cannot be read faults its row alone.
+TEST(NozzleListTest, OneCaseAndBatchTakeTheList) {
+    const auto fullJson = [](std::vector<std::string> args) {
+        args.insert(args.end(), {"--full", "--format", "json"});
+        const CliOutcome outcome = runCliWith(args);
+        EXPECT_EQ(outcome.status, 0) << outcome.err;
+        return outcome.out.substr(outcome.out.find("\"results\""));
+    };
+    EXPECT_EQ(fullJson({"nozzlesMm=15;16"}), fullJson({}));
+    EXPECT_EQ(
+        fullJson({"nozzles=20,20,21"}),
+        fullJson({"nozzleDiameter1=15.875", "nozzleDiameter2=15.875", "nozzleDiameter3=16.66875"}));
+    EXPECT_NE(fullJson({"nozzlesMm=10 10 11 11 12 12"}).find("\"nozzleArea\": 573.05"),
+              std::string::npos);
+    EXPECT_EQ(runCliWith({"nozzles=12,12,13", "nozzleDiameter3=9"}).status, 2);
+    EXPECT_EQ(runCliWith({"nozzles=1,2,3,4,5,6,7,8,9,10,11,12,13"}).status, 2);
+
+    const CliOutcome batch = runCliWith({"batch", "--pass", "well"},
+                                        "well,nozzlesMm,flowRate\n"
+                                        "a,15;16,30\n"
+                                        "b,10;10;11;11;12;12,30\n"
+                                        "c,10;x,30\n");
+    EXPECT_EQ(batch.status, 1) << batch.err;
+    const Table rows = parseCsv(batch.out);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[0][0], "well");
+    EXPECT_EQ(rows[0][1], "nozzlesMm");
+    const std::vector<std::string> defaults{"4.20", "125.85", "3.43",   "2856.20", "79.45",
+                                            "1.25", "1.97",   "32.27%", "1.45"};
+    EXPECT_EQ(std::vector<std::string>(rows[1].begin() + 3, rows[1].begin() + 12), defaults);
+    EXPECT_EQ(rows[2][3], "1.82");
+    EXPECT_EQ(rows[2][7], "52.35");
+    EXPECT_EQ(rows[3][12], "invalid_text");
+    EXPECT_EQ(rows[3][13], "nozzlesMm");
+}
+
+}  // namespace
+}  // namespace bithydraulics::cli

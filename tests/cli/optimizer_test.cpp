@@ -10,6 +10,7 @@
 #include "calc/compute_command.h"
 #include "calc/field_text.h"
 #include "calc/quantities.h"
+#include "cases/text.h"
 #include "optimize/optimizer.h"
 #include "optimize/texts.h"
 #include "run_cli.h"
@@ -74,7 +75,7 @@ TEST(OptimizeTest, JsonHoldsTheLibrarysFigures) {
     cases.push_back({with(kWorkedExample, {"--criterion", "impact"}), workedExampleLimits()});
     cases.back().limits.criterion = Criterion::ImpactForce;
     cases.push_back({{"--max-pressure", "20", "--max-flow", "28", "--criterion", "velocity",
-                      "--nozzles", "2", "--sizes-mm", "11,9,10,12.5", "--spread", "any", "--top",
+                      "--nozzles", "2", "--sizes-mm", "9;10 11,12.5", "--spread", "any", "--top",
                       "3", "--exponent", "1.7", "flowRate=28", "mudDensity=1.25"},
                      {}});
     OptimizationLimits& mm = cases.back().limits;
@@ -166,16 +167,24 @@ TEST(OptimizeTest, WorkedExampleTableShowsTheLibrarysFigures) {
         const RankedSet& set = expected.bestSets[i];
         const std::string line = lineWith("  " + nozzleSetLabel(set.nozzles) + "  ");
         EXPECT_EQ(line.find(std::to_string(i + 1) + "  "), line.find_first_not_of(' ')) << line;
-        std::vector<std::string> figures{
-            formatFixed2(set.point.flowRate()), formatFixed2(set.point.pumpPressure()),
-            formatFixed2(set.point.pumpPower), formatFixed2(set.point.equivalentDensity),
-            formatPercent2(set.shareOfOptimum)};
-        for (const std::string& text : formResultTexts(set.point.results)) {
-            figures.push_back(text);
-        }
+        // Not a terminal: the table fits 100 columns.
+        EXPECT_LE(cases::displayWidth(line), 100u) << line;
+        const std::vector<std::string> figures{
+            formatFixed2(set.point.results.nozzleArea), formatFixed2(set.point.flowRate()),
+            formatFixed2(set.point.pumpPressure()),     formResultTexts(set.point.results)[0],
+            formatFixed2(set.point.criterionValue),     formatPercent2(set.shareOfOptimum)};
         for (const std::string& figure : figures) {
             EXPECT_NE(line.find(" " + figure + " "), std::string::npos) << figure << ": " << line;
         }
+        // Below the table, the set's own flow window and its share of the optimum at its ends.
+        const std::string own =
+            lineWith(" " + nozzleSetLabel(set.nozzles) + " ", "Each set's own flow window");
+        EXPECT_NE(
+            own.find(formatFixed2(set.ownWindow.lower.flowRate) + " to " +
+                     formatFixed2(set.ownWindow.upper.flowRate) + "  L/s  " +
+                     formatPercent2(set.shareAtLower) + " to " + formatPercent2(set.shareAtUpper)),
+            std::string::npos)
+            << own;
     }
     const RankedSet& usual = *expected.roundedUpSet;
     EXPECT_NE(
@@ -237,6 +246,12 @@ TEST(FlowRangeTest, RowsAreTheLibrarysRangeWithTheWindowsEnds) {
     const std::vector<std::string> csv =
         cases::linesOf(runCliWith(with({"flow-range", "--points", "21"}, kWorkedExample)).out);
     ASSERT_EQ(csv.size(), rows.size() + 1);
+    // A spreadsheet shows only the header: each figure's unit stands with its name.
+    EXPECT_EQ(csv.front().rfind("flowRate (L/s),pumpPressure (MPa),availablePressure (MPa),"
+                                "pumpPower (kW),bitPressureDrop (MPa),",
+                                0),
+              0u)
+        << csv.front();
     const ResultTexts shown = formResultTexts(expected.rows[20].point.results);
     EXPECT_EQ(csv.back().rfind(formatFixed2(expected.rows[20].point.flowRate()) + ",", 0), 0u);
     std::string nine;
@@ -244,6 +259,25 @@ TEST(FlowRangeTest, RowsAreTheLibrarysRangeWithTheWindowsEnds) {
         nine += "," + text;
     }
     EXPECT_NE(csv.back().find(nine + ","), std::string::npos) << csv.back();
+}
+
+// Full-width digits and "。" read as the window reads them, and a list of three nozzles is the
+// three nozzle fields: each gives exactly the answer of its plain form.
+TEST(OptimizeTest, WideFiguresAndNozzleListsAnswerAsTheirPlainForms) {
+    const auto answerOf = [](std::vector<std::string> args) {
+        args.insert(args.begin(), {"optimize", "--format", "json"});
+        const CliOutcome outcome = runCliWith(with(args, kWorkedExample));
+        EXPECT_EQ(outcome.status, 0) << outcome.err;
+        Json json = Json::parse(outcome.out);
+        json.erase("inputs");
+        return json;
+    };
+    EXPECT_EQ(answerOf({"flowRate=３０", "pumpPressure=１３。０"}),
+              answerOf({"flowRate=30", "pumpPressure=13.0"}));
+    EXPECT_EQ(answerOf({"nozzlesMm=15;16;0.5"}),
+              answerOf({"nozzleDiameter1=15", "nozzleDiameter2=16", "nozzleDiameter3=0.5"}));
+    EXPECT_EQ(answerOf({"nozzles=18 18 20"})["currentNozzlesMm"],
+              Json::parse("[14.2875, 14.2875, 15.875]"));
 }
 
 // Exit status 1 for a question without an answer, 2 for a bad option, each with one line
@@ -272,9 +306,46 @@ TEST(OptimizerExitTest, StatusesAndOneLineReasons) {
              {{"flow-range", "--max-pressure", "18", "flowRate=1e400"},
               1,
               {"fault: overflow at flowRate"}},
-             {{"optimize", "--max-pressure", "18", "--strict", "flowRate=30L/s"},
+             // The reading calibrates the losses: a figure read only in part is refused.
+             {{"optimize", "--max-pressure", "18", "flowRate=30L/s"}, 2, {"flowRate", "'30L/s'"}},
+             {{"optimize", "--max-pressure", "18", "pumpPressure=13,5"},
+              2,
+              {"pumpPressure", "'13,5'"}},
+             {{"optimize", "--max-pressure", "18", "flowRate=3O"}, 2, {"flowRate", "'3O'"}},
+             {{"flow-range", "--max-pressure", "18", "flowRate=nan"}, 2, {"flowRate", "'nan'"}},
+             // No real set of the series fits: the answer is shown, then why there is none.
+             {{"optimize", "--max-pressure", "18", "--min-annular-velocity", "1.8385"},
               1,
-              {"fault: invalid_text at flowRate"}},
+              {"no nozzle set", "44.05 L/s", "3 nozzles of 73.20 mm, outside the series"},
+              true},
+             {{"optimize", "--max-pressure", "18", "--sizes-mm", "4,5"},
+              1,
+              {"no nozzle set", "11.98 L/s", "outside the series (4.00 to 5.00 mm)"},
+              true},
+             // Figures that would only overflow the arithmetic: the option and its range.
+             {{"optimize", "--max-pressure", "1e308"}, 2, {"--max-pressure: ", "at most 10000"}},
+             {{"optimize", "--max-pressure", "18", "--exponent", "1e-300"},
+              2,
+              {"--exponent: ", "from 0.1 to 5"}},
+             {{"optimize", "--max-pressure", "18", "--sizes-mm", "1e-300,9"},
+              2,
+              {"--sizes-mm: ", "from 0.1 to 200 mm"}},
+             {{"optimize", "--max-pressure", "18", "--sizes-mm", "9,8.5"},
+              2,
+              {"--sizes-mm: ", "smallest first", "8.5 mm comes after 9 mm"}},
+             {{"optimize", "--max-pressure", "18", "--sizes-mm", "8,8"},
+              2,
+              {"--sizes-mm: ", "each once"}},
+             {{"optimize", "--max-pressure", "18", "--top", "1e9"}, 2, {"--top: ", "1 to 1000"}},
+             {{"optimize", "--max-pressure", "18", "--nozzles", "13"},
+              2,
+              {"--nozzles: ", "1 to 12"}},
+             {{"optimize", "--max-pressure", "18", "nozzles=12,12,x"},
+              2,
+              {"nozzles '12,12,x'", "'x'"}},
+             {{"optimize", "--max-pressure", "18", "nozzles=12,12,13", "nozzleDiameter1=9"},
+              2,
+              {"nozzles", "nozzleDiameter1", "one or the other"}},
              {{"optimize", "--max-pressure", "18", "pumpPressure=4"},
               1,
               {"pump pressure 4.00 MPa is not above the bit pressure drop 4.20 MPa"}},

@@ -3,9 +3,13 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <functional>
 #include <map>
+#include <optional>
 #include <random>
 
+#include "optimize/continuous_optimum.h"
+#include "optimize/nozzle_sets.h"
 #include "optimize/optimizer.h"
 #include "reference_model.h"
 
@@ -45,9 +49,14 @@ class Case {
         return inputs;
     }
 
+    // The program's figures for a set at q: its nozzles listed, the ones beyond its count 0.
+    HydraulicsResults figures(const Diameters& nozzles, double q) const {
+        return computeHydraulics(withSet(nozzles, q), nozzles);
+    }
+
     // The pump pressure of a set at q by the reference: its bit drop plus K·Q^m.
     double pumpPressure(const Diameters& nozzles, double q) const {
-        return computeHydraulics(withSet(nozzles, q)).bitPressureDrop + reference_.parasiticLoss(q);
+        return figures(nozzles, q).bitPressureDrop + reference_.parasiticLoss(q);
     }
 
     // Whether the set breaks `limit` (the pump's pressure or power, the liner or the ECD) at q,
@@ -63,8 +72,7 @@ class Case {
                 return limits_.maxFlow > 0 && q > limits_.maxFlow;
             case Limit::EquivalentDensity:
                 return limits_.maxEquivalentDensity > 0 &&
-                       reference_.equivalentDensity(
-                           computeHydraulics(withSet(nozzles, q)).annularPressureLoss) >
+                       reference_.equivalentDensity(figures(nozzles, q).annularPressureLoss) >
                            limits_.maxEquivalentDensity;
             default:
                 return false;
@@ -236,6 +244,7 @@ TEST(OptimizerProperty, AnswersHoldUpAgainstTheReference) {
                 top = std::max(top, value);
             }
             ASSERT_EQ(result.setsFeasible, feasible);
+            ASSERT_LE(result.areasFeasible, feasible);
             ASSERT_EQ(result.bestSets.empty() ? 0 : result.bestSets[0].point.criterionValue, top);
         }
     }
@@ -247,6 +256,126 @@ TEST(OptimizerProperty, AnswersHoldUpAgainstTheReference) {
          {Limit::PumpPressure, Limit::PumpPower, Limit::LinerFlow, Limit::EquivalentDensity}) {
         EXPECT_GT(namedLimits[limit], 10) << static_cast<int>(limit);
     }
+}
+
+// Every multiset of `count` steps of a series of `sizes`, its steps at most `reach` apart, by
+// the test's own recursion.
+void eachSet(int sizes, int count, int reach, std::vector<int>& steps,
+             const std::function<void(const std::vector<int>&)>& visit) {
+    if (static_cast<int>(steps.size()) == count) {
+        visit(steps);
+        return;
+    }
+    const int from = steps.empty() ? 0 : steps.back();
+    const int to = steps.empty() ? sizes - 1 : std::min(sizes - 1, steps.front() + reach);
+    for (int step = from; step <= to; ++step) {
+        steps.push_back(step);
+        eachSet(sizes, count, reach, steps, visit);
+        steps.pop_back();
+    }
+}
+
+// The search by total area, which bits of many nozzles need, against a brute force over every set
+// with the reference alone, and against the search that lists every set. Series on a grid
+// (1/32 in, or mm in halves) give sets of equal area exactly equal sums of squares, which the
+// brute force groups by.
+TEST(SetSearchProperty, SearchByAreaEqualsBruteForce) {
+    std::mt19937_64 random(170017);
+    std::uniform_int_distribution<int> pick(0, 1000);
+    int compared = 0;
+    for (int round = 0; round < 60; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        const HydraulicsInputs in = randomSetUp(random);
+        OptimizationLimits limits = randomLimits(random, in);
+        limits.nozzleCount = 1 + pick(random) % 7;
+        limits.topCount = 1 + pick(random) % 8;
+        std::vector<long> squares;  // of each size, in units of the grid
+        if (pick(random) % 2 == 0) {
+            const int first = 7 + pick(random) % 10;
+            limits.series = NozzleSeries::thirtySecondsOfInch(first, first + 8);
+            limits.spread = pick(random) % 3;
+            for (const int k : limits.series.thirtySecondsInch) {
+                squares.push_back(long{k} * k);
+            }
+        } else {
+            std::vector<double> sizes;
+            for (double size = 5 + 0.5 * (pick(random) % 10); sizes.size() < 6;
+                 size += 0.5 * (1 + pick(random) % 3)) {
+                sizes.push_back(size);
+            }
+            limits.series = NozzleSeries::millimetres(sizes);
+            limits.spread = pick(random) % 2 == 0 ? std::nullopt : std::optional<int>(2);
+            for (const double size : sizes) {
+                squares.push_back(std::lround(4 * size * size));
+            }
+        }
+        const auto& sizes = limits.series.diametersMm;
+        std::optional<HydraulicModel> model;
+        OptimizationResult byArea;
+        try {
+            model.emplace(in, limits);
+            byArea.optimum = findContinuousOptimum(*model);
+        } catch (const OptimizationRefused&) {
+            continue;
+        }
+        OptimizationResult everySet = byArea;
+        rankNozzleSets(*model, byArea, SetSearchMethod::ByArea);
+        rankNozzleSets(*model, everySet, SetSearchMethod::EverySet);
+
+        // The brute force: each set's largest 0.01 L/s within the limits, the best of each area.
+        const Case check(in, limits);
+        struct Best {
+            double criterion = -1;
+            double flow = 0;
+        };
+        std::map<long, Best> byAreaSum;
+        std::vector<int> steps;
+        eachSet(static_cast<int>(sizes.size()), limits.nozzleCount,
+                limits.spread.value_or(static_cast<int>(sizes.size())), steps,
+                [&](const std::vector<int>& set) {
+                    Diameters nozzles{};
+                    long sum = 0;
+                    for (std::size_t i = 0; i < set.size(); ++i) {
+                        nozzles[i] = sizes[static_cast<std::size_t>(set[i])];
+                        sum += squares[static_cast<std::size_t>(set[i])];
+                    }
+                    const double q = check.largestGridFlow(nozzles);
+                    if (q <= 0 || !check.reference().flowAllowed(q)) {
+                        return;
+                    }
+                    const double value =
+                        criterionValue(limits.criterion, check.figures(nozzles, q));
+                    Best& best = byAreaSum[sum];
+                    if (value > best.criterion) {
+                        best = {value, q};
+                    }
+                });
+        std::vector<std::pair<long, Best>> ranked(byAreaSum.begin(), byAreaSum.end());
+        std::ranges::sort(ranked, [](const auto& a, const auto& b) {
+            return a.second.criterion > b.second.criterion;
+        });
+        ASSERT_EQ(byArea.areasFeasible, static_cast<int>(ranked.size()));
+        ASSERT_EQ(byArea.bestSets.size(),
+                  std::min(ranked.size(), static_cast<std::size_t>(limits.topCount)));
+        for (std::size_t i = 0; i < byArea.bestSets.size(); ++i) {
+            const RankedSet& set = byArea.bestSets[i];
+            long sum = 0;
+            for (int n = 0; n < set.nozzles.count; ++n) {
+                sum += squares[static_cast<std::size_t>(
+                    set.nozzles.steps[static_cast<std::size_t>(n)])];
+            }
+            ASSERT_EQ(sum, ranked[i].first) << "rank " << i + 1;
+            ASSERT_EQ(set.point.flowRate(), ranked[i].second.flow) << "rank " << i + 1;
+            ASSERT_TRUE(near(set.point.criterionValue, ranked[i].second.criterion, 1e-12));
+            if (limits.nozzleCount > 3) {
+                // Listed one by one or searched by area, more than three nozzles list the same.
+                ASSERT_EQ(everySet.bestSets.at(i).nozzles.steps, set.nozzles.steps);
+                ASSERT_EQ(everySet.bestSets.at(i).point.flowRate(), set.point.flowRate());
+            }
+        }
+        ++compared;
+    }
+    EXPECT_GT(compared, 30);
 }
 
 // The flow-range table: evenly spaced from no flow to a fifth beyond the window, each row the

@@ -75,6 +75,8 @@ inline OptimizationLimits randomLimits(std::mt19937_64& random, const Hydraulics
         for (double& size : sizes) {
             size = between(4, 30);
         }
+        std::sort(sizes.begin(), sizes.end());
+        sizes.erase(std::unique(sizes.begin(), sizes.end()), sizes.end());
         limits.series = NozzleSeries::millimetres(sizes);
     }
     limits.topCount = std::uniform_int_distribution<int>(1, 12)(random);

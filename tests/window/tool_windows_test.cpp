@@ -191,6 +191,7 @@ class ToolWindowsTest : public QObject {
     void tableSortsAndCopies();
     void applyShowsTheChosenRowInTheMainWindowAndUndoes();
     void unusableLimitsAndFiguresAreSaidNeverComputed();
+    void manyNozzlesPartReadFiguresAndNoUsableSet();
     void chartDrawsTheOptimizersFiguresAndFollows();
     void hoverReadsOutTheFiguresThere();
     void escapeClosesTheGuideAndToolWindows();
@@ -516,6 +517,47 @@ void ToolWindowsTest::unusableLimitsAndFiguresAreSaidNeverComputed() {
     QTest::mouseClick(window.form.computeButton(), Qt::LeftButton);
     QCOMPARE(window.table().model()->rowCount(), 10);
     QVERIFY(window.optimization().answer().message().isEmpty());
+}
+
+void ToolWindowsTest::manyNozzlesPartReadFiguresAndNoUsableSet() {
+    ToolsTestWindow window;
+    window.typeWorkedExampleLimits();
+    OptimizationWindow& optimization = window.optimization();
+
+    // Six nozzles: the sets are listed, but the main window's three fields cannot take one.
+    optimization.limits().nozzleCountBox()->setValue(6);
+    QVERIFY(window.table().model()->rowCount() > 0);
+    QCOMPARE(window.cell(0, NozzleSetTable::SizesInch), QStringLiteral("8-8-8-8-8-8"));
+    window.table().selectRow(0);
+    QVERIFY(!optimization.applyButton()->isEnabled());
+    QVERIFY2(optimization.applyButton()->toolTip().contains(QStringLiteral("6 个喷嘴")),
+             qPrintable(optimization.applyButton()->toolTip()));
+    optimization.limits().nozzleCountBox()->setValue(3);
+    window.table().selectRow(0);
+    QVERIFY(optimization.applyButton()->isEnabled());
+
+    // No set of the series is usable: said as the command line says it, with the optimum's size.
+    optimization.limits().seriesBox()->setCurrentIndex(1);
+    window.typeLimit(optimize::Setting::SeriesSizes, QStringLiteral("4;5"));
+    QCOMPARE(window.table().model()->rowCount(), 0);
+    QString message = optimization.answer().message();
+    QVERIFY2(message.contains(QStringLiteral("系列中没有可用的喷嘴组合")), qPrintable(message));
+    QVERIFY2(message.contains(QStringLiteral("超出系列范围（4.00 到 5.00 mm）")),
+             qPrintable(message));
+    // A list out of order is refused, as on the command line.
+    window.typeLimit(optimize::Setting::SeriesSizes, QStringLiteral("9 8.5"));
+    QVERIFY(optimization.limits().isMarked(optimize::Setting::SeriesSizes));
+    optimization.limits().seriesBox()->setCurrentIndex(0);
+
+    // A main-window figure read only in part does not calibrate anything.
+    typeInto(window.form.field(10), QStringLiteral("13,5"));
+    QTest::mouseClick(window.form.computeButton(), Qt::LeftButton);
+    message = optimization.answer().message();
+    QVERIFY2(message.contains(QStringLiteral("“泵压”栏的“13,5”")), qPrintable(message));
+    QCOMPARE(window.table().model()->rowCount(), 0);
+    typeInto(window.form.field(10), QStringLiteral("13"));
+    QTest::mouseClick(window.form.computeButton(), Qt::LeftButton);
+    QCOMPARE(window.table().model()->rowCount(), 10);
 }
 
 void ToolWindowsTest::chartDrawsTheOptimizersFiguresAndFollows() {
