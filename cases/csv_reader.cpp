@@ -16,10 +16,10 @@ void CsvReader::detectSeparator() {
     detectSeparator_ = false;
     // The first line, read whole: the separator it holds most of outside quotes, ',' first
     // among equals.
-    std::string_view chunk = input_.available();
-    while (chunk.find('\n') == std::string_view::npos && input_.extend()) {
-        chunk = input_.available();
+    while (input_.available().find('\n') == std::string_view::npos && input_.extend()) {
     }
+    // Taken only now: extending may move the buffer even when it finds nothing more to read.
+    const std::string_view chunk = input_.available();
     const std::string_view line = chunk.substr(0, chunk.find('\n'));
     std::array<std::size_t, 3> counts{};
     constexpr std::array<char, 3> kSeparators{',', ';', '\t'};
