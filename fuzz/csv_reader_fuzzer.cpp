@@ -143,6 +143,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     check(!readFailed || batchFailed);
+    if (expected.empty()) {
+        // The reader met the error while still taking the header (a small chunk reads ahead into
+        // the next line); batch, reading larger chunks, may have written the header first.
+        check(readFailed);
+        return 0;
+    }
     // The named columns of the header, trimmed; columns under an empty header cell are left out.
     std::vector<std::size_t> named;
     for (std::size_t c = 0; c < expected[0].size(); ++c) {
