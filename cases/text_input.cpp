@@ -126,6 +126,13 @@ bool TextInput::detect(bool ended) {
         end_ = first;  // a character cut by the chunk's end: wait for the rest of it
         return false;
     }
+    // A line cut by the chunk's end that reads as UTF-8 so far tells nothing yet: wait for the
+    // rest of it, as far as the look-ahead reaches, so that no chunk size decides otherwise.
+    if (bad == std::string_view::npos && lineEnd == std::string_view::npos && !ended &&
+        !(data_.size() >= kMostLookAhead && size_ == data_.size())) {
+        end_ = first;
+        return false;
+    }
     detecting_ = false;
     detected_ = true;
     if (bad == std::string_view::npos || incomplete) {
