@@ -1,13 +1,11 @@
 #include "cases/text_input.h"
 
-#include <iconv.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 
 #include "cases/errors.h"
 #include "cases/text.h"
+#include "platform/text_decoder.h"
 
 namespace bithydraulics::cli {
 namespace {
@@ -29,10 +27,6 @@ bool isCharacterStart(std::string_view tail) {
 TextInput::TextInput(std::istream& in, Encoding encoding, std::size_t chunkSize)
     : in_(in), encoding_(encoding), data_(std::max<std::size_t>(chunkSize, 4)) {}
 
-void TextInput::CloseConverter::operator()(void* converter) const {
-    iconv_close(static_cast<iconv_t>(converter));
-}
-
 void TextInput::refill() {
     if (!invalid_.empty()) {
         fail();
@@ -51,8 +45,8 @@ void TextInput::refill() {
         if (end_ > 0 || ended || !invalid_.empty()) {
             break;
         }
-        std::vector<char>& to = converter_ != nullptr ? raw_ : data_;
-        std::size_t& size = converter_ != nullptr ? rawSize_ : size_;
+        std::vector<char>& to = source_ ? raw_ : data_;
+        std::size_t& size = source_ ? rawSize_ : size_;
         const std::size_t count = read(to.data() + size, to.size() - size);
         ended = count == 0;
         size += count;
@@ -72,27 +66,24 @@ void TextInput::start() {
         size_ += count;
     }
     const std::string_view head(data_.data(), size_);
-    const char* from = encoding_ == Encoding::Gb18030 ? "GB18030"
-                       : encoding_ == Encoding::Utf16 ? "UTF-16LE"
-                                                      : nullptr;
+    std::optional<SourceEncoding> source =
+        encoding_ == Encoding::Gb18030 ? std::optional(SourceEncoding::Gb18030)
+        : encoding_ == Encoding::Utf16 ? std::optional(SourceEncoding::Utf16LittleEndian)
+                                       : std::nullopt;
     std::size_t mark = 0;
     if (head.starts_with("\xEF\xBB\xBF")) {
         mark = 3;
-        from = nullptr;
+        source.reset();
     } else if (head.starts_with("\xFF\xFE") || head.starts_with("\xFE\xFF")) {
         mark = 2;
-        from = head.front() == '\xFF' ? "UTF-16LE" : "UTF-16BE";
+        source = head.front() == '\xFF' ? SourceEncoding::Utf16LittleEndian
+                                        : SourceEncoding::Utf16BigEndian;
         encoding_ = Encoding::Utf16;
     }
     std::memmove(data_.data(), data_.data() + mark, size_ - mark);
     size_ -= mark;
-    if (from != nullptr) {
-        const iconv_t converter = iconv_open("UTF-8", from);
-        if (converter == reinterpret_cast<iconv_t>(-1)) {
-            throw ReadError(std::string("cannot convert from ") + from + ": " +
-                            std::strerror(errno));
-        }
-        converter_.reset(converter);
+    if (source) {
+        source_ = source;
         raw_ = data_;
         rawSize_ = size_;
         size_ = 0;
@@ -117,25 +108,20 @@ std::size_t TextInput::read(char* to, std::size_t count) {
 
 void TextInput::decode(bool ended) {
     bool failed = false;
-    if (converter_ != nullptr) {
-        char* in = raw_.data();
-        std::size_t inLeft = rawSize_;
-        char* out = data_.data();
-        std::size_t outLeft = data_.size();
-        failed =
-            iconv(converter_.get(), &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1) &&
-            (errno == EILSEQ || (errno == EINVAL && ended));
-        std::memmove(raw_.data(), in, inLeft);
-        rawSize_ = inLeft;
-        size_ = data_.size() - outLeft;
+    if (source_) {
+        const DecodeStep step =
+            decodeToUtf8(*source_, {raw_.data(), rawSize_}, data_.data(), data_.size());
+        failed = step.stop == DecodeStop::Invalid || (step.stop == DecodeStop::Incomplete && ended);
+        std::memmove(raw_.data(), raw_.data() + step.read, rawSize_ - step.read);
+        rawSize_ -= step.read;
+        size_ = step.written;
     }
-    // Converted text is checked too: a converter may pass a lone surrogate through.
     const std::size_t bad = findInvalidUtf8({data_.data(), size_});
     end_ = std::min(bad, size_);
-    const bool held = bad != std::string_view::npos && converter_ == nullptr && !ended &&
+    const bool held = bad != std::string_view::npos && !source_ && !ended &&
                       isCharacterStart({data_.data() + bad, size_ - bad});
     if (failed || (bad != std::string_view::npos && !held)) {
-        invalid_ = converter_ == nullptr
+        invalid_ = !source_
                        ? "the text is not UTF-8; save the file as CSV UTF-8, or give --encoding "
                          "gb18030"
                        : std::string("the text is not ") +

@@ -3,12 +3,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <istream>
-#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "cases/formats.h"
+#include "platform/text_decoder.h"
 
 namespace bithydraulics::cli {
 
@@ -57,10 +58,7 @@ class TextInput {
     std::size_t position_ = 0;
     bool started_ = false;
     std::string invalid_;  // what the bytes at end_ are not, when they are not text
-    struct CloseConverter {
-        void operator()(void* converter) const;
-    };
-    std::unique_ptr<void, CloseConverter> converter_;  // iconv's, when the input is not UTF-8
+    std::optional<SourceEncoding> source_;  // when the input is not UTF-8
     std::vector<char> raw_;                            // bytes waiting for conversion
     std::size_t rawSize_ = 0;
     std::uint64_t base_ = 0;       // bytes of text before the chunk
