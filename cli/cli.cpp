@@ -1,19 +1,19 @@
 #include "cli/cli.h"
 
-#include <unistd.h>
-
 #include <array>
-#include <iostream>
+#include <istream>
+#include <string>
+#include <vector>
 
 #include <CLI/CLI.hpp>
 
 #include "calc/quantities.h"
-#include "cli/command.h"
-#include "cli/exit_status.h"
 #include "cases/errors.h"
 #include "cases/file_input.h"
 #include "cases/output_buffer.h"
 #include "cases/text.h"
+#include "cli/command.h"
+#include "cli/exit_status.h"
 #include "platform/version.h"
 
 namespace bithydraulics::cli {
@@ -197,14 +197,21 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     }
 }
 
-int runProgram(int argc, const char* const* argv) {
-    std::ios::sync_with_stdio(false);
+int runProgram(int argc, char** argv) {
+    StandardStreams standard;
     noteInterruptions();
-    FileInput standardInput(STDIN_FILENO);
+    const std::vector<std::string> arguments = programArguments(argc, argv);
+    std::vector<const char*> pointers;
+    for (const std::string& argument : arguments) {
+        pointers.push_back(argument.c_str());
+    }
+    FileInput standardInput;
     std::istream in(&standardInput);
-    const int status = runCli(argc, argv, in, std::cout, std::cerr);
+    const int status = runCli(static_cast<int>(pointers.size()), pointers.data(), in,
+                              standard.out(), standard.err());
     if (interruption() != 0) {
-        endBySignal(interruption());
+        standard.out().flush();
+        endByInterruption(interruption());
     }
     return status;
 }
