@@ -43,6 +43,7 @@ class InputChannel {
     InputChannel(std::intptr_t handle, bool owned) : handle_(handle), owned_(owned) {}
     std::intptr_t handle_;
     bool owned_;
+    std::string pending_;  // text read from the system but not yet handed out (a console line)
 };
 
 // Standard output and error as streams that pass bytes through unchanged (no carriage return

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <utility>
 
 #include "platform/program_io.h"
 
@@ -40,7 +41,7 @@ InputChannel InputChannel::open(const std::string& path) {
 }
 
 InputChannel::InputChannel(InputChannel&& other) noexcept
-    : handle_(other.handle_), owned_(other.owned_) {
+    : handle_(other.handle_), owned_(other.owned_), pending_(std::move(other.pending_)) {
     other.owned_ = false;
 }
 
