@@ -117,6 +117,8 @@ int parseAndRun(int argc, const char* const* argv, Options& options, Streams& st
         "arguments or streamed in, and the best flow rate and nozzles within the rig's limits.",
         std::string(kProgramName));
     program.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    // Options are -x and --name everywhere: on Windows too, /name is a file's path, not an option.
+    program.allow_windows_style_options(false);
     // Wide enough that "--max-pressure MPa REQUIRED" stands apart from its description by two
     // blanks, as the manual page and the completion read the help.
     program.get_formatter()->column_width(32);
