@@ -454,3 +454,18 @@ TEST(BatchTest, JsonNumberBeyondADoubleFaultsOnlyItsRow) {
 
 }  // namespace
 }  // namespace bithydraulics::cli
+
+namespace bithydraulics::cli {
+namespace {
+
+// A path beginning with "/" names a file on every platform, never an option in Windows' style.
+TEST(BatchTest, SlashPathIsAFileEverywhere) {
+    const CliOutcome outcome = runCliWith({"batch", "/nonexistent/cases.csv"});
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.err,
+              "bit-hydraulics-cli: error: cannot open '/nonexistent/cases.csv': No such file or "
+              "directory\n");
+}
+
+}  // namespace
+}  // namespace bithydraulics::cli
