@@ -14,7 +14,7 @@ std::string writeFailureText(const platform::WriteFailure& failure, const std::s
             reason = "没有权限写入这个位置";
             break;
         case platform::WriteFailureReason::PathMissing:
-            reason = "路径不存在，没有这个文件夹";
+            reason = "文件夹不存在";
             break;
         case platform::WriteFailureReason::ReadOnlyFileSystem:
             reason = "磁盘是只读的";

@@ -205,7 +205,7 @@ void CaseDocumentTest::aFailedSaveLeavesTheOldFileAndSaysWhy_data() {
     QTest::addColumn<bool>("fullDisk");
     QTest::addColumn<QString>("reason");
     QTest::newRow("disk full") << true << QStringLiteral("磁盘已满");
-    QTest::newRow("folder gone") << false << QStringLiteral("路径不存在");
+    QTest::newRow("folder gone") << false << QStringLiteral("文件夹不存在");
 }
 
 void CaseDocumentTest::aFailedSaveLeavesTheOldFileAndSaysWhy() {
