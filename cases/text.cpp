@@ -1,13 +1,14 @@
 #include "cases/text.h"
 
 #include <utf8.h>
-#include <utf8proc.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <limits>
 #include <utility>
+
+#include "platform/utf8_character.h"
 
 namespace bithydraulics::cases {
 namespace {
@@ -17,17 +18,13 @@ std::pair<std::size_t, std::size_t> measure(std::string_view text, std::size_t w
     std::size_t end = 0;
     std::size_t taken = 0;
     while (end < text.size()) {
-        utf8proc_int32_t codePoint = 0;
-        const utf8proc_ssize_t length =
-            utf8proc_iterate(reinterpret_cast<const utf8proc_uint8_t*>(text.data() + end),
-                             static_cast<utf8proc_ssize_t>(text.size() - end), &codePoint);
+        const Utf8Character character = firstUtf8Character(text.substr(end));
         // A byte that is not UTF-8 takes one column.
-        const std::size_t columns =
-            length <= 0 ? 1 : static_cast<std::size_t>(utf8proc_charwidth(codePoint));
+        const std::size_t columns = character.length == 0 ? 1 : characterWidth(character.codePoint);
         if (taken + columns > width) {
             break;
         }
-        end += static_cast<std::size_t>(std::max<utf8proc_ssize_t>(length, 1));
+        end += std::max<std::size_t>(character.length, 1);
         taken += columns;
     }
     return {end, taken};

@@ -1,13 +1,11 @@
 #include "cases/text_input.h"
 
-#include <iconv.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 
 #include "cases/errors.h"
 #include "cases/text.h"
+#include "platform/text_decoder.h"
 
 namespace bithydraulics::cases {
 namespace {
@@ -29,10 +27,6 @@ bool isCharacterStart(std::string_view tail) {
 TextInput::TextInput(std::istream& in, Encoding encoding, std::size_t chunkSize)
     : in_(in), encoding_(encoding), data_(std::max<std::size_t>(chunkSize, 4)) {}
 
-void TextInput::CloseConverter::operator()(void* converter) const {
-    iconv_close(static_cast<iconv_t>(converter));
-}
-
 void TextInput::refill() {
     if (!invalid_.empty()) {
         fail();
@@ -51,8 +45,8 @@ void TextInput::refill() {
         if (end_ > 0 || ended || !invalid_.empty()) {
             break;
         }
-        std::vector<char>& to = converter_ != nullptr ? raw_ : data_;
-        std::size_t& size = converter_ != nullptr ? rawSize_ : size_;
+        std::vector<char>& to = source_.has_value() ? raw_ : data_;
+        std::size_t& size = source_.has_value() ? rawSize_ : size_;
         const std::size_t count = read(to.data() + size, to.size() - size);
         ended = count == 0;
         size += count;
@@ -90,14 +84,9 @@ void TextInput::start() {
 }
 
 void TextInput::convertFrom(std::size_t from) {
-    const char* name = encoding_ == Encoding::Gb18030 ? "GB18030"
-                       : bigEndian_                   ? "UTF-16BE"
-                                                      : "UTF-16LE";
-    const iconv_t converter = iconv_open("UTF-8", name);
-    if (converter == reinterpret_cast<iconv_t>(-1)) {
-        throw ReadError(std::string("cannot convert from ") + name + ": " + std::strerror(errno));
-    }
-    converter_.reset(converter);
+    source_ = encoding_ == Encoding::Gb18030 ? SourceEncoding::Gb18030
+              : bigEndian_                   ? SourceEncoding::Utf16BigEndian
+                                             : SourceEncoding::Utf16LittleEndian;
     raw_.resize(data_.size());
     std::memcpy(raw_.data(), data_.data() + from, size_ - from);
     rawSize_ = size_ - from;
@@ -165,22 +154,17 @@ void TextInput::decode(bool ended) {
         return;
     }
     bool failed = false;
-    if (converter_ != nullptr) {
-        char* in = raw_.data();
-        std::size_t inLeft = rawSize_;
-        char* out = data_.data() + size_;
-        std::size_t outLeft = data_.size() - size_;
-        failed =
-            iconv(converter_.get(), &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1) &&
-            (errno == EILSEQ || (errno == EINVAL && ended));
-        std::memmove(raw_.data(), in, inLeft);
-        rawSize_ = inLeft;
-        size_ = data_.size() - outLeft;
+    if (source_.has_value()) {
+        const DecodeStep step = decodeToUtf8(*source_, {raw_.data(), rawSize_},
+                                             data_.data() + size_, data_.size() - size_);
+        failed = step.stop == DecodeStop::Invalid || (step.stop == DecodeStop::Incomplete && ended);
+        std::memmove(raw_.data(), raw_.data() + step.read, rawSize_ - step.read);
+        rawSize_ -= step.read;
+        size_ += step.written;
     }
-    // Converted text is checked too: a converter may pass a lone surrogate through.
     const std::size_t bad = findInvalidUtf8({data_.data(), size_});
     end_ = std::min(bad, size_);
-    const bool held = bad != std::string_view::npos && converter_ == nullptr && !ended &&
+    const bool held = bad != std::string_view::npos && !source_ && !ended &&
                       isCharacterStart({data_.data() + bad, size_ - bad});
     if (failed || (bad != std::string_view::npos && !held)) {
         invalid_ = invalidText();
@@ -194,7 +178,7 @@ std::string TextInput::invalidText() const {
                      "encoding"
                    : "the text is neither UTF-8 nor GB18030";
     }
-    if (converter_ == nullptr) {
+    if (!source_) {
         return "the text is not UTF-8; save the file as CSV UTF-8, or give --encoding gb18030";
     }
     return std::string("the text is not ") + (encoding_ == Encoding::Utf16 ? "UTF-16" : "GB18030") +
@@ -227,14 +211,14 @@ bool TextInput::extend() {
     position_ = 0;
     const std::size_t before = end_;
     for (;;) {
-        std::vector<char>& to = converter_ != nullptr ? raw_ : data_;
-        std::size_t& size = converter_ != nullptr ? rawSize_ : size_;
+        std::vector<char>& to = source_.has_value() ? raw_ : data_;
+        std::size_t& size = source_.has_value() ? rawSize_ : size_;
         if (size == to.size() || size_ == data_.size()) {
             if (data_.size() >= kMostLookAhead) {
                 return false;
             }
             data_.resize(data_.size() * 2);
-            raw_.resize(converter_ != nullptr ? data_.size() : 0);
+            raw_.resize(source_.has_value() ? data_.size() : 0);
             continue;
         }
         const std::size_t count = read(to.data() + size, to.size() - size);

@@ -3,12 +3,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <istream>
-#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "cases/formats.h"
+#include "platform/text_decoder.h"
 
 namespace bithydraulics::cases {
 
@@ -71,11 +72,8 @@ class TextInput {
     bool detecting_ = false;  // the encoding not yet told from the bytes
     bool detected_ = false;   // the encoding told from the bytes, not asked for
     std::string invalid_;     // what the bytes at end_ are not, when they are not text
-    struct CloseConverter {
-        void operator()(void* converter) const;
-    };
-    std::unique_ptr<void, CloseConverter> converter_;  // iconv's, when the input is not UTF-8
-    std::vector<char> raw_;                            // bytes waiting for conversion
+    std::optional<SourceEncoding> source_;  // when the input is not UTF-8
+    std::vector<char> raw_;                 // bytes waiting for conversion
     std::size_t rawSize_ = 0;
     std::uint64_t base_ = 0;       // bytes of text before the chunk
     std::uint64_t lines_ = 0;      // line feeds before the chunk

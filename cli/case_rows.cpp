@@ -46,7 +46,7 @@ CaseRows::CaseRows(const std::vector<InputColumn>& columns, const Options& optio
 
 void CaseRows::write(const InputTexts& texts, GivenInputs given,
                      std::optional<std::size_t> ambiguousInput, bool allPlain) {
-    if (cases::interruption() != 0) {
+    if (interruption() != 0) {
         throw cases::Interrupted{};
     }
     writeResult(ambiguousInput
@@ -57,7 +57,7 @@ void CaseRows::write(const InputTexts& texts, GivenInputs given,
 void CaseRows::write(const InputTexts& texts, GivenInputs given, const NozzleList& nozzles,
                      std::string_view listName, bool listRead,
                      std::optional<std::size_t> ambiguousInput, bool allPlain) {
-    if (cases::interruption() != 0) {
+    if (interruption() != 0) {
         throw cases::Interrupted{};
     }
     writeResult(ambiguousInput

@@ -1,10 +1,10 @@
 #include "cli/cli.h"
 
-#include <unistd.h>
-
 #include <array>
-#include <iostream>
+#include <istream>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include <CLI/CLI.hpp>
 
@@ -136,6 +136,8 @@ int parseAndRun(int argc, const char* const* argv, Options& options, Streams& st
         "arguments or streamed in, and the best flow rate and nozzles within the rig's limits.",
         std::string(kProgramName));
     program.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    // Options are -x and --name everywhere: on Windows too, /name is a file's path, not an option.
+    program.allow_windows_style_options(false);
     // Wide enough that "--max-pressure MPa REQUIRED" stands apart from its description by two
     // blanks, as the manual page and the completion read the help.
     program.get_formatter()->column_width(32);
@@ -231,7 +233,7 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         buffer.flush();
         return commit(status);
     } catch (const cases::Interrupted&) {
-        return flushRows() ? exitStatusForSignal(cases::interruption()) : kExitUsage;
+        return flushRows() ? exitStatusForSignal(interruption()) : kExitUsage;
     } catch (const cases::OutputError& error) {
         return reportOutputError(error);
     } catch (const cases::Unanswered& error) {
@@ -245,14 +247,21 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     }
 }
 
-int runProgram(int argc, const char* const* argv) {
-    std::ios::sync_with_stdio(false);
-    cases::noteInterruptions();
-    cases::FileInput standardInput(STDIN_FILENO);
+int runProgram(int argc, char** argv) {
+    StandardStreams standard;
+    noteInterruptions();
+    const std::vector<std::string> arguments = programArguments(argc, argv);
+    std::vector<const char*> pointers;
+    for (const std::string& argument : arguments) {
+        pointers.push_back(argument.c_str());
+    }
+    cases::FileInput standardInput;
     std::istream in(&standardInput);
-    const int status = runCli(argc, argv, in, std::cout, std::cerr);
-    if (cases::interruption() != 0) {
-        cases::endBySignal(cases::interruption());
+    const int status = runCli(static_cast<int>(pointers.size()), pointers.data(), in,
+                              standard.out(), standard.err());
+    if (interruption() != 0) {
+        standard.out().flush();
+        endByInterruption(interruption());
     }
     return status;
 }

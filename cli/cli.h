@@ -10,8 +10,9 @@ namespace bithydraulics::cli {
 int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& out,
            std::ostream& err);
 
-// The program as started: runCli on the standard streams, standard input read as it arrives, and
-// SIGINT and SIGTERM ending a run after its last whole row, by the signal as usual.
-int runProgram(int argc, const char* const* argv);
+// The program as started: runCli on the standard streams and the arguments as UTF-8, standard
+// input read as it arrives, and an interruption (SIGINT, SIGTERM; Ctrl+C on Windows) ending a run
+// after its last whole row, as the interruption does by default.
+int runProgram(int argc, char** argv);
 
 }  // namespace bithydraulics::cli

@@ -21,8 +21,8 @@ namespace {
 constexpr std::size_t kMaxDigits = 800;
 
 // whole × 10^exponent rounded once to the nearest double; infinite beyond the range.
-double toDouble(const mpz_class& whole, long exponent) {
-    const std::string text = whole.get_str() + "e" + std::to_string(exponent);
+double toDouble(const WholeNumber& whole, long exponent) {
+    const std::string text = whole.toString() + "e" + std::to_string(exponent);
     double value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     return error == std::errc() ? value : HUGE_VAL;
@@ -30,14 +30,12 @@ double toDouble(const mpz_class& whole, long exponent) {
 
 // A plain figure as a whole number times a power of ten, and the double it reads as.
 struct Decimal {
-    mpz_class whole;
+    WholeNumber whole;
     long exponent = 0;
     double value = 0;
 
-    mpz_class scaledTo(long smaller) const {
-        mpz_class power;
-        mpz_ui_pow_ui(power.get_mpz_t(), 10, static_cast<unsigned long>(exponent - smaller));
-        return whole * power;
+    WholeNumber scaledTo(long smaller) const {
+        return whole.scaledByPowerOfTen(static_cast<std::size_t>(exponent - smaller));
     }
 };
 
@@ -54,7 +52,7 @@ Decimal toDecimal(std::string_view text, std::string_view what) {
     Decimal decimal;
     const std::string digits =
         std::string(figure->integerDigits) + std::string(figure->fractionDigits);
-    decimal.whole = mpz_class((figure->negative ? "-0" : "0") + digits, 10);
+    decimal.whole = WholeNumber::fromDigits((figure->negative ? "-0" : "0") + digits);
     decimal.exponent = (figure->exponentNegative ? -exponent : exponent) -
                        static_cast<long>(figure->fractionDigits.size());
     decimal.value = toDouble(decimal.whole, decimal.exponent);
@@ -87,26 +85,33 @@ SweepRange SweepRange::parse(std::string_view argument) {
     range.exponent_ = std::min({from.exponent, to.exponent, step.exponent});
     range.from_ = from.scaledTo(range.exponent_);
     range.step_ = step.scaledTo(range.exponent_);
-    const mpz_class span = to.scaledTo(range.exponent_) - range.from_;
-    const auto digits = [](const mpz_class& whole) {
-        return mpz_sizeinbase(whole.get_mpz_t(), 10);
-    };
-    if (std::max({digits(range.from_), digits(range.step_), digits(span)}) > kMaxDigits) {
+    const WholeNumber span = to.scaledTo(range.exponent_) - range.from_;
+    if (std::max({range.from_.digitCount(), range.step_.digitCount(), span.digitCount()}) >
+        kMaxDigits) {
         throw cases::UsageError("sweep FROM, TO and STEP lie too far apart in magnitude");
     }
-    if (sgn(range.step_) == 0) {
+    if (range.step_.sign() == 0) {
         throw cases::UsageError("sweep STEP is 0");
     }
-    if (sgn(span) != 0 && sgn(span) != sgn(range.step_)) {
+    if (span.sign() != 0 && span.sign() != range.step_.sign()) {
         throw cases::UsageError("sweep STEP " + stepText + " leads away from TO " +
                                 std::string(toText) + "; give it the other sign");
     }
-    // The number of whole steps from FROM to TO, counted exactly.
-    const mpz_class steps = span / range.step_;
-    if (steps >= kMaxRows) {
+    // The number of whole steps from FROM to TO, counted exactly: the largest n with
+    // n × |STEP| ≤ |TO − FROM|, found by halving below the limit.
+    const WholeNumber spanSize = span.magnitude();
+    const WholeNumber stepSize = range.step_.magnitude();
+    if (WholeNumber::compareMagnitudes(stepSize * static_cast<std::uint32_t>(kMaxRows), spanSize) <=
+        0) {
         throw cases::UsageError("sweep gives more than " + std::to_string(kMaxRows) + " rows");
     }
-    range.count_ = steps.get_ui() + 1;
+    std::uint32_t steps = 0;
+    for (std::uint32_t bit = 1U << 19; bit != 0; bit >>= 1) {
+        if (WholeNumber::compareMagnitudes(stepSize * (steps | bit), spanSize) <= 0) {
+            steps |= bit;
+        }
+    }
+    range.count_ = steps + 1;
 
     // A step below the spacing of doubles there would give the same value twice.
     const double largest =
@@ -124,7 +129,7 @@ SweepRange SweepRange::parse(std::string_view argument) {
 }
 
 double SweepRange::value(std::size_t i) const {
-    return toDouble(from_ + step_ * static_cast<unsigned long>(i), exponent_);
+    return toDouble(from_ + step_ * static_cast<std::uint32_t>(i), exponent_);
 }
 
 // sweep NAME=FROM:TO:STEP [NAME=TEXT ...]: one row per value of the range; the other inputs

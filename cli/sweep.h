@@ -1,10 +1,10 @@
 #pragma once
 
-#include <gmpxx.h>
-
 #include <cstddef>
 #include <string>
 #include <string_view>
+
+#include "cli/whole_number.h"
 
 namespace bithydraulics::cli {
 
@@ -30,8 +30,8 @@ class SweepRange {
     std::string name_;
     std::size_t count_ = 0;
     // Value i is (from_ + i × step_) × 10^exponent_.
-    mpz_class from_;
-    mpz_class step_;
+    WholeNumber from_;
+    WholeNumber step_;
     long exponent_ = 0;
 };
 

@@ -16,4 +16,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++ -static")
-set(CMAKE_CROSSCOMPILING_EMULATOR wine64)
+# Debian's wine64 keeps its loader out of the path (/usr/lib/wine); `wine` starts it for a 64-bit
+# program.
+find_program(BH_WINE NAMES wine64 wine PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${BH_WINE})

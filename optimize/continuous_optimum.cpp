@@ -6,6 +6,7 @@
 
 #include "optimize/boundary_search.h"
 #include "optimize/refusal.h"
+#include "platform/elementary_functions.h"
 
 // With the nozzle area free, the bit takes whatever the pump may deliver beyond the parasitic
 // loss: Δpb(Q) = p(Q) − K·Q^m. Each criterion is then a power of
@@ -95,15 +96,15 @@ class Optimizer {
 
   private:
     double phi(double q) const {
-        return std::pow(q, a_) * (model_.availablePressure(q) - model_.parasiticLoss(q));
+        return power(q, a_) * (model_.availablePressure(q) - model_.parasiticLoss(q));
     }
 
     // The flow rate at which the parasitic loss alone takes all the pump may deliver: K·Q^m = p_r,
     // or, beyond Qc, K·Q^(m+1) = N_r.
     WindowEnd noBitDropFlow() const {
-        WindowEnd end{q0_ * std::pow(limits_.maxPressure / l0_, 1 / m_), Limit::PumpPressure};
+        WindowEnd end{q0_ * power(limits_.maxPressure / l0_, 1 / m_), Limit::PumpPressure};
         if (end.flowRate > corner_) {
-            end = {q0_ * std::pow(limits_.maxPower / (l0_ * q0_), 1 / (m_ + 1)), Limit::PumpPower};
+            end = {q0_ * power(limits_.maxPower / (l0_ * q0_), 1 / (m_ + 1)), Limit::PumpPower};
         }
         return end;
     }
@@ -157,13 +158,13 @@ class Optimizer {
         const double pressureTo = std::fmin(high_, corner_);
         if (low_ <= pressureTo) {
             const double stationary =
-                a_ == 0 ? 0 : q0_ * std::pow(a_ * limits_.maxPressure / ((a_ + m_) * l0_), 1 / m_);
+                a_ == 0 ? 0 : q0_ * power(a_ * limits_.maxPressure / ((a_ + m_) * l0_), 1 / m_);
             candidates.push_back(within(stationary, low_, pressureTo, OptimumRegime::PumpPressure));
         }
         const double powerFrom = std::fmax(low_, corner_);
         if (corner_ < kInfinity && powerFrom <= high_) {
             const double stationary =
-                a_ == 2 ? q0_ * std::pow(limits_.maxPower / ((m_ + 2) * l0_ * q0_), 1 / (m_ + 1))
+                a_ == 2 ? q0_ * power(limits_.maxPower / ((m_ + 2) * l0_ * q0_), 1 / (m_ + 1))
                         : 0;
             candidates.push_back(within(stationary, powerFrom, high_, OptimumRegime::PumpPower));
         }
@@ -196,7 +197,7 @@ class Optimizer {
         }
         const double unitDrop = model_.probe(nozzles, flow).bitPressureDrop;
         const double bitDrop = model_.availablePressure(flow) - model_.parasiticLoss(flow);
-        const double diameter = std::pow(unitDrop / bitDrop, 0.25);
+        const double diameter = power(unitDrop / bitDrop, 0.25);
         if (!std::isfinite(diameter) || !(diameter > 0)) {
             throw CalculationFault(FaultKind::Overflow, "nozzleArea");
         }

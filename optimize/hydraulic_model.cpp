@@ -7,6 +7,7 @@
 #include "optimize/boundary_search.h"
 #include "optimize/refusal.h"
 #include "optimize/setup_checks.h"
+#include "platform/elementary_functions.h"
 #include "platform/runtime.h"
 
 namespace bithydraulics::optimize {
@@ -95,7 +96,7 @@ HydraulicModel::HydraulicModel(const HydraulicsInputs& current, const NozzleList
 
 double HydraulicModel::parasiticLoss(double flow) const {
     return calibration_.parasiticLoss *
-           std::pow(flow / calibration_.flowRate, calibration_.lossExponent);
+           power(flow / calibration_.flowRate, calibration_.lossExponent);
 }
 
 double HydraulicModel::availablePressure(double flow) const {
@@ -210,9 +211,9 @@ std::optional<double> HydraulicModel::findEquivalentDensityFlowRate(
     // then invert Δpa(Q) = (ρ_max − ρ)·0.009806·H from the reading.
     const double flow = current_.flowRate;
     const double halfLoss = probe(nozzles, flow / 2).annularPressureLoss;
-    const double exponent = std::log2(reading.annularPressureLoss / halfLoss);
+    const double exponent = binaryLogarithm(reading.annularPressureLoss / halfLoss);
     const double allowance = (limits_.maxEquivalentDensity - current_.mudDensity) * densityHead_;
-    double guess = flow * std::pow(allowance / reading.annularPressureLoss, 1 / exponent);
+    double guess = flow * power(allowance / reading.annularPressureLoss, 1 / exponent);
     if (!std::isfinite(guess) || !(guess > 0)) {
         guess = flow;
     }

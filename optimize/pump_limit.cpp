@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "optimize/boundary_search.h"
+#include "platform/elementary_functions.h"
 
 namespace bithydraulics::optimize {
 namespace {
@@ -16,9 +17,9 @@ double pumpRoot(const HydraulicModel& model, double c, int j, double target) {
     const Calibration& calibration = model.calibration();
     const double m = calibration.lossExponent;
     const double q0 = calibration.flowRate;
-    const double bitBound = j == 0 ? std::sqrt(target / c) : std::cbrt(target / c);
+    const double bitBound = j == 0 ? std::sqrt(target / c) : cubeRoot(target / c);
     const double lossBound =
-        q0 * std::pow(target / (calibration.parasiticLoss * (j == 0 ? 1 : q0)), 1 / (m + j));
+        q0 * power(target / (calibration.parasiticLoss * (j == 0 ? 1 : q0)), 1 / (m + j));
     const double high = std::fmin(bitBound, lossBound);
     if (!std::isfinite(high)) {
         return high;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/calculation_fault.h"
+#include "platform/elementary_functions.h"
 
 // Checked arithmetic on doubles: every operation either gives a finite double or raises a
 // CalculationFault. Inline, since the formulas run dozens of them per command.
@@ -42,7 +43,7 @@ inline double checkedPower(double base, double exponent) {
     if (base == 0.0 && exponent < 0.0) {
         raiseFault(FaultKind::DivisionByZero);
     }
-    return finiteOrOverflow(std::pow(base, exponent));
+    return finiteOrOverflow(power(base, exponent));
 }
 
 // Square root of a value the caller knows is not negative.

@@ -496,5 +496,14 @@ TEST(NozzleListTest, OneCaseAndBatchTakeTheList) {
     EXPECT_EQ(rows[3][13], "nozzlesMm");
 }
 
+// A path beginning with "/" names a file on every platform, never an option in Windows' style.
+TEST(BatchTest, SlashPathIsAFileEverywhere) {
+    const CliOutcome outcome = runCliWith({"batch", "/nonexistent/cases.csv"});
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.err,
+              "bit-hydraulics-cli: error: cannot open '/nonexistent/cases.csv': No such file or "
+              "directory\n");
+}
+
 }  // namespace
 }  // namespace bithydraulics::cli
