@@ -156,7 +156,30 @@ class Batch {
                 std::copy(base.begin(), base.end(), cells.begin());
                 std::fill(namedAs.begin(), namedAs.end(), std::string_view{});
                 GivenInputs given = fixedGiven_;
+                // A nozzles or nozzlesMm member lists the line's nozzles; carried through only
+                // when declared with --pass, as any other label.
+                std::string_view listName;
+                std::string_view listText;
                 for (const cases::JsonMember& member : reader.members()) {
+                    if (isNozzleListName(member.key)) {
+                        if (!listName.empty()) {
+                            throw cases::InputError(reader.line(),
+                                                    "the nozzles are listed twice, as '" +
+                                                        std::string(listName) + "' and '" +
+                                                        std::string(member.key) + "'");
+                        }
+                        if (member.null) {
+                            throw cases::InputError(reader.line(),
+                                                    "the value of '" + std::string(member.key) +
+                                                        "' is null, not a string or a number");
+                        }
+                        listName = member.key;
+                        listText = member.text;
+                        if (std::ranges::find(names_.passColumns(), member.key) ==
+                            names_.passColumns().end()) {
+                            continue;
+                        }
+                    }
                     std::optional<std::size_t> slot;
                     try {
                         slot = names_.resolve(member.key, namedAs);
@@ -181,7 +204,20 @@ class Batch {
                     }
                 }
                 std::copy_n(cells.begin(), kInputCount, texts.begin());
-                rows.write(texts, given);
+                if (listName.empty()) {
+                    rows.write(texts, given);
+                    continue;
+                }
+                if (given[0] || given[1] || given[2]) {
+                    throw cases::InputError(reader.line(),
+                                            "'" + std::string(listName) +
+                                                "' lists the nozzles in place of the three "
+                                                "nozzle fields: give one or the other");
+                }
+                // The three nozzle fields take no part: their default texts are not shown.
+                std::fill_n(cells.begin(), 3, std::string_view{});
+                const NozzleListReading list = readNozzleList(listName, listText);
+                rows.write(texts, given, list.nozzles, listName, list.problem.empty());
             }
         }));
     }

@@ -142,7 +142,7 @@ QWidget* LimitsForm::lastInTabOrder() const {
 LimitTexts LimitsForm::texts() const {
     LimitTexts texts;
     for (std::size_t i = 0; i < kTypedSettings.size(); ++i) {
-        texts.fields[i] = rows_[i].edit->text();
+        texts.fields[i] = rows_[i].edit->text().toStdString();
     }
     texts.criterion = static_cast<optimize::Criterion>(criterion_->currentIndex());
     texts.nozzleCount = nozzleCount_->value();
@@ -155,7 +155,7 @@ LimitTexts LimitsForm::texts() const {
 void LimitsForm::setTexts(const LimitTexts& texts) {
     filling_ = true;
     for (std::size_t i = 0; i < kTypedSettings.size(); ++i) {
-        rows_[i].edit->setText(texts.fields[i]);
+        rows_[i].edit->setText(QString::fromStdString(texts.fields[i]));
     }
     criterion_->setCurrentIndex(static_cast<int>(texts.criterion));
     nozzleCount_->setValue(texts.nozzleCount);
@@ -177,7 +177,7 @@ void LimitsForm::showProblems(const std::vector<LimitProblem>& problems) {
             std::find_if(problems.begin(), problems.end(),
                          [i](const LimitProblem& p) { return p.setting == kTypedSettings[i]; });
         if (problem != problems.end() && (!problem->missing || rows_[i].typedIn)) {
-            mark(rows_[i], problem->reason);
+            mark(rows_[i], QString::fromStdString(problem->reason));
         } else {
             clear(rows_[i]);
         }

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "window/limit_texts.h"
+#include "behaviour/limit_texts.h"
 
 class QComboBox;
 class QLabel;

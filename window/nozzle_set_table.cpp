@@ -132,7 +132,7 @@ QVariant NozzleSetTable::headerData(int section, Qt::Orientation orientation, in
     return QString::fromUtf8(kHeaders[section]);
 }
 
-QString tabSeparated(const QAbstractItemModel& table) {
+QString tabSeparated(const QAbstractItemModel& table, std::optional<int> onlyRow) {
     QStringList lines;
     QStringList cells;
     for (int column = 0; column < table.columnCount(); ++column) {
@@ -146,6 +146,9 @@ QString tabSeparated(const QAbstractItemModel& table) {
     }
     lines << cells.join('\t');
     for (int row = 0; row < table.rowCount(); ++row) {
+        if (onlyRow && row != *onlyRow) {
+            continue;
+        }
         cells.clear();
         for (int column = 0; column < table.columnCount(); ++column) {
             cells << table.index(row, column).data(Qt::DisplayRole).toString();

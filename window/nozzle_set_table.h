@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QAbstractTableModel>
 #include <QStringList>
 #include <vector>
@@ -62,7 +64,7 @@ class NozzleSetTable final : public QAbstractTableModel {
 };
 
 // The table as shown, in its order, as tab-separated text: the header (each caption on one
-// line), then a line a row.
-QString tabSeparated(const QAbstractItemModel& table);
+// line), then a line a row; only row `onlyRow` when one is given.
+QString tabSeparated(const QAbstractItemModel& table, std::optional<int> onlyRow = std::nullopt);
 
 }  // namespace bithydraulics

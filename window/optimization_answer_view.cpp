@@ -142,6 +142,13 @@ void OptimizationAnswerView::copyTable() const {
     QApplication::clipboard()->setText(tabSeparated(*sorted_));
 }
 
+void OptimizationAnswerView::copySelectedSet() const {
+    const QModelIndexList rows = table_->selectionModel()->selectedRows();
+    if (!rows.isEmpty()) {
+        QApplication::clipboard()->setText(tabSeparated(*sorted_, rows.front().row()));
+    }
+}
+
 QString OptimizationAnswerView::summaryText() const {
     return QStringList{setUp_->text(),   calibration_->text(), window_->text(),   optimum_->text(),
                        current_->text(), band_->text(),        roundedUp_->text()}

@@ -28,6 +28,8 @@ class OptimizationAnswerView final : public QWidget {
     const optimize::RankedSet* selectedSet() const;
     // Puts the table, as sorted, on the clipboard as tab-separated text.
     void copyTable() const;
+    // The chosen set alone, under the table's header, as the table copies it.
+    void copySelectedSet() const;
 
     QTableView* table() const { return table_; }
     // Every text of the answer above the table, one line each.

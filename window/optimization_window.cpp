@@ -23,94 +23,17 @@
 namespace bithydraulics {
 namespace {
 
-using optimize::RefusalReason;
-
 constexpr int kPreferredTableRows = 12;  // the best sets the optimiser lists, and a little more
 
-QString refusalText(const optimize::Refusal& refusal) {
-    return QString::fromStdString(
-        optimize::describeRefusal(refusal, optimize::Language::SimplifiedChinese));
-}
-
-// Why the answer is missing or incomplete, in words; empty when it is whole.
-QString answerMessage(const ToolsAnswer& answer, const HydraulicsForm& form) {
-    if (answer.readFault) {
-        return QStringLiteral("主窗口的数据无法计算，请改正后按“运算”：") +
-               form.faultText(*answer.readFault);
-    }
-    if (answer.partlyRead) {
-        const InputQuantity& input = kInputQuantities.at(*answer.partlyRead);
-        return QStringLiteral(
-                   "主窗口“%1”栏的“%2”只有开头是数，不能用于标定循环压耗；"
-                   "请改为一个数后按“运算”。")
-            .arg(QString::fromUtf8(input.caption.data(),
-                                   static_cast<qsizetype>(input.caption.size())),
-                 answer.partlyReadText.toHtmlEscaped());
-    }
-    if (answer.setUpStale) {
-        return QString::fromUtf8(kStaleSetUpNote.data(),
-                                 static_cast<qsizetype>(kStaleSetUpNote.size()));
-    }
-    if (!answer.limits.problems.empty()) {
-        const bool onlyMissing =
-            std::all_of(answer.limits.problems.begin(), answer.limits.problems.end(),
-                        [](const LimitProblem& problem) { return problem.missing; });
-        return onlyMissing ? QStringLiteral("请填写泵允许的最高泵压，之后即可优选。")
-                           : QStringLiteral("限制中有不能使用的数（已在栏旁标出），未作计算。");
-    }
-    if (answer.refusal) {
-        return QStringLiteral("无法优选：") + refusalText(*answer.refusal).toHtmlEscaped();
-    }
-    if (answer.fault) {
-        return QStringLiteral("计算出错：") + form.faultText(*answer.fault);
-    }
-    if (answer.result && answer.result->bestSets.empty()) {
-        return QString::fromStdString(
-                   optimize::describeNoUsableSet(*answer.result, answer.limits.limits,
-                                                 optimize::Language::SimplifiedChinese))
-                   .toHtmlEscaped() +
-               QStringLiteral("。");
-    }
-    return {};
+// The answer's message as the answer view shows it: rich text, a fault's report worded with the
+// main window's fields.
+QString answerMessageText(const ToolsAnswer& answer, const HydraulicsForm& form) {
+    const AnswerMessage message = answerMessage(answer);
+    return QString::fromStdString(message.text).toHtmlEscaped() +
+           (message.fault ? form.faultText(*message.fault) : QString());
 }
 
 }  // namespace
-
-std::vector<LimitProblem> fieldProblems(const ToolsAnswer& answer) {
-    std::vector<LimitProblem> problems = answer.limits.problems;
-    if (!answer.refusal) {
-        return problems;
-    }
-    const optimize::Refusal& refusal = *answer.refusal;
-    const QString reason = refusalText(refusal);
-    const auto add = [&](std::optional<optimize::Setting> setting) {
-        if (setting) {
-            problems.push_back({*setting, reason});
-        }
-    };
-    switch (refusal.reason) {
-        case RefusalReason::SettingOutOfRange:
-        case RefusalReason::SeriesNotAscending:
-            add(refusal.setting);
-            break;
-        case RefusalReason::DepthNotPositive:
-            add(optimize::Setting::VerticalDepth);
-            break;
-        case RefusalReason::EquivalentDensityNotAboveMud:
-            add(optimize::Setting::MaxEquivalentDensity);
-            break;
-        case RefusalReason::JetVelocityWithoutHoleCleaning:
-            add(optimize::Setting::MinAnnularVelocity);
-            break;
-        case RefusalReason::LimitsContradict:
-            add(settingOfLimit(refusal.contradiction.lower));
-            add(settingOfLimit(refusal.contradiction.upper));
-            break;
-        default:
-            break;  // about the main window's figures, not a limit
-    }
-    return problems;
-}
 
 OptimizationWindow::OptimizationWindow(HydraulicsForm& form, ToolsSession& session)
     : QWidget(&form, Qt::Window),
@@ -119,6 +42,7 @@ OptimizationWindow::OptimizationWindow(HydraulicsForm& form, ToolsSession& sessi
       limits_(new LimitsForm(this)),
       answer_(new OptimizationAnswerView(this)),
       copy_(new QPushButton(QStringLiteral("复制表格(&C)"), this)),
+      copySet_(new QPushButton(QStringLiteral("复制所选组合(&S)"), this)),
       apply_(new QPushButton(QStringLiteral("应用(&A)"), this)) {
     setObjectName(QStringLiteral("optimizationWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -126,6 +50,8 @@ OptimizationWindow::OptimizationWindow(HydraulicsForm& form, ToolsSession& sessi
     apply_->setToolTip(QStringLiteral(
         "把选中一组的喷嘴直径、排量和泵压填入主窗口并运算；主窗口各栏可用 Ctrl+Z 撤销。"));
     copy_->setToolTip(QStringLiteral("把表格按当前顺序以制表符分隔复制到剪贴板。"));
+    copySet_->setToolTip(
+        QStringLiteral("把选中的一组（喷嘴尺寸及其各项数值）连同表头复制到剪贴板。"));
 
     // On a short screen the limits scroll rather than push the buttons off it.
     auto* limitsBox = new QGroupBox(QStringLiteral("限制"), this);
@@ -150,6 +76,7 @@ OptimizationWindow::OptimizationWindow(HydraulicsForm& form, ToolsSession& sessi
     auto* close = new QPushButton(QStringLiteral("关闭"), this);
     auto* buttons = new QHBoxLayout();
     buttons->addWidget(copy_);
+    buttons->addWidget(copySet_);
     buttons->addStretch(1);
     buttons->addWidget(apply_);
     buttons->addWidget(close);
@@ -167,7 +94,8 @@ OptimizationWindow::OptimizationWindow(HydraulicsForm& form, ToolsSession& sessi
     // Tab: the limits, the table as one stop, then the buttons left to right.
     setTabOrder(limits_->lastInTabOrder(), answer_->table());
     setTabOrder(answer_->table(), copy_);
-    setTabOrder(copy_, apply_);
+    setTabOrder(copy_, copySet_);
+    setTabOrder(copySet_, apply_);
     setTabOrder(apply_, close);
     close->setObjectName(QStringLiteral("closeButton"));
     // The window opens with the first limit ready for typing.
@@ -182,6 +110,7 @@ OptimizationWindow::OptimizationWindow(HydraulicsForm& form, ToolsSession& sessi
             &OptimizationWindow::updateApply);
     connect(apply_, &QPushButton::clicked, this, &OptimizationWindow::apply);
     connect(copy_, &QPushButton::clicked, answer_, &OptimizationAnswerView::copyTable);
+    connect(copySet_, &QPushButton::clicked, answer_, &OptimizationAnswerView::copySelectedSet);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     showAnswer();
 }
@@ -204,18 +133,19 @@ void OptimizationWindow::showAnswer() {
     limits_->showProblems(fieldProblems(answer));
     limits_->setDefaultDepth(answer.result ? std::optional(answer.result->calibration.verticalDepth)
                                            : std::nullopt);
-    answer_->showAnswer(answer, answerMessage(answer, form_));
+    answer_->showAnswer(answer, answerMessageText(answer, form_));
 }
 
 // The main window has three nozzle fields: a set of more cannot go there, and says so.
 void OptimizationWindow::updateApply() {
     const optimize::RankedSet* selected = answer_->selectedSet();
     const bool fits = selected != nullptr && selected->nozzles.count <= 3;
+    copySet_->setEnabled(selected != nullptr);
     apply_->setEnabled(fits);
     apply_->setToolTip(
         selected != nullptr && !fits
             ? QStringLiteral("选中的一组有 %1 个喷嘴，主窗口只有 3 个喷嘴栏，无法填入；"
-                             "可用“复制表格”复制它的尺寸。")
+                             "可用“复制所选组合”复制它的尺寸。")
                   .arg(selected->nozzles.count)
             : QStringLiteral("把选中一组的喷嘴直径、排量和泵压填入主窗口并运算；"
                              "主窗口各栏可用 Ctrl+Z 撤销。"));

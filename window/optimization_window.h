@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "window/limit_texts.h"
+#include "behaviour/tools_answer.h"
 
 class QPushButton;
 
@@ -27,6 +27,7 @@ class OptimizationWindow final : public QWidget {
     LimitsForm& limits() const { return *limits_; }
     OptimizationAnswerView& answer() const { return *answer_; }
     QPushButton* applyButton() const { return apply_; }
+    QPushButton* copySetButton() const { return copySet_; }
     QPushButton* copyButton() const { return copy_; }
 
     // The size that shows the limits and the whole table without scrolling; the screen may
@@ -43,11 +44,8 @@ class OptimizationWindow final : public QWidget {
     LimitsForm* limits_;
     OptimizationAnswerView* answer_;
     QPushButton* copy_;
+    QPushButton* copySet_;
     QPushButton* apply_;
 };
-
-// The fields an answer finds fault with: texts that are not figures, and the settings or limits
-// the optimiser's refusal names, each with the reason.
-std::vector<LimitProblem> fieldProblems(const ToolsAnswer& answer);
 
 }  // namespace bithydraulics

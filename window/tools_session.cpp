@@ -41,7 +41,7 @@ void ToolsSession::takeSetUp(const HydraulicsInputs& setUp) {
         const std::string text = form_.fieldArray().readText(i);
         if (!readFigure(text).whole) {
             answer_.partlyRead = static_cast<std::size_t>(i);
-            answer_.partlyReadText = QString::fromStdString(text);
+            answer_.partlyReadText = text;
             break;
         }
     }
@@ -93,7 +93,9 @@ void ToolsSession::recompute() {
 FlowChartFigures ToolsSession::chartFigures() const {
     FlowChartFigures figures;
     if (!answer_.setUp) {
-        figures.problem = QStringLiteral("主窗口的数据无法计算，请改正后按“运算”。\n") +
+        figures.problem = QString::fromUtf8(kChartWithoutSetUp.data(),
+                                            static_cast<qsizetype>(kChartWithoutSetUp.size())) +
+                          QStringLiteral("\n") +
                           (answer_.readFault ? form_.faultText(*answer_.readFault) : QString());
         return figures;
     }
@@ -101,11 +103,8 @@ FlowChartFigures ToolsSession::chartFigures() const {
         if (!answer_.limits.problems.empty()) {
             // The curves still, without the limits until they can be used.
             const LimitProblem& problem = answer_.limits.problems.front();
-            return chartWithoutLimits(
-                *answer_.setUp, answer_.limits.limits,
-                QStringLiteral("未绘限制线和工作范围：%1：%2。限制在“水力参数优选”窗口中输入。")
-                    .arg(QString::fromUtf8(describeTypedSetting(problem.setting).caption),
-                         problem.reason));
+            return chartWithoutLimits(*answer_.setUp, answer_.limits.limits,
+                                      QString::fromStdString(limitsNotDrawnNote(problem)));
         }
         const optimize::FlowRange range =
             optimize::computeFlowRange(*answer_.setUp, answer_.limits.limits, kFlowChartSamples);

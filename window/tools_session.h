@@ -4,37 +4,16 @@
 #include <optional>
 
 #include "behaviour/result_record.h"
+#include "behaviour/tools_answer.h"
 #include "calc/hydraulics.h"
 #include "optimize/refusal.h"
 #include "optimize/results.h"
 #include "window/flow_chart_interface.h"
-#include "window/limit_texts.h"
 
 namespace bithydraulics {
 
 class HydraulicsForm;
 class WindowMemory;
-
-// What the tools show, all from one reading of the main window and one set of limits.
-struct ToolsAnswer {
-    // The main window's eleven figures as the compute command read them; none when reading
-    // them faulted (`readFault`).
-    std::optional<HydraulicsInputs> setUp;
-    std::optional<CalculationFault> readFault;
-    // The main window's inputs no longer read as they did when `setUp` was taken: everything
-    // below belongs to the figures of the last 运算.
-    bool setUpStale = false;
-    // The first input field whose text was read only in part ("13,5" as 13, "3O" as 3), and that
-    // text: the reading calibrates the losses, so nothing is optimised from it.
-    std::optional<std::size_t> partlyRead;
-    QString partlyReadText;
-    LimitsReading limits;
-    // With a set-up and limits that read: the optimiser's answer, or its refusal, or the fault
-    // its arithmetic met.
-    std::optional<optimize::OptimizationResult> result;
-    std::optional<optimize::Refusal> refusal;
-    std::optional<CalculationFault> fault;
-};
 
 // The tools' shared state: the main window's figures, read when a tool opens and after each 运算
 // there, and the limits typed in the optimisation window, remembered between runs. Any change

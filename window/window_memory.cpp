@@ -105,7 +105,7 @@ LimitTexts WindowMemory::limitTexts() const {
     }
     settings_->sync();  // what another running copy wrote since
     for (std::size_t i = 0; i < kTypedSettings.size(); ++i) {
-        texts.fields[i] = settings_->value(limitKey(kTypedSettings[i])).toString();
+        texts.fields[i] = settings_->value(limitKey(kTypedSettings[i])).toString().toStdString();
     }
     const int criterion = settings_->value(limitKey("criterion"), 0).toInt();
     texts.criterion = static_cast<optimize::Criterion>(std::clamp(criterion, 0, 2));
@@ -127,7 +127,8 @@ void WindowMemory::rememberLimitTexts(const LimitTexts& texts) {
     settings_->sync();  // re-read, so that only this window's changes go over another's
     for (std::size_t i = 0; i < kTypedSettings.size(); ++i) {
         if (texts.fields[i] != before.fields[i] || !known_) {
-            settings_->setValue(limitKey(kTypedSettings[i]), texts.fields[i]);
+            settings_->setValue(limitKey(kTypedSettings[i]),
+                                QString::fromStdString(texts.fields[i]));
         }
     }
     if (texts.criterion != before.criterion || !known_) {

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "window/limit_texts.h"
+#include "behaviour/limit_texts.h"
 
 class QSettings;
 class QWidget;

@@ -494,6 +494,20 @@ TEST(NozzleListTest, OneCaseAndBatchTakeTheList) {
     EXPECT_EQ(rows[2][7], "52.35");
     EXPECT_EQ(rows[3][12], "invalid_text");
     EXPECT_EQ(rows[3][13], "nozzlesMm");
+
+    // JSON Lines: the same list gives the CSV row's results; the three fields are left empty.
+    const CliOutcome lines = runCliWith({"batch", "--input", "jsonl", "--pass", "nozzlesMm"},
+                                        "{\"nozzlesMm\": \"10;10;11;11;12;12\", \"flowRate\": 30}\n"
+                                        "{\"nozzles\": \"20\", \"nozzleDiameter1\": 9}\n");
+    EXPECT_EQ(lines.status, 2);
+    const Table jsonRows = parseCsv(lines.out);
+    ASSERT_EQ(jsonRows.size(), 2u) << lines.err;
+    EXPECT_EQ(jsonRows[1][0], "");
+    EXPECT_EQ(jsonRows[1][11], "10;10;11;11;12;12");
+    EXPECT_EQ(std::vector<std::string>(jsonRows[1].begin() + 12, jsonRows[1].begin() + 21),
+              std::vector<std::string>(rows[2].begin() + 3, rows[2].begin() + 12));
+    EXPECT_NE(lines.err.find("line 2: 'nozzles' lists the nozzles in place of"), std::string::npos)
+        << lines.err;
 }
 
 // A path beginning with "/" names a file on every platform, never an option in Windows' style.

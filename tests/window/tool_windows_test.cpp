@@ -29,8 +29,8 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QValueAxis>
 #include <QTextBrowser>
+#include <QValueAxis>
 #include <functional>
 #include <map>
 
@@ -261,8 +261,8 @@ void ToolWindowsTest::shortcutsAndTabWorkInEveryWindow() {
              << limits.spreadBox() << window.optimization().answer().table();  // sizes: disabled
     QPushButton* close = optimization.findChild<QPushButton*>(QStringLiteral("closeButton"));
     QVERIFY(close != nullptr);
-    expected << optimization.copyButton() << optimization.applyButton() << close
-             << limits.field(optimize::Setting::MaxPressure);
+    expected << optimization.copyButton() << optimization.copySetButton()
+             << optimization.applyButton() << close << limits.field(optimize::Setting::MaxPressure);
     optimization.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&optimization));
     limits.field(optimize::Setting::MaxPressure)->setFocus();
@@ -271,12 +271,11 @@ void ToolWindowsTest::shortcutsAndTabWorkInEveryWindow() {
     for (qsizetype i = 1; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QWidget* focus = QApplication::focusWidget();
-        QVERIFY2(
-            focus == expected[i] || expected[i]->isAncestorOf(focus),
-            qPrintable(QStringLiteral("stop %1: %2 “%3”, not “%4”")
-                           .arg(i)
-                           .arg(QString::fromLatin1(focus->metaObject()->className()),
-                                focus->objectName(), expected[i]->objectName())));
+        QVERIFY2(focus == expected[i] || expected[i]->isAncestorOf(focus),
+                 qPrintable(QStringLiteral("stop %1: %2 “%3”, not “%4”")
+                                .arg(i)
+                                .arg(QString::fromLatin1(focus->metaObject()->className()),
+                                     focus->objectName(), expected[i]->objectName())));
     }
     // Screen readers name the choices by their captions, and the table.
     QCOMPARE(limits.criterionBox()->accessibleName(), QStringLiteral("优选准则"));
@@ -344,17 +343,17 @@ void ToolWindowsTest::twoRunningCopiesKeepEachOthersLimits() {
     LimitTexts firstTexts = first.limitTexts();
     LimitTexts secondTexts = second.limitTexts();
     // Each changes its own setting, one after the other, twice over.
-    firstTexts[optimize::Setting::MaxPressure] = QStringLiteral("18");
+    firstTexts[optimize::Setting::MaxPressure] = "18";
     first.rememberLimitTexts(firstTexts);
-    secondTexts[optimize::Setting::MaxPower] = QStringLiteral("720");
+    secondTexts[optimize::Setting::MaxPower] = "720";
     second.rememberLimitTexts(secondTexts);
     firstTexts.criterion = optimize::Criterion::ImpactForce;
     first.rememberLimitTexts(firstTexts);
 
     QSettings readerSettings(path, QSettings::IniFormat);
     const LimitTexts both = WindowMemory(&readerSettings).limitTexts();
-    QCOMPARE(both[optimize::Setting::MaxPressure], QStringLiteral("18"));
-    QCOMPARE(both[optimize::Setting::MaxPower], QStringLiteral("720"));
+    QCOMPARE(both[optimize::Setting::MaxPressure], std::string("18"));
+    QCOMPARE(both[optimize::Setting::MaxPower], std::string("720"));
     QCOMPARE(both.criterion, optimize::Criterion::ImpactForce);
 }
 
@@ -532,6 +531,12 @@ void ToolWindowsTest::manyNozzlesPartReadFiguresAndNoUsableSet() {
     QVERIFY(!optimization.applyButton()->isEnabled());
     QVERIFY2(optimization.applyButton()->toolTip().contains(QStringLiteral("6 个喷嘴")),
              qPrintable(optimization.applyButton()->toolTip()));
+    // 复制所选组合 gives that set alone, under the table's header.
+    window.table().selectRow(1);
+    QTest::mouseClick(optimization.copySetButton(), Qt::LeftButton);
+    const QStringList copied = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(copied.size(), 2);
+    QVERIFY2(copied[1].contains(window.cell(1, NozzleSetTable::SizesInch)), qPrintable(copied[1]));
     optimization.limits().nozzleCountBox()->setValue(3);
     window.table().selectRow(0);
     QVERIFY(optimization.applyButton()->isEnabled());

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
 #include <array>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "optimize/optimization_limits.h"
@@ -33,17 +33,17 @@ std::optional<std::size_t> typedSettingIndex(optimize::Setting setting);
 struct LimitTexts {
     // By their place in kTypedSettings. An empty text takes the default: no limit, 0.5 m/s, the
     // drill-pipe plus the collar length, 1.86; only the highest pump pressure must be given.
-    std::array<QString, kTypedSettings.size()> fields;
+    std::array<std::string, kTypedSettings.size()> fields;  // UTF-8
     optimize::Criterion criterion = optimize::Criterion::BitHydraulicPower;
     int nozzleCount = 3;
     bool sizesInMillimetres = false;  // else the 1/32 in series 7/32 to 32/32
     std::optional<int> spread = 1;    // none for any
 
     // The text of a typed setting.
-    QString& operator[](optimize::Setting setting) {
+    std::string& operator[](optimize::Setting setting) {
         return fields.at(*typedSettingIndex(setting));
     }
-    const QString& operator[](optimize::Setting setting) const {
+    const std::string& operator[](optimize::Setting setting) const {
         return fields.at(*typedSettingIndex(setting));
     }
     bool operator==(const LimitTexts&) const = default;
@@ -56,7 +56,7 @@ const optimize::SettingTerm& describeTypedSetting(optimize::Setting setting);
 // A setting that cannot be used, and why.
 struct LimitProblem {
     optimize::Setting setting;
-    QString reason;        // "“18x”不是一个数"
+    std::string reason;    // "“18x”不是一个数", UTF-8
     bool missing = false;  // a setting that must be given was left empty
 };
 

@@ -1,4 +1,4 @@
-#include "window/limit_texts.h"
+#include "behaviour/limit_texts.h"
 
 #include <string>
 #include <string_view>
@@ -15,16 +15,16 @@ using optimize::Limit;
 using optimize::Setting;
 
 // The figure of a plain-figure text, or the reason it has none.
-std::optional<double> readFigure(const QString& text, QString& reason) {
-    const std::string utf8 = text.toStdString();
-    if (!cases::isPlainFigure(utf8)) {
-        reason = QStringLiteral("“%1”不是一个数").arg(text.trimmed());
+std::optional<double> readFigure(std::string_view text, std::string& reason) {
+    const std::string shown(cases::trimBlanks(text));
+    if (!cases::isPlainFigure(text)) {
+        reason = "“" + shown + "”不是一个数";
         return std::nullopt;
     }
     try {
-        return parseFieldNumber(utf8);
+        return parseFieldNumber(std::string(text));
     } catch (const CalculationFault&) {
-        reason = QStringLiteral("“%1”太大，超出可计算的范围").arg(text.trimmed());
+        reason = "“" + shown + "”太大，超出可计算的范围";
         return std::nullopt;
     }
 }
@@ -48,15 +48,14 @@ LimitsReading readLimits(const LimitTexts& texts) {
     LimitsReading reading;
     optimize::OptimizationLimits& limits = reading.limits;
     const auto take = [&](Setting setting, double& figure) {
-        const QString& text = texts[setting];
-        if (text.trimmed().isEmpty()) {
+        const std::string& text = texts[setting];
+        if (cases::trimBlanks(text).empty()) {
             if (setting == Setting::MaxPressure) {
-                reading.problems.push_back(
-                    {setting, QStringLiteral("必须填写泵允许的最高泵压"), true});
+                reading.problems.push_back({setting, "必须填写泵允许的最高泵压", true});
             }
             return;  // the setting's default
         }
-        QString reason;
+        std::string reason;
         if (const auto read = readFigure(text, reason)) {
             figure = *read;
         } else {
@@ -76,13 +75,12 @@ LimitsReading readLimits(const LimitTexts& texts) {
 
     if (texts.sizesInMillimetres) {
         // The command line's rule for a list of sizes.
-        const std::string list = texts[Setting::SeriesSizes].toStdString();
-        const std::vector<std::string_view> sizes = optimize::splitSizeList(list);
+        const std::vector<std::string_view> sizes =
+            optimize::splitSizeList(texts[Setting::SeriesSizes]);
         std::vector<double> diameters;
         for (const std::string_view size : sizes) {
-            QString reason;
-            if (const auto figure = readFigure(
-                    QString::fromUtf8(size.data(), static_cast<qsizetype>(size.size())), reason)) {
+            std::string reason;
+            if (const auto figure = readFigure(size, reason)) {
                 diameters.push_back(*figure);
             } else {
                 reading.problems.push_back({Setting::SeriesSizes, reason});
@@ -90,8 +88,7 @@ LimitsReading readLimits(const LimitTexts& texts) {
             }
         }
         if (sizes.empty()) {
-            reading.problems.push_back(
-                {Setting::SeriesSizes, QStringLiteral("请列出可用的喷嘴直径")});
+            reading.problems.push_back({Setting::SeriesSizes, "请列出可用的喷嘴直径"});
         }
         limits.series = optimize::NozzleSeries::millimetres(std::move(diameters));
     }
