@@ -47,6 +47,12 @@ void TextInput::refill() {
         }
         std::vector<char>& to = source_.has_value() ? raw_ : data_;
         std::size_t& size = source_.has_value() ? rawSize_ : size_;
+        // Telling the encoding may take more of a line than a chunk holds: as much as the
+        // look-ahead, whatever the chunk, so that where a chunk ends never decides it.
+        if (detecting_ && size == to.size() && data_.size() < kMostLookAhead) {
+            data_.resize(std::min(data_.size() * 2, kMostLookAhead));
+            continue;
+        }
         const std::size_t count = read(to.data() + size, to.size() - size);
         ended = count == 0;
         size += count;
@@ -115,10 +121,12 @@ bool TextInput::detect(bool ended) {
         end_ = first;  // a character cut by the chunk's end: wait for the rest of it
         return false;
     }
-    // A line cut by the chunk's end that reads as UTF-8 so far tells nothing yet: wait for the
-    // rest of it, as far as the look-ahead reaches, so that no chunk size decides otherwise.
-    if (bad == std::string_view::npos && lineEnd == std::string_view::npos && !ended &&
-        !(data_.size() >= kMostLookAhead && size_ == data_.size())) {
+    // A line cut by the chunk's end that reads as UTF-8 so far (up to a character cut short)
+    // tells nothing yet: wait for the rest of it, as far as the look-ahead reaches, so that no
+    // chunk size decides otherwise.
+    const bool lookAheadFull = data_.size() >= kMostLookAhead && size_ == data_.size();
+    if ((bad == std::string_view::npos || incomplete) && lineEnd == std::string_view::npos &&
+        !ended && !lookAheadFull) {
         end_ = first;
         return false;
     }
@@ -224,8 +232,17 @@ bool TextInput::extend() {
         const std::size_t count = read(to.data() + size, to.size() - size);
         size += count;
         decode(count == 0);
-        if (end_ > before || count == 0 || !invalid_.empty()) {
+        if (end_ > before || !invalid_.empty()) {
             return end_ > before;
+        }
+        if (count == 0) {
+            // The input has ended. Converted text still waiting for room gets it; nothing else
+            // is left to come.
+            if (!source_.has_value() || rawSize_ == 0 || data_.size() >= kMostLookAhead) {
+                return false;
+            }
+            data_.resize(data_.size() * 2);
+            raw_.resize(data_.size());
         }
     }
 }

@@ -17,6 +17,7 @@
 #include "cases/errors.h"
 #include "cases/jsonl_reader.h"
 #include "cases/output_buffer.h"
+#include "cases/text.h"
 #include "cli/command.h"
 
 namespace {
@@ -83,8 +84,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t chunkSize = 4 + data[0] % 29;
     const std::string input(reinterpret_cast<const char*>(data + 1), size - 1);
     const std::vector<std::string> lines = linesOf(input);
-    const bool asciiOnly = std::ranges::none_of(
-        input, [](char c) { return (static_cast<unsigned char>(c) & 0x80) != 0; });
+    // Text in UTF-8 throughout is read as UTF-8, whatever the chunks, and so as the parser reads
+    // its raw lines.
+    const bool utf8 = findInvalidUtf8(input) == std::string_view::npos;
 
     // Each object against the parser's reading of its line.
     std::vector<std::vector<std::pair<std::string, std::string>>> objects;
@@ -97,8 +99,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 // A number beyond a double is given as written, where the parser stops.
                 // A text that is not UTF-8 is read in the encoding found from its bytes, which
                 // the parser's reading of the raw line cannot stand for: only run then.
-                const Json parsed = asciiOnly ? Json::parse(lines[reader.line() - 1], nullptr, false)
-                                              : Json(Json::value_t::discarded);
+                const Json parsed = utf8 ? Json::parse(lines[reader.line() - 1], nullptr, false)
+                                         : Json(Json::value_t::discarded);
                 check(parsed.is_discarded() || parsed.is_object());
                 std::vector<std::pair<std::string, std::string>> members;
                 for (const JsonMember& member : reader.members()) {
