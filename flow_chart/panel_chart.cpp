@@ -25,7 +25,6 @@ const QColor kLimitColour(176, 0, 0);
 const QColor kWindowShade(110, 190, 110, 70);
 const QColor kHoverColour(90, 90, 90);
 constexpr QMargins kMargins(4, 2, 12, 2);
-constexpr double kNoFlowRate = std::numeric_limits<double>::quiet_NaN();
 // Qt Charts' room around a tick label, a legend entry and inside a chart, in pixels.
 constexpr qreal kTickLabelPadding = 10;
 constexpr qreal kLegendEntrySpacing = 8;
@@ -92,7 +91,14 @@ std::optional<double> coarserStep(double low, double high, double step, int tick
     return step;
 }
 
-// The sample of `points` (in order of flow rate) nearest to `flowRate`.
+QPen linePen(const QColor& colour, qreal width, Qt::PenStyle style) {
+    QPen pen(colour, width, style);
+    pen.setCosmetic(true);
+    return pen;
+}
+
+}  // namespace
+
 qsizetype nearestSample(const QList<QPointF>& points, double flowRate) {
     const auto next =
         std::lower_bound(points.begin(), points.end(), flowRate,
@@ -105,14 +111,6 @@ qsizetype nearestSample(const QList<QPointF>& points, double flowRate) {
     }
     return next - points.begin();
 }
-
-QPen linePen(const QColor& colour, qreal width, Qt::PenStyle style) {
-    QPen pen(colour, width, style);
-    pen.setCosmetic(true);
-    return pen;
-}
-
-}  // namespace
 
 PanelChart::PanelChart(const ChartPanel& panel, const FlowChartFigures& figures, Place place)
     : panel_(panel),

@@ -3,6 +3,8 @@
 #include <QChart>
 #include <QList>
 #include <QMargins>
+#include <QPointF>
+#include <limits>
 
 #include "window/flow_chart_interface.h"
 
@@ -12,6 +14,12 @@ class QLineSeries;
 class QValueAxis;
 
 namespace bithydraulics::chart {
+
+// No flow rate read out yet.
+inline constexpr double kNoFlowRate = std::numeric_limits<double>::quiet_NaN();
+
+// The sample of `points` (in order of flow rate) nearest to `flowRate`.
+qsizetype nearestSample(const QList<QPointF>& points, double flowRate);
 
 // One panel of the stack: the curves of one quantity family against the shared flow-rate axis,
 // with the operating window shaded, each limit as a dashed line labelled beside it, the marked

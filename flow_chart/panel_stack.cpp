@@ -17,17 +17,6 @@
 namespace bithydraulics::chart {
 namespace {
 
-constexpr double kNoFlowRate = std::numeric_limits<double>::quiet_NaN();
-
-// The sample of `samples` (in order of flow rate) nearest to `flowRate`.
-qsizetype nearestSample(const QList<QPointF>& samples, double flowRate) {
-    const auto nearest = std::min_element(
-        samples.begin(), samples.end(), [flowRate](const QPointF& a, const QPointF& b) {
-            return std::abs(a.x() - flowRate) < std::abs(b.x() - flowRate);
-        });
-    return nearest - samples.begin();
-}
-
 // The flow rates every panel has figures at: those of the first quantity drawn.
 const QList<QPointF>* sampleFlowRates(const QList<PanelChart*>& panels) {
     for (const PanelChart* panel : panels) {

@@ -29,8 +29,6 @@
 namespace bithydraulics::optimize {
 namespace {
 
-constexpr double kInfinity = std::numeric_limits<double>::infinity();
-
 int criterionPower(Criterion criterion) {
     switch (criterion) {
         case Criterion::BitHydraulicPower:
@@ -162,10 +160,9 @@ class Optimizer {
             candidates.push_back(within(stationary, low_, pressureTo, OptimumRegime::PumpPressure));
         }
         const double powerFrom = std::fmax(low_, corner_);
-        if (corner_ < kInfinity && powerFrom <= high_) {
+        if (corner_ < std::numeric_limits<double>::infinity() && powerFrom <= high_) {
             const double stationary =
-                a_ == 2 ? q0_ * power(limits_.maxPower / ((m_ + 2) * l0_ * q0_), 1 / (m_ + 1))
-                        : 0;
+                a_ == 2 ? q0_ * power(limits_.maxPower / ((m_ + 2) * l0_ * q0_), 1 / (m_ + 1)) : 0;
             candidates.push_back(within(stationary, powerFrom, high_, OptimumRegime::PumpPower));
         }
         Candidate best = candidates.front();
@@ -218,7 +215,7 @@ class Optimizer {
     const double l0_;
     double low_ = 0;
     double high_ = 0;
-    double corner_ = kInfinity;
+    double corner_ = std::numeric_limits<double>::infinity();
     WindowEnd upperEnd_;
 };
 

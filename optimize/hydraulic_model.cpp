@@ -13,8 +13,6 @@
 namespace bithydraulics::optimize {
 namespace {
 
-constexpr double kInfinity = std::numeric_limits<double>::infinity();
-
 // MPa per g/cm³ and metre of height: the pressure of a column of that density.
 constexpr double kPressurePerDensityAndDepth = 0.009806;
 
@@ -107,11 +105,12 @@ double HydraulicModel::availablePressure(double flow) const {
 }
 
 double HydraulicModel::pressurePowerCorner() const {
-    return limits_.maxPower > 0 ? limits_.maxPower / limits_.maxPressure : kInfinity;
+    return limits_.maxPower > 0 ? limits_.maxPower / limits_.maxPressure
+                                : std::numeric_limits<double>::infinity();
 }
 
 WindowEnd HydraulicModel::nozzleFreeUpperEnd() const {
-    WindowEnd end{kInfinity, Limit::None};
+    WindowEnd end{std::numeric_limits<double>::infinity(), Limit::None};
     if (limits_.maxFlow > 0) {
         end = {limits_.maxFlow, Limit::LinerFlow};
     }
@@ -173,7 +172,7 @@ Limit HydraulicModel::brokenUpperLimit(const HydraulicsResults& probe, double fl
 
 double HydraulicModel::slowerAnnularVelocity(const HydraulicsResults& probe) const {
     // The program keeps annular velocities in hundredths of m/s.
-    double slower = kInfinity;
+    double slower = std::numeric_limits<double>::infinity();
     if (current_.pipeLength > 0) {
         slower = probe.annularVelocityPipe * 100;
     }
@@ -189,7 +188,7 @@ bool HydraulicModel::cleansHole(const HydraulicsResults& probe) const {
 
 double HydraulicModel::findMinFlowRate(const HydraulicsResults& reading) const {
     const double velocity = slowerAnnularVelocity(reading);
-    if (limits_.minAnnularVelocity == 0 || velocity == kInfinity) {
+    if (limits_.minAnnularVelocity == 0 || velocity == std::numeric_limits<double>::infinity()) {
         return 0;
     }
     const double guess =
@@ -217,7 +216,7 @@ std::optional<double> HydraulicModel::findEquivalentDensityFlowRate(
     if (!std::isfinite(guess) || !(guess > 0)) {
         guess = flow;
     }
-    return largestHolding(0.0, kInfinity, guess, [&](double q) {
+    return largestHolding(0.0, std::numeric_limits<double>::infinity(), guess, [&](double q) {
         return holdsComputably(
             [&] { return equivalentDensity(probe(nozzles, q)) <= limits_.maxEquivalentDensity; });
     });

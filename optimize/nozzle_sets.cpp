@@ -34,11 +34,10 @@ constexpr int kGridTries = 8;
 
 // A bound can be off by what settling a flow rate on the program's figures moves it.
 constexpr double kBoundMargin = 1e-9;
-constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 // A feasible set at its best flow rate, with what ranks it: the figures of the program's probe
 // at that flow rate, which the full evaluation of the best sets repeats to the last bit.
-struct Candidate {
+struct SetCandidate {
     NozzleSet set;
     double flow;
     Limit limit;
@@ -48,7 +47,7 @@ struct Candidate {
 };
 
 // Ranks by the criterion, then the lower pump pressure, then the smaller sizes.
-bool rankedBefore(const Candidate& a, const Candidate& b) {
+bool rankedBefore(const SetCandidate& a, const SetCandidate& b) {
     if (a.criterion != b.criterion) {
         return a.criterion > b.criterion;
     }
@@ -83,7 +82,7 @@ class SetSearch {
         }
 
         const auto top = static_cast<std::size_t>(limits.topCount);
-        std::vector<Candidate> found;
+        std::vector<SetCandidate> found;
         // The criteria of the best `top` found so far, the lowest on top.
         std::priority_queue<double, std::vector<double>, std::greater<>> best;
         const auto take = [&](std::size_t group) {
@@ -106,8 +105,10 @@ class SetSearch {
             std::size_t right = peakGroup(first, groups);
             std::size_t left = right;  // groups [left, right) are taken
             for (;;) {
-                const double leftBound = left > first ? bound(left - 1) : -kInfinity;
-                const double rightBound = right < groups ? bound(right) : -kInfinity;
+                const double leftBound =
+                    left > first ? bound(left - 1) : -std::numeric_limits<double>::infinity();
+                const double rightBound =
+                    right < groups ? bound(right) : -std::numeric_limits<double>::infinity();
                 if (left == first && right == groups) {
                     break;
                 }
@@ -144,7 +145,7 @@ class SetSearch {
         return {groups_.representative(group)};
     }
 
-    std::optional<Candidate> evaluate(std::size_t group) const {
+    std::optional<SetCandidate> evaluate(std::size_t group) const {
         const NozzleSet set = groups_.representative(group);
         const HydraulicsResults reading =
             model_.probe(diametersOf(set), model_.calibration().flowRate);
@@ -173,7 +174,7 @@ class SetSearch {
         if (!std::isnan(value)) {
             return value;
         }
-        value = kInfinity;
+        value = std::numeric_limits<double>::infinity();
         try {
             const NozzleDiameters nozzles = diametersOf(groups_.representative(group));
             const double flow0 = model_.calibration().flowRate;
@@ -185,10 +186,10 @@ class SetSearch {
                 value = criterionValue(model_.limits().criterion, model_.probe(nozzles, flow));
             }
         } catch (const CalculationFault&) {
-            value = kInfinity;
+            value = std::numeric_limits<double>::infinity();
         }
         if (std::isnan(value)) {
-            value = kInfinity;
+            value = std::numeric_limits<double>::infinity();
         }
         return value;
     }
@@ -227,7 +228,7 @@ class SetSearch {
         }
         // Sets of one group differ in their last bits at most: look either side of the edge.
         std::optional<NozzleSet> chosen;
-        double chosenArea = kInfinity;
+        double chosenArea = std::numeric_limits<double>::infinity();
         const std::size_t from = low > 0 ? low - 1 : 0;
         for (std::size_t g = from; g < std::min(groups_.size(), low + 2); ++g) {
             for (const NozzleSet& set : listedSets(g)) {
@@ -311,8 +312,8 @@ class SetSearch {
         return std::nullopt;
     }
 
-    std::optional<Candidate> bestFlowRate(const NozzleSet& set,
-                                          const HydraulicsResults& reading) const {
+    std::optional<SetCandidate> bestFlowRate(const NozzleSet& set,
+                                             const HydraulicsResults& reading) const {
         const double flow0 = model_.calibration().flowRate;
         WindowEnd bound = pumpLimitedFlow(model_, reading.bitPressureDrop / (flow0 * flow0));
         if (nozzleFree_.flowRate < bound.flowRate) {
@@ -326,12 +327,12 @@ class SetSearch {
             return std::nullopt;
         }
         const auto& [flow, probe] = *settled;
-        return Candidate{set,
-                         flow,
-                         bound.limit,
-                         criterionValue(model_.limits().criterion, probe),
-                         model_.predictedPumpPressure(probe, flow),
-                         1};
+        return SetCandidate{set,
+                            flow,
+                            bound.limit,
+                            criterionValue(model_.limits().criterion, probe),
+                            model_.predictedPumpPressure(probe, flow),
+                            1};
     }
 
     const HydraulicModel& model_;

@@ -8,7 +8,7 @@
 namespace bithydraulics::optimize {
 namespace {
 
-[[noreturn]] void refuse(RefusalReason reason, double first = 0, double second = 0) {
+[[noreturn]] void refuseSetUp(RefusalReason reason, double first = 0, double second = 0) {
     Refusal refusal;
     refusal.reason = reason;
     refusal.figures = {first, second};
@@ -47,17 +47,17 @@ void checkSetUp(const HydraulicsInputs& in) {
         }
     }
     if (!(in.flowRate > 0)) {
-        refuse(RefusalReason::FlowRateNotPositive, in.flowRate);
+        refuseSetUp(RefusalReason::FlowRateNotPositive, in.flowRate);
     }
     if (!(in.mudDensity > 0)) {
-        refuse(RefusalReason::DensityNotPositive, in.mudDensity);
+        refuseSetUp(RefusalReason::DensityNotPositive, in.mudDensity);
     }
     // A section of no length is not in the hole: its diameter does not matter.
     if (in.pipeLength != 0 && !(in.holeDiameter > in.pipeDiameter)) {
-        refuse(RefusalReason::HoleNotWiderThanPipe, in.holeDiameter, in.pipeDiameter);
+        refuseSetUp(RefusalReason::HoleNotWiderThanPipe, in.holeDiameter, in.pipeDiameter);
     }
     if (in.collarLength != 0 && !(in.holeDiameter > in.collarDiameter)) {
-        refuse(RefusalReason::HoleNotWiderThanCollar, in.holeDiameter, in.collarDiameter);
+        refuseSetUp(RefusalReason::HoleNotWiderThanCollar, in.holeDiameter, in.collarDiameter);
     }
     for (const auto length : {&HydraulicsInputs::pipeLength, &HydraulicsInputs::collarLength}) {
         if (in.*length < 0) {

@@ -12,16 +12,13 @@
 #include "window/hydraulics_form.h"
 #include "window/input_group_edits.h"
 #include "window/user_dialogs.h"
+#include "window/utf8_text.h"
 #include "window/window_memory.h"
 
 namespace bithydraulics {
 namespace {
 
 const QString kFilter = QStringLiteral("算例文件 (*.csv);;所有文件 (*)");
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString shownPath(const QString& path) {
     return QDir::toNativeSeparators(path);

@@ -13,13 +13,10 @@
 #include "cases/case_table_writer.h"
 #include "cases/errors.h"
 #include "platform/atomic_file.h"
+#include "window/utf8_text.h"
 
 namespace bithydraulics {
 namespace {
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::filesystem::path pathOf(const QString& path) {
     return std::filesystem::path(path.toStdU16String());

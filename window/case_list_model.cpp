@@ -6,13 +6,10 @@
 #include <string>
 
 #include "cases/case_columns.h"
+#include "window/utf8_text.h"
 
 namespace bithydraulics {
 namespace {
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 char lowered(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;

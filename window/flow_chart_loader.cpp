@@ -49,8 +49,9 @@ FlowChartLibrary* FlowChartLoader::library(QString& error) {
     library_ = qobject_cast<FlowChartLibrary*>(loader_->instance());
     if (library_ == nullptr) {
         // The loader's own reason is English and speaks of symbols; the user can only reinstall.
-        error = QStringLiteral("无法载入排量曲线的程序库 %1：程序库已损坏或与本程序的版本不符，"
-                               "请重新安装本程序。")
+        error = QStringLiteral(
+                    "无法载入排量曲线的程序库 %1：程序库已损坏或与本程序的版本不符，"
+                    "请重新安装本程序。")
                     .arg(QDir::toNativeSeparators(path));
         loader_.reset();
     }

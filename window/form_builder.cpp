@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "behaviour/quantity_captions.h"
+#include "window/utf8_text.h"
 
 namespace bithydraulics {
 namespace {
@@ -20,10 +21,6 @@ namespace {
 constexpr const char* kFontFamily = "WenQuanYi Micro Hei Subset";
 constexpr const char* kFontResource = ":/fonts/wqy-microhei-subset.ttf";
 constexpr int kFontPoints = 9;
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QLineEdit* makeField(QWidget& window, const ControlDescription& control) {
     auto* field = new QLineEdit(fromUtf8(control.text), &window);

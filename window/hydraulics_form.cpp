@@ -19,14 +19,11 @@
 #include "window/program_icon.h"
 #include "window/standard_texts.h"
 #include "window/user_dialogs.h"
+#include "window/utf8_text.h"
 #include "window/window_menus.h"
 
 namespace bithydraulics {
 namespace {
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The client area, made before the controls are built into it, in the window's font, so that
 // they lay out their first text in it.

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "calc/field_text.h"
+#include "window/utf8_text.h"
 
 namespace bithydraulics {
 namespace {
@@ -21,10 +22,6 @@ constexpr QColor kProblemText(0xA0, 0x00, 0x00);
 constexpr int kAnySpread = -1;
 constexpr int kFieldWidth = 110;  // a figure and its default
 constexpr int kReasonWidthInCharacters = 12;
-
-QString words(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QLabel* captionFor(QWidget* buddy, const QString& text, const QString& toolTip) {
     auto* caption = new QLabel(text);
@@ -50,10 +47,10 @@ LimitsForm::LimitsForm(QWidget* parent)
         Row& row = this->row(setting);
         row.edit = new QLineEdit(this);
         row.edit->setMaximumWidth(kFieldWidth);
-        row.edit->setObjectName(words(description.caption));
-        row.edit->setPlaceholderText(words(description.whenEmpty));
-        row.edit->setAccessibleName(words(description.caption));
-        row.toolTip = words(description.meaning);
+        row.edit->setObjectName(fromUtf8(description.caption));
+        row.edit->setPlaceholderText(fromUtf8(description.whenEmpty));
+        row.edit->setAccessibleName(fromUtf8(description.caption));
+        row.toolTip = fromUtf8(description.meaning);
         // Beside its field, one line in room kept for it, so that no field moves while the user
         // types; the whole reason is in the field's tooltip.
         row.reason = new QLabel(this);
@@ -66,9 +63,9 @@ LimitsForm::LimitsForm(QWidget* parent)
         kept.setRetainSizeWhenHidden(true);
         row.reason->setSizePolicy(kept);
         row.reason->hide();
-        grid->addWidget(captionFor(row.edit, words(description.caption), row.toolTip), line, 0);
+        grid->addWidget(captionFor(row.edit, fromUtf8(description.caption), row.toolTip), line, 0);
         grid->addWidget(row.edit, line, 1);
-        grid->addWidget(new QLabel(words(description.unit), this), line, 2);
+        grid->addWidget(new QLabel(fromUtf8(description.unit), this), line, 2);
         grid->addWidget(row.reason, line++, 3);
         connect(row.edit, &QLineEdit::textEdited, this, [this, &row] {
             row.typedIn = true;
@@ -92,8 +89,8 @@ LimitsForm::LimitsForm(QWidget* parent)
     addChoice(criterion_, QStringLiteral("优选准则"),
               QStringLiteral("优选时使钻头处的哪一项最大。"));
     nozzleCount_->setRange(1, optimize::kMaxNozzleCount);
-    addChoice(nozzleCount_, words(optimize::settingTerm(Setting::NozzleCount).caption),
-              words(optimize::settingTerm(Setting::NozzleCount).meaning));
+    addChoice(nozzleCount_, fromUtf8(optimize::settingTerm(Setting::NozzleCount).caption),
+              fromUtf8(optimize::settingTerm(Setting::NozzleCount).meaning));
     series_->addItems({QStringLiteral("1/32 英寸"), QStringLiteral("列出的尺寸")});
     addChoice(series_, QStringLiteral("喷嘴系列"),
               QStringLiteral("从哪些尺寸中选喷嘴：1/32 英寸系列 7/32 至 32/32 英寸，"
@@ -101,8 +98,8 @@ LimitsForm::LimitsForm(QWidget* parent)
     addField(Setting::SeriesSizes);
     spread_->setRange(kAnySpread, static_cast<int>(optimize::kMaxSeriesSizes) - 1);
     spread_->setSpecialValueText(QStringLiteral("任意"));
-    addChoice(spread_, words(optimize::settingTerm(Setting::Spread).caption),
-              words(optimize::settingTerm(Setting::Spread).meaning));
+    addChoice(spread_, fromUtf8(optimize::settingTerm(Setting::Spread).caption),
+              fromUtf8(optimize::settingTerm(Setting::Spread).meaning));
     grid->setRowStretch(line, 1);
 
     // Tab goes down the figures, then through the choices, the sizes with their series.
@@ -217,8 +214,8 @@ void LimitsForm::setDefaultDepth(std::optional<double> depth) {
     field(Setting::VerticalDepth)
         ->setPlaceholderText(depth ? QStringLiteral("%1（%2）")
                                          .arg(QString::fromStdString(formatFixed2(*depth)),
-                                              words(description.whenEmpty))
-                                   : words(description.whenEmpty));
+                                              fromUtf8(description.whenEmpty))
+                                   : fromUtf8(description.whenEmpty));
 }
 
 }  // namespace bithydraulics

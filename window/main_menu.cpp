@@ -1,4 +1,5 @@
 #include "window/main_menu.h"
+#include "window/utf8_text.h"
 
 #include <QAction>
 #include <QMenu>
@@ -8,10 +9,6 @@
 
 namespace bithydraulics {
 namespace {
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Marks the actions whose shortcuts the program's other windows share.
 constexpr const char* kEveryWindowProperty = "everyWindow";

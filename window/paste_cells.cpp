@@ -14,6 +14,7 @@
 
 #include "behaviour/pasted_cells.h"
 #include "window/input_group_edits.h"
+#include "window/utf8_text.h"
 
 namespace bithydraulics {
 namespace {
@@ -24,10 +25,6 @@ bool holdsSeparator(const QString& text) {
 
 QString clipboardText(QClipboard::Mode mode = QClipboard::Clipboard) {
     return QGuiApplication::clipboard()->text(mode);
-}
-
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace

@@ -10,14 +10,11 @@
 #include "window/case_file.h"
 #include "window/hydraulics_form.h"
 #include "window/user_dialogs.h"
+#include "window/utf8_text.h"
 #include "window/window_memory.h"
 
 namespace bithydraulics {
 namespace {
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A cell of a tab-separated table holds neither tabs nor line breaks.
 QString tableCell(QString text) {

@@ -7,8 +7,8 @@
 
 #include "platform/version.h"
 #include "window/close_on_escape.h"
-#include "window/window_placement.h"
 #include "window/main_menu.h"
+#include "window/window_placement.h"
 
 namespace bithydraulics {
 namespace {

@@ -11,7 +11,7 @@
 namespace bithydraulics {
 namespace {
 
-HydraulicsInputs defaults() {
+HydraulicsInputs defaultInputs() {
     return {15, 16, 0, 30, 1.2, 216, 127, 165, 1820, 180, 13};
 }
 
@@ -26,7 +26,7 @@ HydraulicsInputs defaults() {
 // and the annulus, which the nozzles do not touch, as for the defaults.
 TEST(NozzleList, SixNozzlesGiveTheFiguresWorkedByHand) {
     const std::array<double, 6> nozzles{10, 10, 11, 11, 12, 12};
-    const HydraulicsResults r = computeHydraulics(defaults(), nozzles);
+    const HydraulicsResults r = computeHydraulics(defaultInputs(), nozzles);
     struct Row {
         const char* name;
         double computed;
@@ -96,7 +96,7 @@ TEST(NozzleList, ListedNozzlesAreTheThreeFieldsExactly) {
     };
     int faults = 0;
     for (int round = 0; round < 20000; ++round) {
-        HydraulicsInputs in = defaults();
+        HydraulicsInputs in = defaultInputs();
         in.nozzleDiameter1 = figure();
         in.nozzleDiameter2 = figure();
         in.nozzleDiameter3 = pick(random) < 3 ? 0 : figure();
