@@ -13,17 +13,14 @@
 #include <algorithm>
 #include <memory>
 
+#include "behaviour/pasted_cells.h"
 #include "window/field_editing.h"
 
 namespace bithydraulics {
 namespace {
 
-bool isSeparator(QChar c) {
-    return c == '\t' || c == '\n' || c == '\r';
-}
-
 bool holdsSeparator(const QString& text) {
-    return std::any_of(text.begin(), text.end(), isSeparator);
+    return holdsCellSeparator(text.toStdString());
 }
 
 QString clipboardText(QClipboard::Mode mode = QClipboard::Clipboard) {
@@ -33,32 +30,16 @@ QString clipboardText(QClipboard::Mode mode = QClipboard::Clipboard) {
 // Tells the user, by `field`, how many cells found no field.
 void noteLeftOut(QLineEdit& field, qsizetype leftOut) {
     QToolTip::showText(field.mapToGlobal(QPoint(0, field.height())),
-                       QStringLiteral("另有 %1 格超出最后一个输入栏，未粘贴").arg(leftOut), &field);
+                       QString::fromStdString(leftOutNote(static_cast<int>(leftOut))), &field);
 }
 
 }  // namespace
 
 QStringList pastedCells(const QString& text) {
-    QString rows = text;
-    if (rows.endsWith(QStringLiteral("\r\n"))) {
-        rows.chop(2);
-    } else if (rows.endsWith('\n') || rows.endsWith('\r')) {
-        rows.chop(1);
-    }
     QStringList cells;
-    QString cell;
-    for (qsizetype i = 0; i < rows.size(); ++i) {
-        if (!isSeparator(rows[i])) {
-            cell += rows[i];
-            continue;
-        }
-        if (rows[i] == '\r' && i + 1 < rows.size() && rows[i + 1] == '\n') {
-            ++i;  // CRLF ends one row
-        }
-        cells << cell;
-        cell.clear();
+    for (const std::string& cell : pastedCells(std::string_view(text.toStdString()))) {
+        cells << QString::fromStdString(cell);
     }
-    cells << cell;
     return cells;
 }
 
