@@ -8,7 +8,7 @@ namespace {
 constexpr int kListId = 3001;
 
 struct Choice {
-    const std::vector<CaseTexts>* cases;
+    const std::vector<InputTexts>* cases;
     HFONT font;
     int dpi;
     HWND list = nullptr;
@@ -16,7 +16,7 @@ struct Choice {
 };
 
 // How a case is offered: its row and its figures.
-std::wstring caseLabel(std::size_t index, const CaseTexts& texts) {
+std::wstring caseLabel(std::size_t index, const InputTexts& texts) {
     std::string label = "第 " + std::to_string(index + 1) + " 个算例：";
     for (std::size_t i = 0; i < texts.size(); ++i) {
         label += (i > 0 ? ", " : "") + texts[i];
@@ -116,7 +116,7 @@ std::vector<WORD> emptyDialogTemplate(const std::wstring& title) {
 }  // namespace
 
 std::optional<std::size_t> chooseCase(HINSTANCE instance, HWND owner,
-                                      const std::vector<CaseTexts>& cases, HFONT font, int dpi) {
+                                      const std::vector<InputTexts>& cases, HFONT font, int dpi) {
     Choice choice{&cases, font, dpi, nullptr, std::nullopt};
     std::vector<WORD> words = emptyDialogTemplate(L"打开算例");
     // DLGTEMPLATE must start on a DWORD boundary, which a vector's storage does.

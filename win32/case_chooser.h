@@ -12,6 +12,6 @@ namespace bithydraulics::win32 {
 // Offers the cases of a file of several to choose from, one line each with its row number and
 // its figures; the chosen case's index, or nothing when the user cancels.
 std::optional<std::size_t> chooseCase(HINSTANCE instance, HWND owner,
-                                      const std::vector<CaseTexts>& cases, HFONT font, int dpi);
+                                      const std::vector<InputTexts>& cases, HFONT font, int dpi);
 
 }  // namespace bithydraulics::win32

@@ -5,6 +5,7 @@
 #include <optional>
 #include <sstream>
 
+#include "behaviour/write_failure_message.h"
 #include "calc/quantities.h"
 #include "cases/csv_reader.h"
 #include "cases/errors.h"
@@ -52,8 +53,8 @@ std::string columnProblem(std::span<const std::string_view> header, ColumnInputs
     return {};
 }
 
-CaseTexts defaultTexts() {
-    CaseTexts texts;
+InputTexts defaultTexts() {
+    InputTexts texts;
     for (std::size_t i = 0; i < texts.size(); ++i) {
         texts[i] = kInputQuantities[i].defaultText;
     }
@@ -85,30 +86,6 @@ std::string csvBytes(const std::vector<TableRow>& rows) {
     return text.str();
 }
 
-std::string failureText(const platform::WriteFailure& failure) {
-    std::string reason;
-    switch (failure.reason) {
-        case platform::WriteFailureReason::DiskFull:
-            reason = "磁盘已满";
-            break;
-        case platform::WriteFailureReason::PermissionDenied:
-            reason = "没有权限";
-            break;
-        case platform::WriteFailureReason::PathMissing:
-            reason = "路径不存在";
-            break;
-        case platform::WriteFailureReason::ReadOnlyFileSystem:
-            reason = "磁盘只读";
-            break;
-        default:
-            reason = failure.systemText;
-            break;
-    }
-    const std::u8string name = failure.path.filename().u8string();
-    return "无法写入文件“" + std::string(name.begin(), name.end()) + "”：" + reason +
-           "。原有文件保持不变。";
-}
-
 }  // namespace
 
 CaseFileContents readCaseFile(const std::wstring& path) {
@@ -137,7 +114,7 @@ CaseFileContents readCaseFile(const std::wstring& path) {
                 return problem("文件中的算例超过 " + std::to_string(kMostCasesInAFile) +
                                " 个，窗口只能打开这么多以内的文件。");
             }
-            CaseTexts texts = defaultTexts();
+            InputTexts texts = defaultTexts();
             for (std::size_t i = 0; i < cells.size(); ++i) {
                 if (columns[i]) {
                     texts[*columns[i]] = cells[i];
@@ -156,7 +133,7 @@ CaseFileContents readCaseFile(const std::wstring& path) {
     return contents;
 }
 
-std::string writeCaseFile(const std::wstring& path, const CaseTexts& texts) {
+std::string writeCaseFile(const std::wstring& path, const InputTexts& texts) {
     TableRow header;
     TableRow row;
     for (std::size_t i = 0; i < texts.size(); ++i) {
@@ -167,9 +144,11 @@ std::string writeCaseFile(const std::wstring& path, const CaseTexts& texts) {
 }
 
 std::string writeTableFile(const std::wstring& path, const std::vector<TableRow>& rows) {
-    const platform::WriteFailure failure =
-        platform::writeFileAtomically(std::filesystem::path(path), csvBytes(rows));
-    return failure.failed() ? failureText(failure) : std::string();
+    const std::filesystem::path file(path);
+    std::error_code unknown;
+    const bool hadOldFile = std::filesystem::exists(file, unknown);
+    const platform::WriteFailure failure = platform::writeFileAtomically(file, csvBytes(rows));
+    return failure.failed() ? writeFailureMessage(failure, hadOldFile) : std::string();
 }
 
 }  // namespace bithydraulics::win32

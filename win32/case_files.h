@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "behaviour/case_document.h"
 #include "behaviour/result_table.h"
 #include "calc/compute_command.h"
 
@@ -13,21 +14,18 @@
 // Chinese message for the user.
 namespace bithydraulics::win32 {
 
-// The eleven input texts of one case, in field order, UTF-8.
-using CaseTexts = std::array<std::string, kInputFieldCount>;
-
 // The most cases a file may hold to be opened in the window, which offers them to choose from.
 inline constexpr std::size_t kMostCasesInAFile = 100000;
 
 struct CaseFileContents {
-    std::vector<CaseTexts> cases;  // inputs the header leaves out hold their default texts
-    std::string problem;           // why the file cannot be opened; empty if it can
+    std::vector<InputTexts> cases;  // inputs the header leaves out hold their default texts
+    std::string problem;            // why the file cannot be opened; empty if it can
 };
 
 CaseFileContents readCaseFile(const std::wstring& path);
 
 // Writes one case under a header of field names; returns why it failed, or nothing.
-std::string writeCaseFile(const std::wstring& path, const CaseTexts& texts);
+std::string writeCaseFile(const std::wstring& path, const InputTexts& texts);
 
 // Writes `rows` (the first the header) as CSV with a byte-order mark; returns why it failed, or
 // nothing.

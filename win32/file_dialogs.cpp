@@ -53,7 +53,8 @@ CloseAnswer askBeforeClosing(HWND owner, const std::wstring& question, const std
     config.dwCommonButtons = TDCBF_CANCEL_BUTTON;
     config.pszWindowTitle = title.c_str();
     config.pszMainIcon = TD_WARNING_ICON;
-    config.pszContent = question.c_str();
+    config.pszMainInstruction = question.c_str();
+    config.pszContent = L"不保存，改动就会丢失。";
     config.pButtons = buttons;
     config.cButtons = static_cast<UINT>(std::size(buttons));
     config.nDefaultButton = kSave;

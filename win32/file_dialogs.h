@@ -4,8 +4,6 @@
 
 #include <string>
 
-#include "behaviour/case_document.h"
-
 // The questions the window's commands put to the user, in Windows' own dialogs.
 namespace bithydraulics::win32 {
 

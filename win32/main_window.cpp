@@ -53,10 +53,6 @@ void registerWindowClass(HINSTANCE instance, WNDPROC procedure) {
     RegisterClassExW(&windowClass);
 }
 
-bool sameFile(std::string_view a, std::string_view b) {
-    return CompareStringOrdinal(toWide(a).c_str(), -1, toWide(b).c_str(), -1, TRUE) == CSTR_EQUAL;
-}
-
 std::wstring folderOf(const std::wstring& path) {
     const std::size_t slash = path.find_last_of(L"/\\");
     return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
@@ -332,8 +328,7 @@ void MainWindow::inputEdited(int index) {
     if (stale_.inputsChanged()) {
         showResultsStale(true);
     }
-    if (!document_.path().empty() && !document_.modified()) {
-        document_.inputsChanged();
+    if (document_.inPlay()) {
         updateTitle();
     }
 }
@@ -411,12 +406,12 @@ void MainWindow::openCase(const std::wstring& path) {
         }
         chosen = *choice;
     }
-    const CaseTexts& texts = contents.cases.at(chosen);
+    const InputTexts& texts = contents.cases.at(chosen);
     for (int i = 0; i < kInputFieldCount; ++i) {
         replaceTextAsEdit(controls_.fields[static_cast<std::size_t>(i)],
                           toWide(texts[static_cast<std::size_t>(i)]));
     }
-    document_.opened(toUtf8(path));
+    document_.opened(toUtf8(path), chosen, contents.cases.size(), inputTexts());
     rememberRecentFile(path);
     updateTitle();
 }
@@ -430,26 +425,25 @@ void MainWindow::openCaseChosen() {
 }
 
 void MainWindow::saveCase(bool askForName) {
-    std::wstring path = toWide(document_.path());
+    const auto target = document_.saveTarget();
+    std::wstring path = target ? toWide(*target) : std::wstring();
     if (askForName || path.empty()) {
-        const std::wstring proposed =
-            path.empty() ? services_.settings.lastFolder() + L"\\算例.csv" : path;
+        const std::wstring proposed = document_.inPlay()
+                                          ? toWide(document_.path())
+                                          : services_.settings.lastFolder() + L"\\算例.csv";
         path = fileToSave(window_, L"保存算例", proposed);
         if (path.empty()) {
             return;
         }
-        path = toWide(withCaseExtension(toUtf8(path)));
+        path = toWide(withCaseFileExtension(toUtf8(path)));
         services_.settings.rememberFolder(folderOf(path));
     }
-    CaseTexts texts;
-    for (int i = 0; i < kInputFieldCount; ++i) {
-        texts[static_cast<std::size_t>(i)] = fields_->readText(i);
-    }
+    const InputTexts texts = inputTexts();
     if (const std::string problem = writeCaseFile(path, texts); !problem.empty()) {
         MessageBoxW(window_, toWide(problem).c_str(), caption().c_str(), MB_OK | MB_ICONWARNING);
         return;
     }
-    document_.saved(toUtf8(path));
+    document_.saved(toUtf8(path), texts);
     rememberRecentFile(path);
     updateTitle();
 }
@@ -460,7 +454,7 @@ void MainWindow::exportResults() {
     if (path.empty()) {
         return;
     }
-    path = toWide(withCaseExtension(toUtf8(path)));
+    path = toWide(withCaseFileExtension(toUtf8(path)));
     services_.settings.rememberFolder(folderOf(path));
     if (const std::string problem = writeTableFile(path, fieldTable(*fields_)); !problem.empty()) {
         MessageBoxW(window_, toWide(problem).c_str(), caption().c_str(), MB_OK | MB_ICONWARNING);
@@ -480,7 +474,7 @@ void MainWindow::rememberRecentFile(const std::wstring& path) {
         files.push_back(toUtf8(file));
     }
     std::vector<std::wstring> recent;
-    for (const std::string& file : withRecentFile(files, toUtf8(path), &sameFile)) {
+    for (const std::string& file : withRecentFile(files, toUtf8(path))) {
         recent.push_back(toWide(file));
     }
     services_.settings.rememberRecentFiles(recent);
@@ -488,7 +482,17 @@ void MainWindow::rememberRecentFile(const std::wstring& path) {
 }
 
 void MainWindow::updateTitle() {
-    SetWindowTextW(window_, toWide(document_.title(hydraulicsFormDescription().caption)).c_str());
+    const std::string_view mark = document_.changed(inputTexts()) ? "*" : "";
+    SetWindowTextW(window_,
+                   toWide(document_.title(hydraulicsFormDescription().caption, mark)).c_str());
+}
+
+InputTexts MainWindow::inputTexts() const {
+    InputTexts texts;
+    for (int i = 0; i < kInputFieldCount; ++i) {
+        texts[static_cast<std::size_t>(i)] = fields_->readText(i);
+    }
+    return texts;
 }
 
 void MainWindow::showAbout() {
@@ -499,11 +503,12 @@ void MainWindow::showAbout() {
 }
 
 bool MainWindow::exitProgram() {
-    if (document_.asksBeforeClosing()) {
-        switch (askBeforeClosing(window_, toWide(closeQuestion(document_)), caption())) {
+    if (document_.mustAsk(inputTexts())) {
+        switch (askBeforeClosing(window_, toWide(std::string(fileNameOf(document_.path()))),
+                                 caption())) {
             case CloseAnswer::Save:
                 saveCase(false);
-                if (document_.modified()) {
+                if (document_.changed(inputTexts())) {
                     return false;  // not saved: the figures stay
                 }
                 break;

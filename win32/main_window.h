@@ -79,6 +79,7 @@ class MainWindow {
     void openRecentFile(std::size_t index);
     void rememberRecentFile(const std::wstring& path);
     void updateTitle();
+    InputTexts inputTexts() const;
     void showAbout();
     // 退出 and the close box: asks about a changed case file in play, remembers where the window
     // stands and ends the program. Returns false when the user chose to stay.

@@ -2,13 +2,15 @@
 // companion.
 #include "window/case_file.h"
 
+#include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 #include <fstream>
 #include <optional>
 #include <sstream>
 #include <string>
 
+#include "behaviour/write_failure_message.h"
 #include "calc/quantities.h"
 #include "cases/csv_reader.h"
 #include "cases/errors.h"
@@ -70,17 +72,18 @@ CaseTexts defaultTexts() {
 }
 
 CaseFileContents problem(const QString& text) {
-    return {{}, text};
+    CaseFileContents contents;
+    contents.problem = text;
+    return contents;
 }
 
-// Hands `bytes` to a save file that replaces `path` only once all is written.
+// Writes `bytes` as the whole of `path`, or nothing: a failure leaves the old file as it was.
 QString writeWhole(const QString& path, const std::string& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-            static_cast<qint64>(bytes.size()) ||
-        !file.commit()) {
-        return QStringLiteral("无法写入文件“%1”：%2").arg(path, file.errorString());
+    const bool hadOldFile = QFileInfo::exists(path);
+    const platform::WriteFailure failure =
+        platform::writeFileAtomically(QFile::encodeName(path).toStdString(), bytes);
+    if (failure.failed()) {
+        return QString::fromStdString(writeFailureMessage(failure, hadOldFile));
     }
     return {};
 }
@@ -115,6 +118,10 @@ std::string csvBytes(const QList<QStringList>& rows) {
 }  // namespace
 
 CaseFileContents readCaseFile(const QString& path) {
+    if (QFileInfo(path).size() > kLargestCaseFileBytes) {
+        return problem(QStringLiteral("文件太大（超过 %1 MB），窗口不打开这样大的算例文件。")
+                           .arg(kLargestCaseFileBytes / (1024 * 1024)));
+    }
     std::ifstream in(QFile::encodeName(path).toStdString(), std::ios::binary);
     if (!in) {
         return problem(QStringLiteral("无法打开文件“%1”。").arg(path));
@@ -129,6 +136,11 @@ CaseFileContents readCaseFile(const QString& path) {
         if (QString text = columnProblem(reader.cells(), columns); !text.isEmpty()) {
             return problem(text);
         }
+        for (const auto& column : columns) {
+            if (column) {
+                contents.inputColumns.push_back(static_cast<int>(*column));
+            }
+        }
         while (reader.next()) {
             const auto cells = reader.cells();
             if (cells.size() != columns.size()) {
@@ -139,7 +151,7 @@ CaseFileContents readCaseFile(const QString& path) {
             }
             if (contents.cases.size() == kMostCasesInAFile) {
                 return problem(
-                    QStringLiteral("文件中的算例超过 %1 个，窗口只能打开 %1 个以内的文件。")
+                    QStringLiteral("文件中的算例超过 %L1 个，窗口只打开 %L1 个以内的文件。")
                         .arg(kMostCasesInAFile));
             }
             CaseTexts texts = defaultTexts();
@@ -178,8 +190,9 @@ QString writeCaseFile(const QString& path, const CaseTexts& texts) {
 QString writeCsvFile(const QString& path, const QList<QStringList>& rows) {
     try {
         return writeWhole(path, csvBytes(rows));
-    } catch (const cli::OutputError& error) {
-        return QStringLiteral("无法写入文件“%1”：%2").arg(path, fromUtf8(error.what()));
+    } catch (const cli::OutputError&) {
+        // Only a stream in memory is written here; it fails only when memory runs out.
+        return QStringLiteral("无法写入文件“%1”：内存不足。").arg(QDir::toNativeSeparators(path));
     }
 }
 

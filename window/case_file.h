@@ -17,12 +17,17 @@ namespace bithydraulics {
 // The eleven input texts of one case, in field order.
 using CaseTexts = std::array<QString, kInputFieldCount>;
 
-// The most cases a file may hold to be opened in the window, which offers them to choose from.
-inline constexpr std::size_t kMostCasesInAFile = 1000;
+// The most cases a file may hold to be opened in the window, which offers them to choose from,
+// and the largest file it reads: a larger one is refused before it is read.
+inline constexpr std::size_t kMostCasesInAFile = 100'000;
+inline constexpr qint64 kLargestCaseFileBytes = 64 * 1024 * 1024;
 
 struct CaseFileContents {
     std::vector<CaseTexts> cases;  // inputs the header leaves out hold their default texts
-    QString problem;               // why the file cannot be opened, for the user; empty if it can
+    QStringList labelColumns;      // the columns carried through (井号, well …), in file order
+    std::vector<QStringList> labels;  // each case's cells in those columns
+    std::vector<int> inputColumns;    // the inputs the header names, in its column order
+    QString problem;  // why the file cannot be opened, for the user; empty if it can
 };
 
 // Reads every case of the file at `path`, or none: an unreadable file, invalid UTF-8, malformed

@@ -7,9 +7,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include "behaviour/form_description.h"
 #include "platform/ui/fault_report.h"
 #include "platform/ui/program_end.h"
-#include "behaviour/form_description.h"
 #include "window/lazy_standard_icons.h"
 #include "window/program_icon.h"
 #include "window/quantity_captions.h"
@@ -53,7 +53,8 @@ HydraulicsForm::HydraulicsForm(const WindowServices& services, QWidget* parent)
       controls_(buildForm(*newClientArea(*this), hydraulicsFormDescription())),
       fields_(controls_.fields),
       marks_(inputFields()),
-      pasteCells_(inputFields()),
+      groupEdits_(inputFields()),
+      pasteCells_(inputFields(), groupEdits_),
       chartLibraryFolder_(services.chartLibraryFolder),
       menus_(std::make_unique<WindowMenus>(*this, dialogs_, memory_)) {
     useChineseStandardTexts();
@@ -103,14 +104,30 @@ void HydraulicsForm::pasteCase() {
     pasteCells_.fill(0, QGuiApplication::clipboard()->text());
 }
 
+void HydraulicsForm::openCaseFile(const QString& path) {
+    menus_->cases().openFile(path);
+}
+
+bool HydraulicsForm::mayEnd() {
+    return menus_->cases().mayLetGo();
+}
+
 void HydraulicsForm::exitProgram() {
+    if (!mayEnd()) {
+        return;
+    }
     memory_.rememberPosition(*this);
     endProgram();
 }
 
 void HydraulicsForm::closeEvent(QCloseEvent* event) {
+    if (!mayEnd()) {
+        event->ignore();
+        return;
+    }
     event->accept();
-    exitProgram();
+    memory_.rememberPosition(*this);
+    endProgram();
 }
 
 }  // namespace bithydraulics

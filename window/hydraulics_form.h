@@ -6,6 +6,7 @@
 
 #include "calc/compute_command.h"
 #include "window/form_builder.h"
+#include "window/input_group_edits.h"
 #include "window/input_marks.h"
 #include "window/line_edit_field_array.h"
 #include "window/paste_cells.h"
@@ -33,7 +34,8 @@ struct WindowServices {
 // The program's one window: the form built from hydraulicsFormDescription() as its client area,
 // under a menu bar. It owns the twenty fields and the calculation state. Its compute button runs
 // the compute command on the fields; a calculation fault goes to the fault reporter and leaves
-// every field as it was. Its exit button, 文件 → 退出 and its close box end the program.
+// every field as it was. Its exit button, 文件 → 退出 and its close box end the program, once
+// changes to a case file in play are saved or let go.
 class HydraulicsForm final : public QMainWindow {
     Q_OBJECT
 
@@ -73,7 +75,15 @@ class HydraulicsForm final : public QMainWindow {
     QString faultText(const CalculationFault& fault) const;
     // Fills the input fields from the first on with the cells on the clipboard (编辑 → 粘贴算例).
     void pasteCase();
-    // Remembers where the window stands and ends the program at once (退出).
+    // Replaces input texts as one edit that Ctrl+Z (or undoInputs()) takes back whole: a case
+    // opened, pasted or applied.
+    void replaceInputs(std::span<const InputText> texts) { groupEdits_.replace(texts); }
+    // Takes back the last such edit if nothing was typed since (编辑 → 撤销 from outside a field).
+    bool undoInputs() { return groupEdits_.undo(); }
+    // Opens the case file at `path` (as given on the command line).
+    void openCaseFile(const QString& path);
+    // Remembers where the window stands and ends the program (退出); with a case file in play
+    // whose inputs were changed, first asks whether to save them, and cancelling ends nothing.
     void exitProgram();
 
   signals:
@@ -84,6 +94,8 @@ class HydraulicsForm final : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    bool mayEnd();
+
     FaultReporter& faults_;
     std::unique_ptr<UserDialogs> ownDialogs_;  // when the program gives none
     UserDialogs& dialogs_;
@@ -92,6 +104,7 @@ class HydraulicsForm final : public QMainWindow {
     LineEditFieldArray fields_;
     CalculationState state_;
     InputMarks marks_;
+    InputGroupEdits groupEdits_;
     PasteCells pasteCells_;
     QString chartLibraryFolder_;
     std::unique_ptr<WindowMenus> menus_;

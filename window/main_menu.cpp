@@ -21,6 +21,16 @@ void addMenus(QMenuBar& bar, const std::vector<Menu>& menus) {
                 menu->addSeparator();
                 continue;
             }
+            if (command.fillSubmenu) {
+                QMenu* inner = menu->addMenu(fromUtf8(command.caption));
+                command.fillSubmenu(*inner);
+                QObject::connect(inner, &QMenu::aboutToShow, inner,
+                                 [inner, fill = command.fillSubmenu] {
+                                     inner->clear();
+                                     fill(*inner);
+                                 });
+                continue;
+            }
             QAction* action = menu->addAction(fromUtf8(command.caption));
             action->setShortcut(command.shortcut);
             QObject::connect(action, &QAction::triggered, action, command.run);

@@ -3,10 +3,11 @@
 #include <QLineEdit>
 #include <array>
 #include <charconv>
+#include <vector>
 
 #include "calc/field_text.h"
-#include "window/field_editing.h"
 #include "window/hydraulics_form.h"
+#include "window/input_group_edits.h"
 
 namespace bithydraulics {
 namespace {
@@ -24,15 +25,16 @@ QString shortest(double value) {
 }  // namespace
 
 void applyNozzleSet(HydraulicsForm& form, const optimize::RankedSet& set) {
+    std::vector<InputText> texts;
     for (int i = 0; i < optimize::kMaxNozzleCount; ++i) {
         const std::size_t nozzle = static_cast<std::size_t>(i);
-        replaceTextAsEdit(*form.field(i), i < set.nozzles.count
-                                              ? shortest(set.nozzles.diametersMm[nozzle])
-                                              : QStringLiteral("0"));
+        texts.push_back({i, i < set.nozzles.count ? shortest(set.nozzles.diametersMm[nozzle])
+                                                  : QStringLiteral("0")});
     }
-    replaceTextAsEdit(*form.field(kFlowRateField), shortest(set.point.flowRate()));
-    replaceTextAsEdit(*form.field(kPumpPressureField),
-                      QString::fromStdString(formatFixed2(set.point.pumpPressure())));
+    texts.push_back({kFlowRateField, shortest(set.point.flowRate())});
+    texts.push_back(
+        {kPumpPressureField, QString::fromStdString(formatFixed2(set.point.pumpPressure()))});
+    form.replaceInputs(texts);
     form.compute();
 }
 

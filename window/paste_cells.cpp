@@ -14,7 +14,7 @@
 #include <memory>
 
 #include "behaviour/pasted_cells.h"
-#include "window/field_editing.h"
+#include "window/input_group_edits.h"
 
 namespace bithydraulics {
 namespace {
@@ -43,8 +43,8 @@ QStringList pastedCells(const QString& text) {
     return cells;
 }
 
-PasteCells::PasteCells(std::span<QLineEdit* const> inputs, QObject* parent)
-    : QObject(parent), inputs_(inputs.begin(), inputs.end()) {
+PasteCells::PasteCells(std::span<QLineEdit* const> inputs, InputGroupEdits& edits, QObject* parent)
+    : QObject(parent), inputs_(inputs.begin(), inputs.end()), edits_(edits) {
     for (QLineEdit* field : inputs_) {
         field->installEventFilter(this);
     }
@@ -54,9 +54,11 @@ int PasteCells::fill(int first, const QString& text) {
     const QStringList cells = pastedCells(text);
     const auto available = static_cast<qsizetype>(inputs_.size()) - first;
     const qsizetype filled = std::min(cells.size(), available);
+    std::vector<InputText> texts;
     for (qsizetype i = 0; i < filled; ++i) {
-        replaceTextAsEdit(*inputs_[static_cast<std::size_t>(first + i)], cells[i]);
+        texts.push_back({first + static_cast<int>(i), cells[i]});
     }
+    edits_.replace(texts);
     if (cells.size() > filled && filled > 0) {
         noteLeftOut(*inputs_.back(), cells.size() - filled);
     }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QSettings>
+#include <QTimer>
 #include <cstdio>
 #include <optional>
 
@@ -41,6 +42,12 @@ int runProgram(int& argc, char* argv[], const std::function<void(HydraulicsForm&
         beforeShowing(form);
     }
     form.show();
+    // A case file named on the command line, as a file manager starts the program on one: opened
+    // once the window is up, where its messages and case chooser belong.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) {
+        QTimer::singleShot(0, &form, [&form, path = arguments[1]] { form.openCaseFile(path); });
+    }
     return QApplication::exec();
 }
 

@@ -1,9 +1,11 @@
 #include "window/user_dialogs.h"
 
 #include <QFileDialog>
-#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
+
+#include "window/case_chooser.h"
 
 namespace bithydraulics {
 
@@ -14,18 +16,48 @@ QString QtUserDialogs::fileToOpen(QWidget& window, const QString& title, const Q
 
 QString QtUserDialogs::fileToSave(QWidget& window, const QString& title, const QString& path,
                                   const QString& filter) {
-    return QFileDialog::getSaveFileName(&window, title, path, filter);
+    QFileDialog dialog(&window, title, path, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A filter of one extension ("算例文件 (*.csv);;所有文件 (*)") gives it to a name typed
+    // without one, so that the dialog asks about replacing the file that will be written.
+    static const QRegularExpression extension(QStringLiteral("\\*\\.(\\w+)"));
+    QStringList extensions;
+    for (auto match = extension.globalMatch(filter); match.hasNext();) {
+        extensions << match.next().captured(1);
+    }
+    if (extensions.size() == 1) {
+        dialog.setDefaultSuffix(extensions.front());
+    }
+    dialog.selectFile(path);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
-std::optional<int> QtUserDialogs::choice(QWidget& window, const QString& title,
-                                         const QString& question, const QStringList& choices) {
-    bool chosen = false;
-    const QString item =
-        QInputDialog::getItem(&window, title, question, choices, 0, false, &chosen);
-    if (!chosen) {
+std::optional<std::size_t> QtUserDialogs::chosenCase(QWidget& window, const QString& question,
+                                                     CaseListModel& cases) {
+    CaseChooser chooser(window, question, cases);
+    if (chooser.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    return static_cast<int>(choices.indexOf(item));
+    return chooser.chosenCase();
+}
+
+UnsavedAnswer QtUserDialogs::saveChanges(QWidget& window, const QString& fileName) {
+    QMessageBox box(QMessageBox::Question, window.windowTitle(),
+                    QStringLiteral("算例“%1”已改动，是否保存？").arg(fileName),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, &window);
+    box.setInformativeText(QStringLiteral("不保存，改动就会丢失。"));
+    box.button(QMessageBox::Save)->setText(QStringLiteral("保存(&S)"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("不保存(&N)"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("取消"));
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+        case QMessageBox::Save:
+            return UnsavedAnswer::Save;
+        case QMessageBox::Discard:
+            return UnsavedAnswer::Discard;
+        default:
+            return UnsavedAnswer::Cancel;
+    }
 }
 
 void QtUserDialogs::error(QWidget& window, const QString& text) {

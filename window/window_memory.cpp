@@ -7,11 +7,16 @@
 #include <QSettings>
 #include <QWidget>
 #include <algorithm>
+#include <string>
+#include <vector>
+
+#include "behaviour/case_document.h"
 
 namespace bithydraulics {
 namespace {
 
 const QString kFolderKey = QStringLiteral("files/lastFolder");
+const QString kRecentFilesKey = QStringLiteral("files/recent");
 const QString kPositionKey = QStringLiteral("window/position");
 
 // The limits under optimization/, the texts by their setting (kTypedSettings).
@@ -34,6 +39,34 @@ QString WindowMemory::lastFolder() const {
 void WindowMemory::rememberFolderOf(const QString& filePath) {
     if (settings_ != nullptr) {
         settings_->setValue(kFolderKey, QFileInfo(filePath).absolutePath());
+    }
+}
+
+QStringList WindowMemory::recentFiles() const {
+    return settings_ != nullptr ? settings_->value(kRecentFilesKey).toStringList() : QStringList();
+}
+
+void WindowMemory::rememberRecentFile(const QString& filePath) {
+    if (settings_ == nullptr) {
+        return;
+    }
+    std::vector<std::string> recent;
+    for (const QString& path : recentFiles()) {
+        recent.push_back(path.toStdString());
+    }
+    QStringList list;
+    for (const std::string& path :
+         withRecentFile(std::move(recent), QFileInfo(filePath).absoluteFilePath().toStdString())) {
+        list << QString::fromStdString(path);
+    }
+    settings_->setValue(kRecentFilesKey, list);
+}
+
+void WindowMemory::forgetRecentFile(const QString& filePath) {
+    if (settings_ != nullptr) {
+        QStringList list = recentFiles();
+        list.removeAll(QFileInfo(filePath).absoluteFilePath());
+        settings_->setValue(kRecentFilesKey, list);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "window/limit_texts.h"
 
@@ -10,8 +11,8 @@ class QWidget;
 namespace bithydraulics {
 
 // What the window keeps between runs in the user's settings: the folder of the last case file
-// or export, where the window stood, and the limits of the optimisation window. The figures are
-// not kept: every run opens with the defaults.
+// or export, the case files last opened or saved, where the window stood, and the limits of the
+// optimisation window. The figures are not kept: every run opens with the defaults.
 class WindowMemory {
   public:
     // Without settings nothing is kept.
@@ -20,6 +21,12 @@ class WindowMemory {
     // The folder last used, or the user's home folder.
     QString lastFolder() const;
     void rememberFolderOf(const QString& filePath);
+
+    // The case files last opened or saved, the latest first (at most five).
+    QStringList recentFiles() const;
+    void rememberRecentFile(const QString& filePath);
+    // Takes a file that could not be opened off the list.
+    void forgetRecentFile(const QString& filePath);
 
     // Moves `window` to where it last stood, if that is still on a screen.
     void restorePosition(QWidget& window) const;

@@ -19,14 +19,20 @@ std::vector<Menu> WindowMenus::menus() {
     return {
         {"文件(&F)",
          {
+             {"新建(&N)", Keys(Qt::CTRL | Qt::Key_N), [this] { cases_.newCase(); }},
              {"打开算例(&O)…", Keys(Qt::CTRL | Qt::Key_O), [this] { cases_.open(); }},
-             {"保存算例(&S)…", Keys(Qt::CTRL | Qt::Key_S), [this] { cases_.save(); }},
+             submenu("最近的文件(&R)", [this](QMenu& menu) { cases_.fillRecentFiles(menu); }),
+             menuSeparator(),
+             {"保存算例(&S)", Keys(Qt::CTRL | Qt::Key_S), [this] { cases_.save(); }},
+             {"另存为(&A)…", Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { cases_.saveAs(); }},
              {"导出结果(&E)…", Keys(), [this] { results_.exportToFile(); }},
              menuSeparator(),
              {"退出(&X)", Keys(Qt::CTRL | Qt::Key_Q), [this] { form_.exitProgram(); }},
          }},
         {"编辑(&E)",
          {
+             {"撤销(&U)", Keys(QKeySequence::Undo), [this] { form_.undoInputs(); }},
+             menuSeparator(),
              {"复制结果(&C)", Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
               [this] { results_.copyToClipboard(); }},
              {"粘贴算例(&P)", Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_V),

@@ -22,6 +22,7 @@ class WindowMenus {
     // What the menu bar holds, menu by menu; a further menu goes into this list.
     std::vector<Menu> menus();
 
+    CaseCommands& cases() { return cases_; }
     UserGuide& guide() { return guide_; }
     ToolWindows& tools() { return tools_; }
 

@@ -17,6 +17,7 @@
 
 #include "calc/compute_command.h"
 #include "platform/ui/fault_report.h"
+#include "window/case_list_model.h"
 #include "window/hydraulics_form.h"
 #include "window/user_dialogs.h"
 
@@ -132,18 +133,25 @@ class ScriptedDialogs final : public UserDialogs {
         offeredFolders << QFileInfo(path).absolutePath();
         return savePath;
     }
-    std::optional<int> choice(QWidget&, const QString&, const QString&,
-                              const QStringList& choices) override {
-        offeredChoices = choices;
+    std::optional<std::size_t> chosenCase(QWidget&, const QString&, CaseListModel& cases) override {
+        offeredColumns = cases.columnNames();
+        offeredCaseCount = cases.caseCount();
         return chosen;
+    }
+    UnsavedAnswer saveChanges(QWidget&, const QString& fileName) override {
+        askedToSave << fileName;
+        return unsavedAnswer;
     }
     void error(QWidget&, const QString& text) override { errors << text; }
 
     QString openPath;
     QString savePath;
-    std::optional<int> chosen;
+    std::optional<std::size_t> chosen;
+    UnsavedAnswer unsavedAnswer = UnsavedAnswer::Cancel;
     QStringList offeredFolders;
-    QStringList offeredChoices;
+    QStringList offeredColumns;
+    std::size_t offeredCaseCount = 0;
+    QStringList askedToSave;
     QStringList errors;
 };
 

@@ -23,7 +23,8 @@ for file in bin/bit-hydraulics \
 done
 [ -x "$prefix/bin/bit-hydraulics" ] || { echo "FAIL: bit-hydraulics is not executable"; failed=1; }
 desktop=$prefix/share/applications/bit-hydraulics.desktop
-for line in "Name=水利参数" "Exec=bit-hydraulics" "Icon=bit-hydraulics" "Type=Application"; do
+for line in "Name=水利参数" "Exec=bit-hydraulics %f" "MimeType=text/csv;" "Icon=bit-hydraulics" \
+    "Type=Application"; do
     grep -qxF "$line" "$desktop" || { echo "FAIL: desktop file lacks $line"; failed=1; }
 done
 grep -qE '^Categories=(.*;)?Science;(.*;)?Engineering;' "$desktop" ||

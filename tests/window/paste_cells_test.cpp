@@ -1,5 +1,5 @@
 // Pasting from a spreadsheet: a row or a column of cells fills the input fields one cell each,
-// whichever way it is pasted, and Ctrl+Z takes each field back.
+// whichever way it is pasted, and Ctrl+Z takes the paste back whole.
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -36,7 +36,7 @@ class PasteCellsTest : public QObject {
     void textsSplitIntoCells_data();
     void textsSplitIntoCells();
     void aColumnPastedIntoTheFirstFieldFillsTheCase();
-    void aRowFillsFromTheFocusedFieldAndUndoesFieldByField();
+    void aRowFillsFromTheFocusedFieldAndUndoesAsOneStep();
     void oneCopiedCellPastesAsBefore();
     void cellsBeyondTheLastFieldAreLeftOutWithANote();
     void theContextMenusPasteSpreadsCellsToo();
@@ -82,26 +82,32 @@ void PasteCellsTest::aColumnPastedIntoTheFirstFieldFillsTheCase() {
     QVERIFY(faults.faults.empty());
 }
 
-void PasteCellsTest::aRowFillsFromTheFocusedFieldAndUndoesFieldByField() {
+void PasteCellsTest::aRowFillsFromTheFocusedFieldAndUndoesAsOneStep() {
     RecordingFaultReporter faults;
     HydraulicsForm form(faults);
     showActive(form);
+    const QStringList defaults = inputTexts(form);
+    typeInto(form.field(3), QStringLiteral("9"));
     const QStringList before = inputTexts(form);
     QGuiApplication::clipboard()->setText(QStringLiteral("32\t1.3\n"));
     // Shift+Insert pastes as Ctrl+V does; the cursor's place in the field does not matter.
     form.field(3)->setFocus();
     form.field(3)->setCursorPosition(1);
     QTest::keyClick(form.field(3), Qt::Key_Insert, Qt::ShiftModifier);
-    QStringList expected = before;
-    expected[3] = "32";
-    expected[4] = "1.3";
-    QCOMPARE(inputTexts(form), expected);
+    QStringList pasted = before;
+    pasted[3] = "32";
+    pasted[4] = "1.3";
+    QCOMPARE(inputTexts(form), pasted);
 
+    // What was typed after the paste comes off first, then the paste whole, from any field; what
+    // was typed before it is still there to take back.
+    typeInto(form.field(5), QStringLiteral("200"));
+    QTest::keyClick(form.field(5), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(inputTexts(form), pasted);
     QTest::keyClick(form.field(4), Qt::Key_Z, Qt::ControlModifier);
-    expected[4] = before[4];
-    QCOMPARE(inputTexts(form), expected);
-    QTest::keyClick(form.field(3), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(inputTexts(form), before);
+    QTest::keyClick(form.field(3), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(inputTexts(form), defaults);
 }
 
 void PasteCellsTest::oneCopiedCellPastesAsBefore() {

@@ -109,9 +109,9 @@ void WindowMenuTest::savedCaseOpensAsTypedAndUndoes() {
     QTest::keyClick(other.form.computeButton(), Qt::Key_O, Qt::ControlModifier);
     QVERIFY2(other.dialogs.errors.isEmpty(), qPrintable(other.dialogs.errors.join('\n')));
     QCOMPARE(other.inputs(), typed);
-    // Each field takes its opening back with Ctrl+Z.
+    // One Ctrl+Z, in any field, takes the whole opening back.
     QTest::keyClick(other.form.field(4), Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(other.form.field(4)->text(), before[4]);
+    QCOMPARE(other.inputs(), before);
 }
 
 void WindowMenuTest::savedCaseFeedsTheCommandLineBatch() {
@@ -144,7 +144,7 @@ void WindowMenuTest::aFileOfSeveralCasesOffersThem() {
     window.dialogs.chosen = 1;
     typeInto(window.form.field(0), QStringLiteral("9"));
     pickFromMenu(window.form, Qt::Key_F, Qt::Key_O);
-    QCOMPARE(window.dialogs.offeredChoices.size(), 3);
+    QCOMPARE(window.dialogs.offeredCaseCount, 3u);
     QStringList expected{"15", "16", "0", "34", "1.25", "216", "127", "165", "1820", "180", "13"};
     QCOMPARE(window.inputs(), expected);
 
