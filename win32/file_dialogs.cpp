@@ -42,7 +42,8 @@ std::wstring fileToSave(HWND owner, const std::wstring& title, const std::wstrin
     return GetSaveFileNameW(&dialog) ? std::wstring(file.data()) : std::wstring();
 }
 
-CloseAnswer askBeforeClosing(HWND owner, const std::wstring& question, const std::wstring& title) {
+CloseAnswer askBeforeClosing(HWND owner, const std::wstring& fileName, const std::wstring& title) {
+    const std::wstring question = L"算例“" + fileName + L"”已改动，是否保存？";
     constexpr int kSave = 100;
     constexpr int kDiscard = 101;
     const TASKDIALOG_BUTTON buttons[] = {{kSave, L"保存(&S)"}, {kDiscard, L"不保存(&N)"}};

@@ -14,7 +14,10 @@ std::wstring fileToOpen(HWND owner, const std::wstring& title, const std::wstrin
 // replacing a file that is there, and adds ".csv" to a name typed without an extension.
 std::wstring fileToSave(HWND owner, const std::wstring& title, const std::wstring& path);
 
-// 保存 / 不保存 / 取消, asked with `question` before the window closes.
-CloseAnswer askBeforeClosing(HWND owner, const std::wstring& question, const std::wstring& title);
+enum class CloseAnswer { Save, Discard, Cancel };
+
+// Whether to save the changes to the case file `fileName` before they are lost: 保存, 不保存
+// or 取消, as the Qt window asks it.
+CloseAnswer askBeforeClosing(HWND owner, const std::wstring& fileName, const std::wstring& title);
 
 }  // namespace bithydraulics::win32

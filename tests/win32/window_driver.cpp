@@ -352,7 +352,8 @@ void checkFocus(const Program& program) {
     for (std::size_t i = 1; i <= order.size(); ++i) {
         const ControlDescription& next = *order[i % order.size()];
         if (program.tab() != program.control(controlId(next))) {
-            wrong += " " + std::string(next.name) + "(" + std::to_string(next.index) + ")";
+            wrong.append(" ").append(next.name).append("(");
+            wrong.append(std::to_string(next.index)).append(")");
         }
     }
     check(wrong.empty(), "Tab follows the focus order round to 运算", "missed" + wrong);
@@ -521,7 +522,9 @@ void checkCaseFiles(const std::wstring& programPath, const std::filesystem::path
     const std::string before = fileText(withExtension);
     PostMessageW(program.window(), WM_CLOSE, 0, 0);
     HWND question = program.waitForDialog();
-    check(question != nullptr && program.running(), "closing with a changed case file asks");
+    check(question != nullptr && program.running() &&
+              dialogMessage(question).find("已改动") != std::string::npos,
+          "closing with a changed case file asks");
     if (question != nullptr) {
         PostMessageW(question, WM_COMMAND, 101, 0);  // 不保存
     }
