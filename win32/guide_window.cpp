@@ -76,6 +76,17 @@ void GuideWindow::fill() {
                  reinterpret_cast<LPARAM>(guide.text.c_str()));
     const std::wstring family = systemChineseFamily();
     format(text_, 0, -1, kBodyPoints, false, family);
+    // The tables' columns, one tab stop each: the quantity, what it means, its unit.
+    PARAFORMAT2 paragraph{};
+    paragraph.cbSize = sizeof paragraph;
+    paragraph.dwMask = PFM_TABSTOPS | PFM_STARTINDENT | PFM_RIGHTINDENT | PFM_SPACEAFTER;
+    paragraph.cTabCount = 2;
+    paragraph.rgxTabs[0] = 2520;  // twips
+    paragraph.rgxTabs[1] = 6120;
+    paragraph.dxStartIndent = 180;
+    paragraph.dxRightIndent = 180;
+    paragraph.dySpaceAfter = 40;
+    SendMessageW(text_, EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&paragraph));
     for (const GuideHeading& heading : guide.headings) {
         const int level = std::min<int>(heading.level, static_cast<int>(std::size(kHeadingPoints)));
         format(text_, static_cast<LONG>(heading.start),
