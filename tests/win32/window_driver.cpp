@@ -25,6 +25,7 @@
 #include "behaviour/form_scale.h"
 #include "behaviour/result_table.h"
 #include "calc/compute_command.h"
+#include "platform/version.h"
 #include "win32/control_ids.h"
 #include "win32/wide_text.h"
 
@@ -304,6 +305,34 @@ std::string describe(const PixelRect& r) {
            "x" + std::to_string(r.height);
 }
 
+// What the program carries inside it: its version record, icon and manifest.
+void checkResources(const std::wstring& path) {
+    DWORD ignored = 0;
+    std::vector<char> version(GetFileVersionInfoSizeW(path.c_str(), &ignored));
+    wchar_t* fileVersion = nullptr;
+    UINT length = 0;
+    const bool hasVersion =
+        !version.empty() &&
+        GetFileVersionInfoW(path.c_str(), 0, static_cast<DWORD>(version.size()), version.data()) &&
+        VerQueryValueW(version.data(), L"\\StringFileInfo\\080404B0\\FileVersion",
+                       reinterpret_cast<void**>(&fileVersion), &length);
+    check(hasVersion && toUtf8(fileVersion) == kDisplayVersion,
+          "the version record in Chinese (PRC) gives the version");
+
+    HMODULE program = LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HRSRC manifest = FindResourceW(program, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+    const std::string_view manifestText(
+        manifest != nullptr
+            ? static_cast<const char*>(LockResource(LoadResource(program, manifest)))
+            : "",
+        manifest != nullptr ? SizeofResource(program, manifest) : 0);
+    check(FindResourceW(program, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(14)) != nullptr,
+          "the icon group");
+    check(manifestText.find("PerMonitorV2") != std::string_view::npos,
+          "the manifest declares per-monitor DPI awareness v2");
+    FreeLibrary(program);
+}
+
 void checkLayout(const Program& program, int dpi) {
     const FormDescription& form = hydraulicsFormDescription();
     RECT client;
@@ -559,6 +588,7 @@ int wmain(int argc, wchar_t* argv[]) {
             check(program.ended(status) && status == 0, "文件 → 退出 ends the program");
             return failures == 0 ? 0 : 1;
         }
+        checkResources(programPath);
         checkFocus(program);
         check(cases.size() >= 2 && !cases[0].faults, "the cases were read");
         if (cases.size() < 2) {
