@@ -2,7 +2,7 @@
 // command line ("Open with" from the file manager), and runs the window's messages.
 #include <windows.h>
 
-#include <shellapi.h>
+#include <cstdlib>
 
 #include "win32/main_window.h"
 #include "win32/settings_store.h"
@@ -13,15 +13,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     // The manifest says the same; this holds where it is not read (a renamed copy).
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
 
-    int argumentCount = 0;
-    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &argumentCount);
     WindowFont font(instance);
     SettingsStore settings;
     MainWindow window({instance, font, settings});
     window.show(showCommand);
-    if (arguments != nullptr && argumentCount > 1) {
-        window.openCase(arguments[1]);
+    // The C runtime's wide arguments (-municode), without the shell's library for splitting them.
+    if (__argc > 1 && __wargv != nullptr) {
+        window.openCase(__wargv[1]);
     }
-    LocalFree(arguments);
     return window.run();
 }

@@ -24,6 +24,21 @@ OPENFILENAMEW dialogOf(HWND owner, const std::wstring& title, std::array<wchar_t
     return dialog;
 }
 
+// The common dialogs' library, loaded when a dialog is first asked for: importing it would load
+// the shell's libraries with it at every start, which costs Wine a good part of its start-up.
+template <typename Function>
+Function* commonDialog(const char* name) {
+    static HMODULE library = LoadLibraryW(L"comdlg32.dll");
+    return library != nullptr
+               ? reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(library, name)))
+               : nullptr;
+}
+
+bool runFileDialog(const char* name, OPENFILENAMEW& dialog) {
+    auto* run = commonDialog<BOOL WINAPI(OPENFILENAMEW*)>(name);
+    return run != nullptr && run(&dialog);
+}
+
 }  // namespace
 
 std::wstring fileToOpen(HWND owner, const std::wstring& title, const std::wstring& folder) {
@@ -31,7 +46,7 @@ std::wstring fileToOpen(HWND owner, const std::wstring& title, const std::wstrin
     OPENFILENAMEW dialog = dialogOf(owner, title, file);
     dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
     dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
-    return GetOpenFileNameW(&dialog) ? std::wstring(file.data()) : std::wstring();
+    return runFileDialog("GetOpenFileNameW", dialog) ? std::wstring(file.data()) : std::wstring();
 }
 
 std::wstring fileToSave(HWND owner, const std::wstring& title, const std::wstring& path) {
@@ -39,7 +54,7 @@ std::wstring fileToSave(HWND owner, const std::wstring& title, const std::wstrin
     lstrcpynW(file.data(), path.c_str(), static_cast<int>(file.size()));
     OPENFILENAMEW dialog = dialogOf(owner, title, file);
     dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
-    return GetSaveFileNameW(&dialog) ? std::wstring(file.data()) : std::wstring();
+    return runFileDialog("GetSaveFileNameW", dialog) ? std::wstring(file.data()) : std::wstring();
 }
 
 CloseAnswer askBeforeClosing(HWND owner, const std::wstring& fileName, const std::wstring& title) {

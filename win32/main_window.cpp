@@ -1,7 +1,6 @@
 #include "win32/main_window.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include "behaviour/fault_message.h"
 #include "behaviour/field_glossary.h"
