@@ -4,6 +4,7 @@
 
 #include "win32/guide_text.h"
 #include "win32/resource_ids.h"
+#include "win32/resource_text.h"
 #include "win32/window_font.h"
 
 namespace bithydraulics::win32 {
@@ -12,15 +13,6 @@ namespace {
 constexpr wchar_t kGuideClass[] = L"BitHydraulicsGuide";
 constexpr int kBodyPoints = 10;
 constexpr int kHeadingPoints[] = {14, 12, 11};
-
-std::string_view resourceText(HINSTANCE instance, int id) {
-    HRSRC resource = FindResourceW(instance, MAKEINTRESOURCEW(id), RT_RCDATA);
-    HGLOBAL loaded = resource != nullptr ? LoadResource(instance, resource) : nullptr;
-    const auto* bytes =
-        loaded != nullptr ? static_cast<const char*>(LockResource(loaded)) : nullptr;
-    return bytes != nullptr ? std::string_view(bytes, SizeofResource(instance, resource))
-                            : std::string_view();
-}
 
 void format(HWND text, LONG start, LONG end, int points, bool bold, const std::wstring& family) {
     CHARRANGE range{start, end};

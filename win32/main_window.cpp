@@ -8,7 +8,7 @@
 #include "behaviour/input_marks.h"
 #include "behaviour/pasted_cells.h"
 #include "behaviour/result_table.h"
-#include "platform/version.h"
+#include "win32/about_box.h"
 #include "win32/case_chooser.h"
 #include "win32/case_files.h"
 #include "win32/clipboard_text.h"
@@ -495,10 +495,7 @@ InputTexts MainWindow::inputTexts() const {
 }
 
 void MainWindow::showAbout() {
-    const std::wstring text = caption() + L" " + toWide(kDisplayVersion) +
-                              L"\n\n钻头水力参数计算器\n许可证：GPL-3.0-or-later\n"
-                              L"界面字体：文泉驿微米黑的子集（Apache License 2.0）。";
-    MessageBoxW(window_, text.c_str(), (L"关于" + caption()).c_str(), MB_OK | MB_ICONINFORMATION);
+    showAboutBox(services_.instance, window_);
 }
 
 bool MainWindow::exitProgram() {
