@@ -28,7 +28,7 @@ void format(HWND text, LONG start, LONG end, int points, bool bold, const std::w
 
 }  // namespace
 
-GuideWindow::GuideWindow(HINSTANCE instance, HWND owner, WindowFont&) {
+GuideWindow::GuideWindow(HINSTANCE instance, HWND owner) {
     LoadLibraryW(L"Msftedit.dll");
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;

@@ -4,13 +4,11 @@
 
 namespace bithydraulics::win32 {
 
-class WindowFont;
-
 // 使用说明: the user guide (docs/guide.zh_CN.md, compiled in) in a read-only rich-edit window of
 // its own beside the main one, made when first asked for.
 class GuideWindow {
   public:
-    GuideWindow(HINSTANCE instance, HWND owner, WindowFont& font);
+    GuideWindow(HINSTANCE instance, HWND owner);
     ~GuideWindow();
     GuideWindow(const GuideWindow&) = delete;
     GuideWindow& operator=(const GuideWindow&) = delete;

@@ -257,7 +257,7 @@ void MainWindow::command(int id, int notification, HWND control) {
             break;
         case kGuideCommand:
             if (guide_ == nullptr) {
-                guide_ = std::make_unique<GuideWindow>(services_.instance, window_, services_.font);
+                guide_ = std::make_unique<GuideWindow>(services_.instance, window_);
             }
             guide_->show();
             break;
