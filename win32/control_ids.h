@@ -10,6 +10,7 @@ inline constexpr int kComputeButtonId = 1200;
 inline constexpr int kExitButtonId = 1201;
 
 // Menu commands.
+inline constexpr int kNewCaseCommand = 2000;
 inline constexpr int kOpenCaseCommand = 2001;
 inline constexpr int kSaveCaseCommand = 2002;
 inline constexpr int kSaveCaseAsCommand = 2003;

@@ -8,6 +8,7 @@
 #include "behaviour/input_marks.h"
 #include "behaviour/pasted_cells.h"
 #include "behaviour/result_table.h"
+#include "calc/quantities.h"
 #include "win32/about_box.h"
 #include "win32/case_chooser.h"
 #include "win32/case_files.h"
@@ -237,6 +238,9 @@ void MainWindow::command(int id, int notification, HWND control) {
         case kExitCommand:
             exitProgram();
             break;
+        case kNewCaseCommand:
+            newCase();
+            break;
         case kOpenCaseCommand:
             openCaseChosen();
             break;
@@ -415,7 +419,39 @@ void MainWindow::openCase(const std::wstring& path) {
     updateTitle();
 }
 
+bool MainWindow::mayLetGo() {
+    if (!document_.mustAsk(inputTexts())) {
+        return true;
+    }
+    switch (
+        askBeforeClosing(window_, toWide(std::string(fileNameOf(document_.path()))), caption())) {
+        case CloseAnswer::Save:
+            saveCase(false);
+            return !document_.changed(inputTexts());  // not saved: the figures stay
+        case CloseAnswer::Discard:
+            return true;
+        case CloseAnswer::Cancel:
+            break;
+    }
+    return false;
+}
+
+void MainWindow::newCase() {
+    if (!mayLetGo()) {
+        return;
+    }
+    for (int i = 0; i < kInputFieldCount; ++i) {
+        replaceTextAsEdit(controls_.fields[static_cast<std::size_t>(i)],
+                          toWide(kInputQuantities[static_cast<std::size_t>(i)].defaultText));
+    }
+    document_.closed();
+    updateTitle();
+}
+
 void MainWindow::openCaseChosen() {
+    if (!mayLetGo()) {
+        return;
+    }
     const std::wstring path = fileToOpen(window_, L"打开算例", services_.settings.lastFolder());
     if (!path.empty()) {
         services_.settings.rememberFolder(folderOf(path));
@@ -499,20 +535,8 @@ void MainWindow::showAbout() {
 }
 
 bool MainWindow::exitProgram() {
-    if (document_.mustAsk(inputTexts())) {
-        switch (askBeforeClosing(window_, toWide(std::string(fileNameOf(document_.path()))),
-                                 caption())) {
-            case CloseAnswer::Save:
-                saveCase(false);
-                if (document_.changed(inputTexts())) {
-                    return false;  // not saved: the figures stay
-                }
-                break;
-            case CloseAnswer::Discard:
-                break;
-            case CloseAnswer::Cancel:
-                return false;
-        }
+    if (!mayLetGo()) {
+        return false;
     }
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;

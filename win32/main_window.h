@@ -73,6 +73,9 @@ class MainWindow {
     void pasteCells(int first, const std::string& text);
     void pasteCase();
     void copyResults();
+    // Asks 保存 / 不保存 / 取消 when a case file in play was changed; whether the figures may go.
+    bool mayLetGo();
+    void newCase();
     void openCaseChosen();
     void saveCase(bool askForName);
     void exportResults();

@@ -35,13 +35,14 @@ MenuBar createMenuBar() {
     menus.bar = CreateMenu();
 
     HMENU file = CreatePopupMenu();
+    addCommand(file, kNewCaseCommand, L"新建(&N)\tCtrl+N");
     addCommand(file, kOpenCaseCommand, L"打开算例(&O)…\tCtrl+O");
-    addCommand(file, kSaveCaseCommand, L"保存算例(&S)\tCtrl+S");
-    addCommand(file, kSaveCaseAsCommand, L"算例另存为(&A)…\tCtrl+Shift+S");
-    addCommand(file, kExportResultsCommand, L"导出结果(&E)…");
-    addSeparator(file);
     menus.recentFiles = CreatePopupMenu();
     addSubmenu(file, menus.recentFiles, L"最近的文件(&R)");
+    addSeparator(file);
+    addCommand(file, kSaveCaseCommand, L"保存算例(&S)\tCtrl+S");
+    addCommand(file, kSaveCaseAsCommand, L"另存为(&A)…\tCtrl+Shift+S");
+    addCommand(file, kExportResultsCommand, L"导出结果(&E)…");
     addSeparator(file);
     addCommand(file, kExitCommand, L"退出(&X)\tCtrl+Q");
     addSubmenu(menus.bar, file, L"文件(&F)");
@@ -57,10 +58,10 @@ MenuBar createMenuBar() {
     addSubmenu(menus.bar, help, L"帮助(&H)");
 
     ACCEL shortcuts[] = {
-        ctrl('O', kOpenCaseCommand),         ctrl('S', kSaveCaseCommand),
-        ctrlShift('S', kSaveCaseAsCommand),  ctrl('Q', kExitCommand),
-        ctrlShift('C', kCopyResultsCommand), ctrlShift('V', kPasteCaseCommand),
-        plain(VK_F1, kGuideCommand),
+        ctrl('N', kNewCaseCommand),        ctrl('O', kOpenCaseCommand),
+        ctrl('S', kSaveCaseCommand),       ctrlShift('S', kSaveCaseAsCommand),
+        ctrl('Q', kExitCommand),           ctrlShift('C', kCopyResultsCommand),
+        ctrlShift('V', kPasteCaseCommand), plain(VK_F1, kGuideCommand),
     };
     menus.shortcuts = CreateAcceleratorTableW(shortcuts, static_cast<int>(std::size(shortcuts)));
     return menus;

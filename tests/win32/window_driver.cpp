@@ -528,7 +528,7 @@ void checkCaseFiles(const std::wstring& programPath, const std::filesystem::path
               utf8TextOf(program.window()) == "井1.csv - 水利参数",
           "文件 → 保存算例 writes the file in play and clears the mark", saved);
 
-    // 算例另存为: the name typed without an extension gets ".csv".
+    // 另存为: the name typed without an extension gets ".csv".
     PostMessageW(program.window(), WM_COMMAND, kSaveCaseAsCommand, 0);
     HWND dialog = program.waitForDialog();
     const std::filesystem::path typed = folder / L"另存";
@@ -542,7 +542,7 @@ void checkCaseFiles(const std::wstring& programPath, const std::filesystem::path
     const std::filesystem::path withExtension = folder / L"另存.csv";
     check(waitFor([&] { return std::filesystem::exists(withExtension); }) &&
               fileText(withExtension).find("33") != std::string::npos,
-          "文件 → 算例另存为 writes the named file, adding .csv");
+          "文件 → 另存为 writes the named file, adding .csv");
     check(utf8TextOf(program.window()) == "另存.csv - 水利参数", "the title follows the new name",
           utf8TextOf(program.window()));
 
