@@ -1,9 +1,10 @@
 // Drives bit-hydraulics.exe from outside, as a user and a screen reader would meet it, through
 // window messages: starts it, checks its layout against the window description, its focus and
 // tab order, types the cases that window_cases wrote (the Linux build's texts) and compares what
-// it shows, reports of every fault kind with the program running on, Enter, pasting a column,
-// copying the results, a case file opened, saved and saved under a name, the close question and
-// 退出. Prints one line a check and ends with status 1 if any failed.
+// it shows, reports of every fault kind with the program running on, Enter, pasting a column and
+// a row and taking each back whole, the read-only results, copying the results, 新建, a case file
+// opened (from the command line, the dialog and the recent files), saved, saved under a name and
+// failing to save, the close question and 退出. Prints one line a check and ends with status 1 if any failed.
 // Usage: window_driver PROGRAM CASES FOLDER DPI [layout]
 //   CASES: window_cases' output; FOLDER: a Windows path for the case files it writes; DPI: the
 //   density the window must be laid out for; "layout" checks only the layout and quits.
