@@ -87,9 +87,15 @@ void fillRecentFiles(const MenuBar& menus, const std::vector<std::wstring>& file
         return;
     }
     for (std::size_t i = 0; i < files.size(); ++i) {
+        // As the Qt window lists them: the file's name, then its folder, "算例.csv（D:\井）".
+        const std::wstring& path = files[i];
+        const std::size_t slash = path.find_last_of(L"\\/");
+        const std::wstring shown = slash == std::wstring::npos ? path
+                                                               : path.substr(slash + 1) + L"（" +
+                                                                     path.substr(0, slash) + L"）";
         // "&&" shows a "&" of the file name rather than taking it as an access key.
         std::wstring caption = L"&" + std::to_wstring(i + 1) + L" ";
-        for (const wchar_t c : files[i]) {
+        for (const wchar_t c : shown) {
             caption += c;
             if (c == L'&') {
                 caption += L'&';
