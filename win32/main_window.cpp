@@ -444,6 +444,7 @@ void MainWindow::openCase(const std::wstring& path) {
     if (!contents.problem.empty()) {
         const std::wstring text = L"无法打开算例“" + path + L"”。\n" + toWide(contents.problem);
         MessageBoxW(window_, text.c_str(), caption().c_str(), MB_OK | MB_ICONWARNING);
+        forgetRecentFile(path);
         return;
     }
     const std::size_t caseCount = contents.table.rowCount();
@@ -507,9 +508,9 @@ void MainWindow::saveCase(bool askForName) {
     const auto target = document_.saveTarget();
     std::wstring path = target ? toWide(*target) : std::wstring();
     if (askForName || path.empty()) {
-        const std::wstring proposed = document_.inPlay()
-                                          ? toWide(document_.path())
-                                          : services_.settings.lastFolder() + L"\\算例.csv";
+        // As the Qt window: never a file of several cases, which one case would overwrite.
+        const std::wstring proposed =
+            target ? toWide(*target) : services_.settings.lastFolder() + L"\\算例.csv";
         path = fileToSave(window_, L"另存为", proposed);
         if (path.empty()) {
             return;
@@ -559,6 +560,13 @@ void MainWindow::rememberRecentFile(const std::wstring& path) {
     for (const std::string& file : withRecentFile(files, toUtf8(path))) {
         recent.push_back(toWide(file));
     }
+    services_.settings.rememberRecentFiles(recent);
+    fillRecentFiles(menus_, recent);
+}
+
+void MainWindow::forgetRecentFile(const std::wstring& path) {
+    std::vector<std::wstring> recent = services_.settings.recentFiles();
+    std::erase(recent, path);
     services_.settings.rememberRecentFiles(recent);
     fillRecentFiles(menus_, recent);
 }

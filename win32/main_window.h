@@ -90,6 +90,8 @@ class MainWindow {
     void exportResults();
     void openRecentFile(std::size_t index);
     void rememberRecentFile(const std::wstring& path);
+    // A file that could not be opened leaves the recent files.
+    void forgetRecentFile(const std::wstring& path);
     void updateTitle();
     InputTexts inputTexts() const;
     void showAbout();

@@ -4,8 +4,8 @@
 // it shows, reports of every fault kind with the program running on, Enter, pasting a column and
 // a row and taking each back whole, the read-only results, copying the results, 新建, a case file
 // opened (from the command line, the dialog and the recent files), saved, saved under a name and
-// failing to save, the close question and 退出. Prints one line a check and ends with status 1 if any failed.
-// Usage: window_driver PROGRAM CASES FOLDER DPI [layout]
+// failing to save, the close question and 退出. Prints one line a check and ends with status 1 if
+// any failed. Usage: window_driver PROGRAM CASES FOLDER DPI [layout]
 //   CASES: window_cases' output; FOLDER: a Windows path for the case files it writes; DPI: the
 //   density the window must be laid out for; "layout" checks only the layout and quits.
 #include <windows.h>
@@ -662,6 +662,30 @@ void checkCaseFiles(const std::wstring& programPath, const std::filesystem::path
           "不保存 ends the program and leaves the file as it was");
 }
 
+// A file the window cannot open: the problem in the window's words, and the default case stays.
+void checkUnreadableFile(const std::wstring& programPath, const std::filesystem::path& folder) {
+    const std::filesystem::path bad = folder / L"井号表.csv";
+    {
+        std::ofstream out(bad, std::ios::binary);
+        out << "井号,深度\r\nX-1,2000\r\n";
+    }
+    Program program(programPath, bad.wstring());
+    HWND report = program.waitForDialog();
+    const std::string said = report != nullptr ? dialogMessage(report) : "";
+    if (report != nullptr) {
+        PostMessageW(report, WM_COMMAND, IDOK, 0);
+        waitFor([&] { return !IsWindow(report); });
+    }
+    check(said.find("井号表.csv") != std::string::npos &&
+              said.find("表头中没有输入列") != std::string::npos &&
+              utf8TextOf(program.window()) == "水利参数" &&
+              utf8TextOf(program.field(3)) == std::string(kInputQuantities[3].defaultText),
+          "a file without an input column is refused, saying so, and changes nothing", said);
+    runCommand(program.window(), kExitCommand);
+    DWORD status = 1;
+    check(program.ended(status) && status == 0, "文件 → 退出 ends the program");
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t* argv[]) {
@@ -705,5 +729,6 @@ int wmain(int argc, wchar_t* argv[]) {
         check(program.ended(status) && status == 0, "退出 ends the program");
     }
     checkCaseFiles(programPath, folder);
+    checkUnreadableFile(programPath, folder);
     return failures == 0 ? 0 : 1;
 }
