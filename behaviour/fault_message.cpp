@@ -80,4 +80,15 @@ std::vector<std::string> faultAdviceLines() {
     return {"各栏内容保持不变，", "请修改后重新运算。"};
 }
 
+std::string faultReportPlainText(const CalculationFault& fault, const FaultLocation& location) {
+    std::string text;
+    for (const std::string& line : faultMessageLines(fault, location)) {
+        text += line + '\n';
+    }
+    for (const std::string& line : faultAdviceLines()) {
+        text += '\n' + line;
+    }
+    return text;
+}
+
 }  // namespace bithydraulics

@@ -33,4 +33,8 @@ std::vector<std::string> faultMessageLines(const CalculationFault& fault,
 // What the report adds below: that nothing was changed and what to do.
 std::vector<std::string> faultAdviceLines();
 
+// The whole report as plain text, for a message box that breaks lines only where the text does:
+// the report's lines, a blank line, then the advice.
+std::string faultReportPlainText(const CalculationFault& fault, const FaultLocation& location);
+
 }  // namespace bithydraulics

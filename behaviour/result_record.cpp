@@ -45,4 +45,20 @@ std::vector<ResultRow> ResultRecord::table() const {
     return rows;
 }
 
+std::string tabSeparatedText(const std::vector<ResultRow>& rows) {
+    std::string text;
+    for (const ResultRow& row : rows) {
+        for (const std::string* cell : {&row.caption, &row.figure, &row.unit}) {
+            if (cell != &row.caption) {
+                text += '\t';
+            }
+            for (const char c : *cell) {
+                text += c == '\t' || c == '\n' || c == '\r' ? ' ' : c;
+            }
+        }
+        text += '\n';
+    }
+    return text;
+}
+
 }  // namespace bithydraulics

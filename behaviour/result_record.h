@@ -56,4 +56,8 @@ class ResultRecord {
     bool stale_ = false;
 };
 
+// `rows` as tab-separated text, one line (ended by a line break) a row, ready to paste into a
+// spreadsheet; tabs and line breaks inside a cell become blanks.
+std::string tabSeparatedText(const std::vector<ResultRow>& rows);
+
 }  // namespace bithydraulics

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "behaviour/case_file_reading.h"
 #include "calc/compute_command.h"
 #include "cases/case_table.h"
 
@@ -18,11 +19,6 @@ namespace bithydraulics {
 
 // The eleven input texts of one case, in field order.
 using CaseTexts = std::array<QString, kInputFieldCount>;
-
-// The most cases a file may hold to be opened in the window, and the largest file it reads: more
-// is refused before anything is read into the fields.
-inline constexpr std::size_t kMostCasesInAFile = 100'000;
-inline constexpr std::int64_t kLargestCaseFileBytes = 64 * 1024 * 1024;
 
 struct CaseFileContents {
     cases::CaseTable table;  // the cases, their labels and the header's columns

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "behaviour/form_scale.h"
 #include "behaviour/quantity_captions.h"
 #include "window/utf8_text.h"
 
@@ -60,8 +61,10 @@ void placeInArray(auto& array, int index, auto* widget) {
 }  // namespace
 
 QRect toPixels(const TwipsRect& bounds) {
-    return {twipsToPixels(bounds.left), twipsToPixels(bounds.top), twipsToPixels(bounds.width),
-            twipsToPixels(bounds.height)};
+    // Qt lays out in pixels of 96 dots an inch and scales them itself; the Win32 window asks
+    // pixelRectAt for its monitor's density, and at 96 both come to the same rectangles.
+    const PixelRect rect = pixelRectAt(bounds, kStandardDpi);
+    return {rect.left, rect.top, rect.width, rect.height};
 }
 
 QFont windowFont() {
@@ -93,7 +96,8 @@ void useWindowFont(QWidget& window) {
 }
 
 QSize clientSize(const FormDescription& form) {
-    return {twipsToPixels(form.clientWidth), twipsToPixels(form.clientHeight)};
+    return {twipsToPixelsAt(form.clientWidth, kStandardDpi),
+            twipsToPixelsAt(form.clientHeight, kStandardDpi)};
 }
 
 FormControls buildForm(QWidget& clientArea, const FormDescription& form) {

@@ -6,6 +6,8 @@
 #include <span>
 #include <vector>
 
+#include "behaviour/group_edit_record.h"
+
 class QLineEdit;
 
 namespace bithydraulics {
@@ -16,10 +18,8 @@ struct InputText {
     QString text;
 };
 
-// A case that comes whole (opened from a file, pasted, applied from the optimiser, 新建) goes
-// into the input fields as one edit: Ctrl+Z in any input field, or undo() from elsewhere in the
-// window, takes back every field it changed at once. What was typed after it is taken back first,
-// field by field, as usual; the whole edit comes next, once the fields read as it left them.
+// A case that comes whole goes into the input fields as one edit (GroupEditRecord): Ctrl+Z in any
+// input field, or undo() from elsewhere in the window, takes back every field it changed at once.
 class InputGroupEdits final : public QObject {
   public:
     // `inputs` in field order; they must outlive this object.
@@ -37,15 +37,10 @@ class InputGroupEdits final : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    struct Step {
-        std::vector<int> changed;
-        QStringList before;
-        QStringList after;
-    };
-    QStringList texts() const;
+    InputTexts texts() const;
 
     std::vector<QLineEdit*> inputs_;
-    std::vector<Step> steps_;
+    GroupEditRecord record_;
 };
 
 }  // namespace bithydraulics

@@ -14,19 +14,6 @@
 #include "window/window_memory.h"
 
 namespace bithydraulics {
-namespace {
-
-// A cell of a tab-separated table holds neither tabs nor line breaks.
-QString tableCell(QString text) {
-    for (QChar& c : text) {
-        if (c == '\t' || c == '\n' || c == '\r') {
-            c = ' ';
-        }
-    }
-    return text;
-}
-
-}  // namespace
 
 QList<QStringList> fieldTable(const HydraulicsForm& form) {
     QList<QStringList> rows;
@@ -40,14 +27,7 @@ void ResultExport::copyToClipboard() {
     if (!form_.computeUnlessCurrent()) {
         return;
     }
-    QString text;
-    for (const QStringList& row : fieldTable(form_)) {
-        QStringList cells;
-        for (const QString& cell : row) {
-            cells << tableCell(cell);
-        }
-        text += cells.join('\t') + '\n';
-    }
+    const QString text = fromUtf8(tabSeparatedText(form_.resultRecord().table()));
     QGuiApplication::clipboard()->setText(text);
 }
 
