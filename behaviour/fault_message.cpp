@@ -26,7 +26,7 @@ bool isBlank(std::string_view text) {
 
 // A figure's text as the report quotes it: an empty one named as such, a long one cut short so
 // that its line stays short, and control characters as blanks.
-std::string quoted(std::string_view text) {
+std::string quotedText(std::string_view text) {
     if (isBlank(text)) {
         return "（空）";
     }
@@ -71,7 +71,7 @@ std::vector<std::string> faultMessageLines(const CalculationFault& fault,
     const std::string indent = "　　　　";  // as wide as the label
     for (std::size_t i = 0; i < location.figures.size(); ++i) {
         const auto& [caption, text] = location.figures[i];
-        lines.push_back((i == 0 ? checkLabel : indent) + caption + " = " + quoted(text));
+        lines.push_back((i == 0 ? checkLabel : indent) + caption + " = " + quotedText(text));
     }
     return lines;
 }

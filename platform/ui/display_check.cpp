@@ -19,16 +19,6 @@ std::string quoted(std::string_view text) {
     return quoted;
 }
 
-// A message of the GUI library held back while its start is watched.
-struct HeldMessage {
-    QtMsgType type;
-    const char* file;  // the context's texts are the library's static strings
-    int line;
-    const char* function;
-    const char* category;
-    QString text;
-};
-
 // The watch in force: a message handler is a plain function, so it reaches the watch's line and
 // held messages through this one pointer.
 DisplayStartWatch* activeWatch = nullptr;
@@ -36,6 +26,16 @@ DisplayStartWatch* activeWatch = nullptr;
 }  // namespace
 
 struct DisplayStartWatch::State {
+    // A message of the GUI library held back while its start is watched.
+    struct HeldMessage {
+        QtMsgType type;
+        const char* file;  // the context's texts are the library's static strings
+        int line;
+        const char* function;
+        const char* category;
+        QString text;
+    };
+
     std::string unopened;
     QtMessageHandler previous = nullptr;
     std::vector<HeldMessage> held;
@@ -146,7 +146,7 @@ DisplayStartWatch::DisplayStartWatch(const DisplaySettings& settings)
 DisplayStartWatch::~DisplayStartWatch() {
     qInstallMessageHandler(state_->previous);
     activeWatch = nullptr;
-    for (const HeldMessage& message : state_->held) {
+    for (const State::HeldMessage& message : state_->held) {
         const QMessageLogContext context(message.file, message.line, message.function,
                                          message.category);
         qt_message_output(message.type, context, message.text);
