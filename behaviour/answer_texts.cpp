@@ -60,18 +60,12 @@ std::string operatingWindowText(const optimize::OperatingWindow& window) {
 
 std::string optimumText(const optimize::OptimizationResult& result) {
     const optimize::ContinuousOptimum& optimum = result.optimum;
-    const HydraulicsInputs& inputs = optimum.point.inputs;
     const HydraulicsResults& figures = optimum.point.results;
-    int nozzles = 0;
-    for (const double diameter :
-         {inputs.nozzleDiameter1, inputs.nozzleDiameter2, inputs.nozzleDiameter3}) {
-        nozzles += diameter > 0 ? 1 : 0;
-    }
     return "排量 " + fixed2(optimum.point.flowRate()) + " L/s，钻头压降 " +
            fixed2(figures.bitPressureDrop) + " MPa（占泵压 " +
            fixed2(optimum.point.pumpPressure()) + " MPa 的 " +
            percentText(figures.powerUtilization) + "）\n喷嘴总面积 " + fixed2(figures.nozzleArea) +
-           " mm²，当量直径 " + std::to_string(nozzles) + " × " +
+           " mm²，当量直径 " + std::to_string(optimum.nozzleCount) + " × " +
            fixed2(optimum.idealNozzleDiameter) + " mm\n" +
            words(optimize::criterionName(result.criterion, Language::SimplifiedChinese)) + " " +
            fixed2(optimum.point.criterionValue) + " " +

@@ -201,6 +201,7 @@ class Optimizer {
         for (int i = 0; i < limits_.nozzleCount; ++i) {
             nozzles.diametersMm[static_cast<std::size_t>(i)] = diameter;
         }
+        optimum.nozzleCount = limits_.nozzleCount;
         optimum.idealNozzleDiameter = diameter;
         const std::vector<double>& sizes = limits_.series.diametersMm;
         optimum.idealOutsideSeries = diameter < sizes.front() || diameter > sizes.back();

@@ -81,6 +81,7 @@ struct FlowBand {
 // (point.results.nozzleArea). Its bit takes all the pump may deliver beyond the parasitic loss.
 struct ContinuousOptimum {
     OperatingPoint point;
+    int nozzleCount = 3;
     double idealNozzleDiameter = 0;  // mm
     // Whether that diameter lies outside the series (below its smallest or above its largest
     // size), so that no real set comes near it.

@@ -527,6 +527,8 @@ void ToolWindowsTest::manyNozzlesPartReadFiguresAndNoUsableSet() {
     optimization.limits().nozzleCountBox()->setValue(6);
     QVERIFY(window.table().model()->rowCount() > 0);
     QCOMPARE(window.cell(0, NozzleSetTable::SizesInch), QStringLiteral("8-8-8-8-8-8"));
+    QVERIFY2(optimization.answer().summaryText().contains(QStringLiteral("当量直径 6 × ")),
+             qPrintable(optimization.answer().summaryText()));
     window.table().selectRow(0);
     QVERIFY(!optimization.applyButton()->isEnabled());
     QVERIFY2(optimization.applyButton()->toolTip().contains(QStringLiteral("6 个喷嘴")),
