@@ -4,13 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <random>
 
 #include "platform/atomic_file.h"
+#include "platform/temporary_name.h"
 
 namespace bithydraulics::platform {
 namespace {
@@ -47,17 +46,6 @@ std::filesystem::path resolvedTarget(const std::filesystem::path& target) {
 }
 
 // ".NAME.1a2b3c4d.tmp" beside NAME: hidden, and never a name the program reads as a case.
-std::filesystem::path temporaryName(const std::filesystem::path& target) {
-    static std::atomic<unsigned> counter{0};
-    thread_local std::minstd_rand random(static_cast<unsigned>(::getpid()) ^
-                                         static_cast<unsigned>(std::random_device{}()));
-    char tag[16];
-    std::snprintf(tag, sizeof tag, "%08x", static_cast<unsigned>(random()) ^ counter++);
-    std::filesystem::path name = target;
-    name.replace_filename("." + target.filename().string() + "." + tag + ".tmp");
-    return name;
-}
-
 }  // namespace
 
 struct AtomicFile::Handle {
@@ -70,7 +58,7 @@ AtomicFile::AtomicFile(std::filesystem::path target) : target_(std::move(target)
     const std::filesystem::path destination = resolvedTarget(target_);
     handle_ = std::make_unique<Handle>();
     for (int attempt = 0; attempt < 100; ++attempt) {
-        handle_->temporary = temporaryName(destination);
+        handle_->temporary = temporaryNameBeside(destination, static_cast<unsigned>(::getpid()));
         // 0666 less the umask, as a file the program creates anew would have.
         handle_->descriptor =
             ::open(handle_->temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -89,12 +77,6 @@ AtomicFile::AtomicFile(std::filesystem::path target) : target_(std::move(target)
     struct stat old {};
     if (::stat(destination.c_str(), &old) == 0) {
         ::fchmod(handle_->descriptor, old.st_mode & 07777);
-    }
-}
-
-AtomicFile::~AtomicFile() {
-    if (!committed_) {
-        discard();
     }
 }
 

@@ -4,13 +4,12 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cstdio>
-#include <random>
 #include <string>
 #include <string_view>
 
 #include "platform/atomic_file.h"
+#include "platform/temporary_name.h"
 
 namespace bithydraulics::platform {
 namespace {
@@ -69,24 +68,6 @@ std::wstring widePath(const std::filesystem::path& path) {
 }
 
 // ".NAME.1a2b3c4d.tmp" beside NAME: never a name the program reads as a case.
-std::filesystem::path temporaryName(const std::filesystem::path& target) {
-    static std::atomic<unsigned> counter{0};
-    thread_local std::minstd_rand random(static_cast<unsigned>(GetCurrentProcessId()) ^
-                                         static_cast<unsigned>(std::random_device{}()));
-    char tag[16];
-    std::snprintf(tag, sizeof tag, "%08x", static_cast<unsigned>(random()) ^ counter++);
-    std::u8string file(1, u8'.');
-    file += target.filename().u8string();
-    file += u8'.';
-    for (const char c : std::string_view(tag)) {
-        file += static_cast<char8_t>(c);
-    }
-    file += u8".tmp";
-    std::filesystem::path name = target;
-    name.replace_filename(std::filesystem::path(file));
-    return name;
-}
-
 }  // namespace
 
 struct AtomicFile::Handle {
@@ -99,7 +80,8 @@ AtomicFile::AtomicFile(std::filesystem::path target) : target_(std::move(target)
     handle_ = std::make_unique<Handle>();
     DWORD error = ERROR_SUCCESS;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        handle_->temporary = temporaryName(target_);
+        handle_->temporary =
+            temporaryNameBeside(target_, static_cast<unsigned>(GetCurrentProcessId()));
         handle_->file = CreateFileW(widePath(handle_->temporary).c_str(), GENERIC_WRITE, 0, nullptr,
                                     CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle_->file != INVALID_HANDLE_VALUE) {
@@ -113,12 +95,6 @@ AtomicFile::AtomicFile(std::filesystem::path target) : target_(std::move(target)
     failure_.reason = reasonOf(error);
     failure_.systemText = systemText(error);
     handle_->temporary.clear();
-}
-
-AtomicFile::~AtomicFile() {
-    if (!committed_) {
-        discard();
-    }
 }
 
 bool AtomicFile::write(std::string_view bytes) {
