@@ -6,6 +6,20 @@
 #include "cases/plain_figure.h"
 
 namespace bithydraulics::cases {
+namespace {
+
+// A header cell's name, without a U+FEFF before it: a second byte-order mark, as a file gets
+// when a program that writes one is given text that already has one. No name begins with it,
+// and left in, the name written first in a table would be taken for the mark when read back.
+std::string_view headerName(std::string_view cell) {
+    std::string_view name = trimBlanks(cell);
+    while (name.starts_with("\xEF\xBB\xBF")) {
+        name = trimBlanks(name.substr(3));
+    }
+    return name;
+}
+
+}  // namespace
 
 CsvReader::CsvReader(std::istream& in, const ReadOptions& options, std::size_t chunkSize)
     : input_(in, options.encoding, chunkSize), detectSeparator_(options.separator == 0) {
@@ -252,7 +266,7 @@ CsvTable::CsvTable(std::istream& in, const ReadOptions& options, std::size_t chu
     headerLine_ = line();
     width_ = cells().size();
     for (std::size_t i = 0; i < width_; ++i) {
-        const std::string_view name = trimBlanks(cells()[i]);
+        const std::string_view name = headerName(cells()[i]);
         if (name.empty()) {
             unnamed_.push_back(i);
         } else {

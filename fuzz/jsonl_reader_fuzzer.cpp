@@ -18,6 +18,7 @@
 #include "cases/jsonl_reader.h"
 #include "cases/output_buffer.h"
 #include "cases/text.h"
+#include "cli/case/nozzle_list_text.h"
 #include "cli/command.h"
 
 namespace {
@@ -139,15 +140,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     const std::vector<std::string> rows = linesOf(out.str());
+    const ColumnNames columnNames(options.passColumns, false);
     check(batchFailed ? rows.size() <= objects.size() : rows.size() == objects.size());
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const Json row = Json::parse(rows[r]);
         check(row.size() == bithydraulics::kInputCount + 1 + 9 + 2);
+        // Each text in the column its key names, as batch resolves names (an input by its field
+        // name or caption, ideographic spaces trimmed, or the passed column); a nozzle list
+        // stands for the three nozzle fields, which are left empty.
+        std::vector<std::string_view> namedAs(columnNames.slotCount());
         for (const auto& [key, text] : objects[r]) {
-            const std::optional<std::size_t> input = bithydraulics::findInput(key);
+            if (bithydraulics::cli::isNozzleListName(key)) {
+                for (std::size_t i = 0; i < 3; ++i) {
+                    check(row[bithydraulics::kInputQuantities[i].name] == "");
+                }
+                continue;
+            }
+            const std::optional<std::size_t> slot = columnNames.resolve(key, namedAs);
+            check(slot.has_value());
             const std::string column =
-                input ? std::string(bithydraulics::kInputQuantities[*input].name) : key;
-            check(row[column] == text);
+                *slot < bithydraulics::kInputCount
+                    ? std::string(bithydraulics::kInputQuantities[*slot].name)
+                    : columnNames.passColumns()[*slot - bithydraulics::kInputCount];
+            check(row.contains(column) && row[column] == text);
         }
         check(row["fault"].get<std::string>().empty() ==
               row["faultQuantity"].get<std::string>().empty());
