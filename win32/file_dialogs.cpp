@@ -5,6 +5,8 @@
 
 #include <array>
 
+#include "win32/wide_text.h"
+
 namespace bithydraulics::win32 {
 namespace {
 
@@ -57,11 +59,15 @@ std::wstring fileToSave(HWND owner, const std::wstring& title, const std::wstrin
     return runFileDialog("GetSaveFileNameW", dialog) ? std::wstring(file.data()) : std::wstring();
 }
 
-CloseAnswer askBeforeClosing(HWND owner, const std::wstring& fileName, const std::wstring& title) {
-    const std::wstring question = L"算例“" + fileName + L"”已改动，是否保存？";
+UnsavedAnswer askToSaveChanges(HWND owner, const UnsavedQuestion& question,
+                               const std::wstring& title) {
+    const std::wstring instruction = toWide(question.question);
+    const std::wstring consequence = toWide(question.consequence);
+    const std::wstring save = toWide(question.saveButton);
+    const std::wstring discard = toWide(question.discardButton);
     constexpr int kSave = 100;
     constexpr int kDiscard = 101;
-    const TASKDIALOG_BUTTON buttons[] = {{kSave, L"保存(&S)"}, {kDiscard, L"不保存(&N)"}};
+    const TASKDIALOG_BUTTON buttons[] = {{kSave, save.c_str()}, {kDiscard, discard.c_str()}};
     TASKDIALOGCONFIG config{};
     config.cbSize = sizeof config;
     config.hwndParent = owner;
@@ -69,18 +75,18 @@ CloseAnswer askBeforeClosing(HWND owner, const std::wstring& fileName, const std
     config.dwCommonButtons = TDCBF_CANCEL_BUTTON;
     config.pszWindowTitle = title.c_str();
     config.pszMainIcon = TD_WARNING_ICON;
-    config.pszMainInstruction = question.c_str();
-    config.pszContent = L"不保存，改动就会丢失。";
+    config.pszMainInstruction = instruction.c_str();
+    config.pszContent = consequence.c_str();
     config.pButtons = buttons;
     config.cButtons = static_cast<UINT>(std::size(buttons));
     config.nDefaultButton = kSave;
     int pressed = IDCANCEL;
     if (FAILED(TaskDialogIndirect(&config, &pressed, nullptr, nullptr))) {
-        return CloseAnswer::Cancel;
+        return UnsavedAnswer::Cancel;
     }
-    return pressed == kSave      ? CloseAnswer::Save
-           : pressed == kDiscard ? CloseAnswer::Discard
-                                 : CloseAnswer::Cancel;
+    return pressed == kSave      ? UnsavedAnswer::Save
+           : pressed == kDiscard ? UnsavedAnswer::Discard
+                                 : UnsavedAnswer::Cancel;
 }
 
 }  // namespace bithydraulics::win32

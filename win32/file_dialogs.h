@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "behaviour/unsaved_changes.h"
+
 // The questions the window's commands put to the user, in Windows' own dialogs.
 namespace bithydraulics::win32 {
 
@@ -14,10 +16,9 @@ std::wstring fileToOpen(HWND owner, const std::wstring& title, const std::wstrin
 // replacing a file that is there, and adds ".csv" to a name typed without an extension.
 std::wstring fileToSave(HWND owner, const std::wstring& title, const std::wstring& path);
 
-enum class CloseAnswer { Save, Discard, Cancel };
-
-// Whether to save the changes to the case file `fileName` before they are lost: 保存, 不保存
-// or 取消, as the Qt window asks it.
-CloseAnswer askBeforeClosing(HWND owner, const std::wstring& fileName, const std::wstring& title);
+// Whether to save the changes to the case file before they are lost: 保存, 不保存 or Windows' own
+// 取消, in a task dialog titled `title`.
+UnsavedAnswer askToSaveChanges(HWND owner, const UnsavedQuestion& question,
+                               const std::wstring& title);
 
 }  // namespace bithydraulics::win32

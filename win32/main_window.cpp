@@ -7,6 +7,7 @@
 #include "behaviour/form_scale.h"
 #include "behaviour/pasted_cells.h"
 #include "behaviour/quantity_captions.h"
+#include "behaviour/unsaved_changes.h"
 #include "calc/quantities.h"
 #include "win32/about_box.h"
 #include "win32/case_chooser.h"
@@ -464,20 +465,12 @@ void MainWindow::openCase(const std::wstring& path) {
 }
 
 bool MainWindow::mayLetGo() {
-    if (!document_.mustAsk(inputTexts())) {
-        return true;
-    }
-    switch (
-        askBeforeClosing(window_, toWide(std::string(fileNameOf(document_.path()))), caption())) {
-        case CloseAnswer::Save:
-            saveCase(false);
-            return !document_.changed(inputTexts());  // not saved: the figures stay
-        case CloseAnswer::Discard:
-            return true;
-        case CloseAnswer::Cancel:
-            break;
-    }
-    return false;
+    return mayLetInputsGo(
+        document_, [this] { return inputTexts(); },
+        [this](const UnsavedQuestion& question) {
+            return askToSaveChanges(window_, question, caption());
+        },
+        [this] { saveCase(false); });
 }
 
 void MainWindow::newCase() {

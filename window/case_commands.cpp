@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "behaviour/form_description.h"
+#include "behaviour/unsaved_changes.h"
 #include "window/case_file.h"
 #include "window/case_list_model.h"
 #include "window/hydraulics_form.h"
@@ -163,25 +164,10 @@ void CaseCommands::fillRecentFiles(QMenu& menu) {
 }
 
 bool CaseCommands::mayLetGo() {
-    if (!document_.mustAsk(inputTexts())) {
-        return true;
-    }
-    const QString name = QString::fromStdString(std::string(fileNameOf(document_.path())));
-    switch (dialogs_.saveChanges(form_, name)) {
-        case UnsavedAnswer::Save: {
-            const auto target = document_.saveTarget();
-            if (target) {
-                return saveTo(QString::fromStdString(*target));
-            }
-            saveAs();
-            return !document_.changed(inputTexts());
-        }
-        case UnsavedAnswer::Discard:
-            return true;
-        case UnsavedAnswer::Cancel:
-            return false;
-    }
-    return false;
+    return mayLetInputsGo(
+        document_, [this] { return inputTexts(); },
+        [this](const UnsavedQuestion& question) { return dialogs_.saveChanges(form_, question); },
+        [this] { save(); });
 }
 
 }  // namespace bithydraulics

@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 
 #include "window/case_chooser.h"
+#include "window/utf8_text.h"
 
 namespace bithydraulics {
 
@@ -41,14 +42,13 @@ std::optional<std::size_t> QtUserDialogs::chosenCase(QWidget& window, const QStr
     return chooser.chosenCase();
 }
 
-UnsavedAnswer QtUserDialogs::saveChanges(QWidget& window, const QString& fileName) {
-    QMessageBox box(QMessageBox::Question, window.windowTitle(),
-                    QStringLiteral("算例“%1”已改动，是否保存？").arg(fileName),
+UnsavedAnswer QtUserDialogs::saveChanges(QWidget& window, const UnsavedQuestion& question) {
+    QMessageBox box(QMessageBox::Question, window.windowTitle(), fromUtf8(question.question),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, &window);
-    box.setInformativeText(QStringLiteral("不保存，改动就会丢失。"));
-    box.button(QMessageBox::Save)->setText(QStringLiteral("保存(&S)"));
-    box.button(QMessageBox::Discard)->setText(QStringLiteral("不保存(&N)"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("取消"));
+    box.setInformativeText(fromUtf8(question.consequence));
+    box.button(QMessageBox::Save)->setText(fromUtf8(question.saveButton));
+    box.button(QMessageBox::Discard)->setText(fromUtf8(question.discardButton));
+    box.button(QMessageBox::Cancel)->setText(fromUtf8(question.cancelButton));
     box.setDefaultButton(QMessageBox::Save);
     switch (box.exec()) {
         case QMessageBox::Save:

@@ -4,14 +4,13 @@
 #include <QStringList>
 #include <optional>
 
+#include "behaviour/unsaved_changes.h"
+
 class QWidget;
 
 namespace bithydraulics {
 
 class CaseListModel;
-
-// The answers to "save the changed case first?".
-enum class UnsavedAnswer { Save, Discard, Cancel };
 
 // The questions and messages the window's commands put to the user, behind one interface so
 // that tests can answer them.
@@ -31,9 +30,8 @@ class UserDialogs {
     // cancels.
     virtual std::optional<std::size_t> chosenCase(QWidget& window, const QString& question,
                                                   CaseListModel& cases) = 0;
-    // Whether to save the changes to the case file `fileName` before they are lost: 保存, 不保存
-    // or 取消.
-    virtual UnsavedAnswer saveChanges(QWidget& window, const QString& fileName) = 0;
+    // Whether to save the changes to the case file before they are lost: 保存, 不保存 or 取消.
+    virtual UnsavedAnswer saveChanges(QWidget& window, const UnsavedQuestion& question) = 0;
     // A message that something could not be done; returns when the user has read it.
     virtual void error(QWidget& window, const QString& text) = 0;
 };
@@ -48,7 +46,7 @@ class QtUserDialogs final : public UserDialogs {
                        const QString& filter) override;
     std::optional<std::size_t> chosenCase(QWidget& window, const QString& question,
                                           CaseListModel& cases) override;
-    UnsavedAnswer saveChanges(QWidget& window, const QString& fileName) override;
+    UnsavedAnswer saveChanges(QWidget& window, const UnsavedQuestion& question) override;
     void error(QWidget& window, const QString& text) override;
 };
 

@@ -127,7 +127,8 @@ void CaseDocumentTest::titleNamesTheFileAndMarksChanges() {
     typeInto(other.form.field(0), QStringLiteral("9"));
     other.dialogs.unsavedAnswer = UnsavedAnswer::Discard;
     QTest::keyClick(&other.form, Qt::Key_N, Qt::ControlModifier);
-    QCOMPARE(other.dialogs.askedToSave, QStringList{QStringLiteral("井A.csv")});
+    QCOMPARE(other.dialogs.askedToSave,
+             QStringList{QStringLiteral("算例“井A.csv”已改动，是否保存？")});
     QCOMPARE(other.form.windowTitle(), QStringLiteral("水利参数"));
     QCOMPARE(other.form.field(3)->text(), QStringLiteral("30"));
     QCOMPARE(other.form.field(0)->text(), QStringLiteral("15"));

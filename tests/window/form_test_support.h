@@ -138,8 +138,8 @@ class ScriptedDialogs final : public UserDialogs {
         offeredCaseCount = cases.caseCount();
         return chosen;
     }
-    UnsavedAnswer saveChanges(QWidget&, const QString& fileName) override {
-        askedToSave << fileName;
+    UnsavedAnswer saveChanges(QWidget&, const UnsavedQuestion& question) override {
+        askedToSave << QString::fromStdString(question.question);
         return unsavedAnswer;
     }
     void error(QWidget&, const QString& text) override { errors << text; }
