@@ -25,6 +25,7 @@
 #include "behaviour/form_description.h"
 #include "behaviour/form_scale.h"
 #include "behaviour/result_record.h"
+#include "behaviour/unsaved_changes.h"
 #include "calc/compute_command.h"
 #include "platform/version.h"
 #include "win32/control_ids.h"
@@ -652,7 +653,7 @@ void checkCaseFiles(const std::wstring& programPath, const std::filesystem::path
     PostMessageW(program.window(), WM_CLOSE, 0, 0);
     HWND question = program.waitForDialog();
     check(question != nullptr && program.running() &&
-              dialogMessage(question).find("已改动") != std::string::npos,
+              dialogMessage(question) == unsavedQuestion("井2.csv").question,
           "closing with a changed case file asks");
     if (question != nullptr) {
         PostMessageW(question, WM_COMMAND, 101, 0);  // 不保存
