@@ -6,15 +6,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "unix_clock.h"
+
 namespace {
 
-long long unixMicroseconds() {
-    FILETIME now;
-    GetSystemTimePreciseAsFileTime(&now);
-    const long long ticks =
-        (static_cast<long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;  // 100 ns, 1601
-    return ticks / 10 - 11644473600000000LL;
-}
+using namespace bithydraulics::bench;
 
 long long mainEnteredUs = 0;
 bool painted = false;
@@ -25,8 +21,7 @@ LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
         painted = true;
         GdiFlush();
         const long long now = unixMicroseconds();
-        const char* start = std::getenv("BH_STARTUP_T0_US");
-        const long long t0 = start != nullptr ? std::atoll(start) : now;
+        const long long t0 = startedAtMicroseconds(now);
         std::printf("first_paint_ms=%.2f main_ms=%.2f\n", static_cast<double>(now - t0) / 1000.0,
                     static_cast<double>(mainEnteredUs - t0) / 1000.0);
         std::fflush(stdout);

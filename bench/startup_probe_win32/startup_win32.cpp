@@ -14,16 +14,11 @@
 #include "win32/settings_store.h"
 #include "win32/window_font.h"
 
+#include "unix_clock.h"
+
 namespace {
 
-// Microseconds since 1970 by the system clock, which Wine takes from the host's.
-long long unixMicroseconds() {
-    FILETIME now;
-    GetSystemTimePreciseAsFileTime(&now);
-    const long long ticks =
-        (static_cast<long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;  // 100 ns, 1601
-    return ticks / 10 - 11644473600000000LL;
-}
+using namespace bithydraulics::bench;
 
 // When main() began: what starting the process cost before any code of the program ran.
 long long mainEnteredUs = 0;
@@ -33,8 +28,7 @@ void report(HWND window) {
     RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     GdiFlush();
     const long long now = unixMicroseconds();
-    const char* start = std::getenv("BH_STARTUP_T0_US");
-    const long long t0 = start != nullptr ? std::atoll(start) : now;
+    const long long t0 = startedAtMicroseconds(now);
     PROCESS_MEMORY_COUNTERS memory{};
     GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
     std::printf("first_paint_ms=%.2f main_ms=%.2f peak_kib=%llu\n",
